@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Checks a built Lumivex.exe: its PE format, that it needs no MinGW DLL, and
+# that it carries its manifest, version and icon.
+set -eu
+exe=$1 format=$2
+objdump=x86_64-w64-mingw32-objdump
+[ "$format" = pe32 ] && objdump=i686-w64-mingw32-objdump
+
+fail() { echo "FAIL: $*"; exit 1; }
+header=$($objdump -f "$exe")
+case $format in
+  pe32) grep -q 'file format pei-i386' <<<"$header" || fail "$exe is not PE32: $header" ;;
+  pe32+) grep -q 'file format pei-x86-64' <<<"$header" || fail "$exe is not PE32+: $header" ;;
+esac
+
+dlls=$($objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}')
+for dll in $dlls; do
+  case $dll in
+    libgcc*|libstdc++*|libwinpthread*|*mingw*) fail "$exe needs $dll" ;;
+  esac
+done
+
+strings -el "$exe" | grep -c '3\.1\.0\.2' >/dev/null || fail "no version 3.1.0.2 in $exe"
+strings "$exe" | grep -c 'Microsoft.Windows.Common-Controls' >/dev/null || fail "no common-controls manifest in $exe"
+$objdump -h "$exe" | grep -q '\.rsrc' || fail "no resources in $exe"
+echo "OK: $exe ($format), imports: $(echo $dlls | tr '\n' ' ')"

@@ -1,0 +1,70 @@
+// The Win32 main window: creates the controls, forwards events to MainForm
+// and shows what it holds. Windows build only.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/main_form.h"
+#include "app/session.h"
+#include "platform/win32/win32_platform.h"
+
+namespace lumivex {
+
+class MainWindow {
+public:
+    MainWindow(HINSTANCE instance, Win32Platform& platform, Session& session);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    bool Create();
+    HWND hwnd() const { return hwnd_; }
+    MainForm& form() { return form_; }
+    // Pushes everything MainForm holds into the controls.
+    void Render();
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnCreate();
+    void CreateControl(HWND parent, const struct ControlDef& def);
+    void OnCommand(int id, int code, HWND control);
+    void OnActivate(bool active);
+    void OnTimer(UINT_PTR id);
+    bool OnSetCursor(HWND control);
+    LRESULT OnCtlColorStatic(HDC dc, HWND control);
+    void OnFinderMouse(UINT msg);
+    void ShowSelectedPanel();
+    void SyncTimers();
+    void HarvestText(HWND control);
+    HWND Control(int id) const;
+    void RenderTexts();
+    void RenderLists();
+    void RenderChecks();
+    void RenderFinder();
+
+    static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    HINSTANCE instance_;
+    Win32Platform& platform_;
+    Session& session_;
+    MainForm form_;
+    HWND hwnd_ = nullptr;
+    HWND tabStrip_ = nullptr;
+    HWND picTab_[7] = {};
+    HWND toolTip_ = nullptr;
+    HFONT font_ = nullptr;
+    HICON finderRest_ = nullptr, finderEmpty_ = nullptr;
+    HCURSOR finderCursor_ = nullptr;
+    std::map<int, HWND> controls_;
+    std::map<int, std::string> shownText_;          // last text set, by control id
+    std::map<int, std::vector<std::string>> shownList_;
+    bool timerOn_[3] = {};
+    bool rendering_ = false;
+};
+
+}  // namespace lumivex

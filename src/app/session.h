@@ -1,0 +1,23 @@
+// State shared by the program's windows for the whole run: the hand-offs
+// between windows and the tables built once. One owner, passed to whoever
+// needs it, so that a test can start from a fresh one.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace lumivex {
+
+struct Session {
+    // Inspected window handed from the child-window list to the main window.
+    Hwnd ChildListHwnd = 0;
+    // The Notepad window texts are shown in.
+    Hwnd NotepadHwnd = 0;
+    // Device name (\Device\HarddiskVolume3) to drive (C:), built on first use.
+    std::optional<std::map<std::string, std::string>> DriveMap;
+};
+
+}  // namespace lumivex

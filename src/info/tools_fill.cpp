@@ -1,0 +1,6 @@
+// The tools tab's fields.
+#include "app/main_form.h"
+
+namespace lumivex {
+void MainForm::FillTools() {}
+}  // namespace lumivex

@@ -1,0 +1,170 @@
+// The Win32 operations the logic calls, behind one interface.
+//
+// The logic reads like the Win32 code it stands for: every operation keeps
+// its Win32 name and argument order. Handles, identifiers and style values are
+// 32-bit, as on Windows; WPARAM/LPARAM/LRESULT are pointer-sized, so a buffer
+// address passed with a message keeps its meaning in both builds.
+//
+// Two implementations: platform/win32 (the real one, MinGW builds) and
+// platform/sim (the simulated desktop the unit tests run on).
+#pragma once
+
+// The constants below carry the names windows.h defines as macros: this
+// header (and every logic header) comes before <windows.h> in a translation unit.
+#if defined(_WINUSER_) || defined(_WINDOWS_)
+#error "include platform/platform.h before <windows.h>"
+#endif
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lumivex {
+
+using Hwnd = std::uint32_t;       // 0 means none
+using Wparam = std::uintptr_t;
+using Lparam = std::intptr_t;
+using Lresult = std::intptr_t;
+using Handle = std::uintptr_t;    // kernel and GDI handles; 0 means none
+using Hdc = std::uintptr_t;
+using Hgdiobj = std::uintptr_t;
+using Hcursor = std::uintptr_t;
+using RemoteAddress = std::uint64_t;  // an address in another process
+
+struct Rect {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const Rect& o) const {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+    bool operator!=(const Rect& o) const { return !(*this == o); }
+};
+
+struct Point {
+    std::int32_t x = 0, y = 0;
+};
+
+// PtInRect: left and top inclusive, right and bottom exclusive.
+inline bool PtInRect(const Rect& r, Point p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+struct CursorInfo {
+    Hcursor hCursor = 0;
+    Point ptScreenPos;
+};
+
+// Win32 constants the logic uses, with their Win32 names and values.
+namespace win {
+constexpr std::uint32_t GW_HWNDFIRST = 0, GW_HWNDLAST = 1, GW_HWNDNEXT = 2, GW_HWNDPREV = 3,
+                        GW_OWNER = 4, GW_CHILD = 5;
+constexpr int GWL_STYLE = -16, GWL_EXSTYLE = -20, GWL_ID = -12;
+constexpr int GCL_STYLE = -26;
+
+constexpr std::uint32_t WM_SETTEXT = 0x000C, WM_GETTEXT = 0x000D, WM_GETTEXTLENGTH = 0x000E,
+                        WM_CLOSE = 0x0010, WM_GETFONT = 0x0031, WM_SYSCOMMAND = 0x0112;
+constexpr std::uint32_t EM_SETREADONLY = 0x00CF;
+constexpr std::uint32_t LVM_GETEXTENDEDLISTVIEWSTYLE = 0x1037;
+
+constexpr std::uint32_t WS_POPUP = 0x80000000u, WS_CHILD = 0x40000000u, WS_MINIMIZE = 0x20000000u,
+                        WS_VISIBLE = 0x10000000u, WS_DISABLED = 0x08000000u,
+                        WS_MAXIMIZE = 0x01000000u, WS_CAPTION = 0x00C00000u;
+constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008u;
+
+constexpr std::uint32_t SMTO_ABORTIFHUNG = 0x0002, SMTO_BLOCK = 0x0001;
+
+constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
+constexpr int LOGPIXELSX = 88, LOGPIXELSY = 90;
+
+constexpr int R2_NOTXORPEN = 10;
+constexpr int PS_SOLID = 0;
+
+constexpr Hwnd HWND_TOPMOST = static_cast<Hwnd>(-1), HWND_NOTOPMOST = static_cast<Hwnd>(-2);
+constexpr std::uint32_t SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOACTIVATE = 0x0010;
+
+constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMAXIMIZED = 3, SW_SHOW = 5, SW_MINIMIZE = 6,
+              SW_RESTORE = 9;
+
+constexpr std::uint32_t PROCESS_TERMINATE = 0x0001, PROCESS_VM_OPERATION = 0x0008,
+                        PROCESS_VM_READ = 0x0010, PROCESS_VM_WRITE = 0x0020,
+                        PROCESS_QUERY_INFORMATION = 0x0400;
+}  // namespace win
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Windows and their relations.
+    virtual bool IsWindow(Hwnd hwnd) = 0;
+    virtual bool IsHungAppWindow(Hwnd hwnd) = 0;
+    virtual Hwnd GetWindow(Hwnd hwnd, std::uint32_t cmd) = 0;
+    virtual Hwnd GetParent(Hwnd hwnd) = 0;
+    virtual Hwnd GetDesktopWindow() = 0;
+    virtual std::int32_t GetWindowLongA(Hwnd hwnd, int index) = 0;
+    virtual std::uint32_t GetClassLongA(Hwnd hwnd, int index) = 0;
+    // Copies at most maxCount - 1 bytes and a NUL into buffer; returns the
+    // number of bytes copied, 0 on failure.
+    virtual int GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) = 0;
+    // Never sends a message to a window of another process.
+    virtual int GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) = 0;
+    virtual bool GetWindowRect(Hwnd hwnd, Rect& rect) = 0;
+    virtual bool GetClientRect(Hwnd hwnd, Rect& rect) = 0;
+    // Returns the thread identifier; stores the process identifier.
+    virtual std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) = 0;
+    virtual Hwnd WindowFromPoint(Point p) = 0;
+
+    // Messages. SendMessageTimeoutA returns false on time-out, on a hung
+    // target (SMTO_ABORTIFHUNG) and on an invalid window.
+    virtual Lresult SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) = 0;
+    virtual bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                                     std::uint32_t flags, std::uint32_t timeoutMs,
+                                     Lresult* result) = 0;
+
+    // Window state changes.
+    virtual bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
+                              std::uint32_t flags) = 0;
+    virtual bool ShowWindow(Hwnd hwnd, int cmdShow) = 0;
+    virtual bool EnableWindow(Hwnd hwnd, bool enable) = 0;
+    virtual bool BringWindowToTop(Hwnd hwnd) = 0;
+    virtual bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) = 0;
+
+    // Mouse.
+    virtual bool GetCursorPos(Point& p) = 0;
+    virtual bool GetCursorInfo(CursorInfo& info) = 0;
+    virtual Hwnd SetCapture(Hwnd hwnd) = 0;
+    virtual bool ReleaseCapture() = 0;
+
+    // Screen and drawing.
+    virtual int GetSystemMetrics(int index) = 0;
+    virtual int GetDeviceCaps(Hdc dc, int index) = 0;
+    virtual Hdc GetWindowDC(Hwnd hwnd) = 0;
+    virtual Hdc GetDC(Hwnd hwnd) = 0;
+    virtual int ReleaseDC(Hwnd hwnd, Hdc dc) = 0;
+    virtual int SetROP2(Hdc dc, int mode) = 0;
+    virtual Hgdiobj CreatePen(int style, int width, std::uint32_t colour) = 0;
+    virtual Hgdiobj SelectObject(Hdc dc, Hgdiobj object) = 0;
+    virtual bool DeleteObject(Hgdiobj object) = 0;
+    virtual bool Rectangle(Hdc dc, int left, int top, int right, int bottom) = 0;
+    virtual void Sleep(std::uint32_t ms) = 0;
+
+    // Processes, files and drives.
+    virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
+    virtual bool CloseHandle(Handle handle) = 0;
+    virtual std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer,
+                                                   std::uint32_t size) = 0;
+    virtual std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer,
+                                          std::uint32_t size) = 0;
+    // The drive root paths the system reports, in its order ("C:\", "D:\" …).
+    virtual std::vector<std::string> LogicalDrives() = 0;
+    virtual std::uint32_t GetShortPathNameA(const char* longPath, char* buffer,
+                                            std::uint32_t size) = 0;
+
+    // Shell.
+    virtual void ShellExecuteA(Hwnd owner, const char* operation, const char* file,
+                               const char* parameters, const char* directory, int showCmd) = 0;
+
+    // Text exchanged with other windows is in the system's ANSI code page.
+    virtual std::string AnsiToUtf8(const std::string& ansi) = 0;
+    virtual std::string Utf8ToAnsi(const std::string& utf8) = 0;
+};
+
+}  // namespace lumivex

@@ -1,0 +1,515 @@
+#include "platform/sim/sim_desktop.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace lumivex::sim {
+
+namespace {
+constexpr std::uint32_t ES_READONLY = 0x0800;
+constexpr std::uintptr_t kPenTag = 0x40000;
+
+int CopyOut(const std::string& text, char* buffer, int maxCount) {
+    if (!buffer || maxCount <= 0) return 0;
+    const int n = std::min<int>(static_cast<int>(text.size()), maxCount - 1);
+    std::memcpy(buffer, text.data(), static_cast<std::size_t>(n));
+    buffer[n] = '\0';
+    return n;
+}
+
+std::string Convert(const std::string& text, const char* to, const char* from) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return text;
+    std::string out;
+    char buffer[4096];
+    auto* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            // An invalid byte becomes '?', as the Windows conversion does.
+            out.push_back('?');
+            ++in;
+            --inLeft;
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+}  // namespace
+
+SimDesktop::SimDesktop() {
+    SimWindow desktop;
+    desktop.hwnd = kDesktop;
+    desktop.className = "#32769";
+    desktop.style = win::WS_VISIBLE | 0x06000000;
+    windows_[kDesktop] = desktop;
+}
+
+SimWindow* SimDesktop::Find(Hwnd hwnd) {
+    const auto it = windows_.find(hwnd);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+SimWindow& SimDesktop::Window(Hwnd hwnd) {
+    SimWindow* w = Find(hwnd);
+    if (!w) throw std::out_of_range("no simulated window");
+    return *w;
+}
+
+std::vector<Hwnd>& SimDesktop::Siblings(const SimWindow& w) {
+    return w.parent ? Window(w.parent).children : topLevel_;
+}
+
+Hwnd SimDesktop::CreateWindow(const WindowSpec& spec) {
+    SimWindow w;
+    w.hwnd = nextHwnd_;
+    nextHwnd_ += 2;
+    w.className = spec.className;
+    w.text = spec.text;
+    w.style = spec.style;
+    w.exStyle = spec.exStyle;
+    w.classStyle = spec.classStyle;
+    w.id = spec.id;
+    w.rect = spec.rect;
+    w.client = {0, 0, spec.rect.right - spec.rect.left, spec.rect.bottom - spec.rect.top};
+    w.parent = spec.parent;
+    w.owner = spec.owner;
+    w.processId = spec.processId;
+    w.threadId = spec.threadId;
+    w.transparentHit = spec.transparentHit;
+    if (w.parent) {
+        // A child lives in its parent's process and thread.
+        const SimWindow& parent = Window(w.parent);
+        w.processId = parent.processId;
+        w.threadId = parent.threadId;
+    }
+    const Hwnd h = w.hwnd;
+    windows_[h] = w;
+    // New windows go to the top of their siblings, as CreateWindow does
+    // for top-level windows; children are appended below earlier ones.
+    auto& siblings = Siblings(windows_[h]);
+    if (w.parent)
+        siblings.push_back(h);
+    else
+        siblings.insert(siblings.begin(), h);
+    return h;
+}
+
+void SimDesktop::DestroyWindow(Hwnd hwnd) {
+    SimWindow* w = Find(hwnd);
+    if (!w || hwnd == kDesktop) return;
+    const auto children = w->children;
+    for (Hwnd child : children) DestroyWindow(child);
+    auto& siblings = Siblings(*w);
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
+    windows_.erase(hwnd);
+    if (capture_ == hwnd) capture_ = 0;
+}
+
+SimProcess& SimDesktop::AddProcess(std::uint32_t id, const std::string& imagePath) {
+    SimProcess& p = processes_[id];
+    p.id = id;
+    p.imagePath = imagePath;
+    return p;
+}
+
+void SimDesktop::AddDrive(const std::string& root, const std::string& device) {
+    drives_.emplace_back(root, device);
+}
+
+void SimDesktop::AddShortPath(const std::string& longPath, const std::string& shortPath) {
+    shortPaths_[longPath] = shortPath;
+}
+
+bool SimDesktop::IsWindow(Hwnd hwnd) { return hwnd != 0 && Find(hwnd) != nullptr; }
+
+bool SimDesktop::IsHungAppWindow(Hwnd hwnd) {
+    const SimWindow* w = Find(hwnd);
+    return w && w->hung;
+}
+
+Hwnd SimDesktop::GetWindow(Hwnd hwnd, std::uint32_t cmd) {
+    SimWindow* w = Find(hwnd);
+    if (!w) return 0;
+    if (cmd == win::GW_CHILD) return w->children.empty() ? 0 : w->children.front();
+    if (cmd == win::GW_OWNER) return w->owner;
+    if (hwnd == kDesktop) return 0;
+    const auto& siblings = Siblings(*w);
+    const auto it = std::find(siblings.begin(), siblings.end(), hwnd);
+    switch (cmd) {
+        case win::GW_HWNDFIRST: return siblings.front();
+        case win::GW_HWNDLAST: return siblings.back();
+        case win::GW_HWNDNEXT: return it + 1 == siblings.end() ? 0 : *(it + 1);
+        case win::GW_HWNDPREV: return it == siblings.begin() ? 0 : *(it - 1);
+        default: return 0;
+    }
+}
+
+Hwnd SimDesktop::GetParent(Hwnd hwnd) {
+    const SimWindow* w = Find(hwnd);
+    if (!w) return 0;
+    if (w->style & win::WS_CHILD) return w->parent;
+    return (w->style & win::WS_POPUP) ? w->owner : 0;
+}
+
+std::int32_t SimDesktop::GetWindowLongA(Hwnd hwnd, int index) {
+    const SimWindow* w = Find(hwnd);
+    if (!w) return 0;
+    switch (index) {
+        case win::GWL_STYLE: return static_cast<std::int32_t>(w->style);
+        case win::GWL_EXSTYLE: return static_cast<std::int32_t>(w->exStyle);
+        case win::GWL_ID: return w->id;
+        default: return 0;
+    }
+}
+
+std::uint32_t SimDesktop::GetClassLongA(Hwnd hwnd, int index) {
+    const SimWindow* w = Find(hwnd);
+    if (!w) return 0;
+    return index == win::GCL_STYLE ? w->classStyle : 0;
+}
+
+int SimDesktop::GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) {
+    const SimWindow* w = Find(hwnd);
+    return w ? CopyOut(w->className, buffer, maxCount) : 0;
+}
+
+int SimDesktop::GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) {
+    // Like Windows: the stored caption, never a message to the window.
+    const SimWindow* w = Find(hwnd);
+    if (!w) {
+        if (buffer && maxCount > 0) buffer[0] = '\0';
+        return 0;
+    }
+    return CopyOut(w->text, buffer, maxCount);
+}
+
+bool SimDesktop::GetWindowRect(Hwnd hwnd, Rect& rect) {
+    if (hwnd == kDesktop) {
+        rect = {0, 0, screenWidth_, screenHeight_};
+        return true;
+    }
+    const SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    rect = w->rect;
+    return true;
+}
+
+bool SimDesktop::GetClientRect(Hwnd hwnd, Rect& rect) {
+    const SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    rect = hwnd == kDesktop ? Rect{0, 0, screenWidth_, screenHeight_} : w->client;
+    return true;
+}
+
+std::uint32_t SimDesktop::GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) {
+    const SimWindow* w = Find(hwnd);
+    if (processId) *processId = w ? w->processId : 0;
+    return w ? w->threadId : 0;
+}
+
+Hwnd SimDesktop::HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel) {
+    for (Hwnd h : zOrder) {
+        const SimWindow& w = windows_.at(h);
+        if (!(w.style & win::WS_VISIBLE) || !PtInRect(w.rect, p)) continue;
+        // Disabled and see-through controls are passed over, as on Windows.
+        if (!topLevel && ((w.style & win::WS_DISABLED) || w.transparentHit)) continue;
+        const Hwnd deeper = HitTest(w.children, p, false);
+        return deeper ? deeper : h;
+    }
+    return 0;
+}
+
+Hwnd SimDesktop::WindowFromPoint(Point p) {
+    const Hwnd h = HitTest(topLevel_, p, true);
+    return h ? h : kDesktop;
+}
+
+Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam, Lparam lParam) {
+    switch (msg) {
+        case win::WM_GETTEXTLENGTH: return static_cast<Lresult>(w.text.size());
+        case win::WM_GETTEXT:
+            return CopyOut(w.text, reinterpret_cast<char*>(lParam), static_cast<int>(wParam));
+        case win::WM_SETTEXT:
+            w.text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            return 1;
+        case win::EM_SETREADONLY:
+            if (wParam)
+                w.style |= ES_READONLY;
+            else
+                w.style &= ~ES_READONLY;
+            return 1;
+        case win::LVM_GETEXTENDEDLISTVIEWSTYLE: return static_cast<Lresult>(w.listViewExStyle);
+        default: return 0;
+    }
+}
+
+Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) {
+    SimWindow* w = Find(hwnd);
+    if (!w) return 0;
+    if (w->hook) {
+        // The hook may destroy the window; do not touch w after it.
+        if (auto answer = w->hook(*w, msg, wParam, lParam)) return *answer;
+        w = Find(hwnd);
+        if (!w) return 0;
+    }
+    return DefaultAnswer(*w, msg, wParam, lParam);
+}
+
+Lresult SimDesktop::SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) {
+    sent.push_back({hwnd, msg, wParam, lParam, false});
+    const SimWindow* w = Find(hwnd);
+    if (!w) return 0;
+    if (w->hung) {
+        ++blockingSendsToHung;
+        return 0;
+    }
+    return Deliver(hwnd, msg, wParam, lParam);
+}
+
+bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                                     std::uint32_t, std::uint32_t, Lresult* result) {
+    sent.push_back({hwnd, msg, wParam, lParam, true});
+    if (result) *result = 0;
+    const SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    // A hung target fails at once with SMTO_ABORTIFHUNG, after the
+    // time-out without it; either way the caller gets failure.
+    if (w->hung) return false;
+    const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
+    if (result) *result = answer;
+    return true;
+}
+
+bool SimDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
+                              std::uint32_t flags) {
+    calls.push_back({"SetWindowPos", hwnd, static_cast<std::int32_t>(insertAfter), flags});
+    SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    if (insertAfter == win::HWND_TOPMOST) w->exStyle |= win::WS_EX_TOPMOST;
+    if (insertAfter == win::HWND_NOTOPMOST) w->exStyle &= ~win::WS_EX_TOPMOST;
+    if (!(flags & win::SWP_NOMOVE)) {
+        const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
+        w->rect = {x, y, x + width, y + height};
+    }
+    if (!(flags & win::SWP_NOSIZE)) {
+        w->rect.right = w->rect.left + cx;
+        w->rect.bottom = w->rect.top + cy;
+        w->client = {0, 0, cx, cy};
+    }
+    return true;
+}
+
+bool SimDesktop::ShowWindow(Hwnd hwnd, int cmdShow) {
+    calls.push_back({"ShowWindow", hwnd, cmdShow, 0});
+    SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    const bool wasVisible = (w->style & win::WS_VISIBLE) != 0;
+    switch (cmdShow) {
+        case win::SW_HIDE: w->style &= ~win::WS_VISIBLE; break;
+        case win::SW_SHOW:
+        case win::SW_SHOWNORMAL: w->style |= win::WS_VISIBLE; break;
+        case win::SW_SHOWMAXIMIZED:
+            w->style = (w->style | win::WS_VISIBLE | win::WS_MAXIMIZE) & ~win::WS_MINIMIZE;
+            break;
+        case win::SW_MINIMIZE:
+            w->style = (w->style | win::WS_VISIBLE | win::WS_MINIMIZE) & ~win::WS_MAXIMIZE;
+            break;
+        case win::SW_RESTORE:
+            w->style = (w->style | win::WS_VISIBLE) & ~(win::WS_MINIMIZE | win::WS_MAXIMIZE);
+            break;
+        default: break;
+    }
+    return wasVisible;
+}
+
+bool SimDesktop::EnableWindow(Hwnd hwnd, bool enable) {
+    calls.push_back({"EnableWindow", hwnd, enable ? 1 : 0, 0});
+    SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    const bool wasDisabled = (w->style & win::WS_DISABLED) != 0;
+    if (enable)
+        w->style &= ~win::WS_DISABLED;
+    else
+        w->style |= win::WS_DISABLED;
+    return wasDisabled;
+}
+
+bool SimDesktop::BringWindowToTop(Hwnd hwnd) {
+    calls.push_back({"BringWindowToTop", hwnd, 0, 0});
+    SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    auto& siblings = Siblings(*w);
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
+    siblings.insert(siblings.begin(), hwnd);
+    return true;
+}
+
+bool SimDesktop::MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool) {
+    calls.push_back({"MoveWindow", hwnd, x, y});
+    SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    // Children are placed in the parent's client area.
+    Rect origin{0, 0, 0, 0};
+    if ((w->style & win::WS_CHILD) && w->parent) {
+        const SimWindow& parent = Window(w->parent);
+        const int frame = ((parent.rect.right - parent.rect.left) - parent.client.right) / 2;
+        origin.left = parent.rect.left + frame;
+        origin.top = parent.rect.bottom - frame - parent.client.bottom;
+    }
+    w->rect = {origin.left + x, origin.top + y, origin.left + x + width, origin.top + y + height};
+    w->client = {0, 0, width, height};
+    return true;
+}
+
+bool SimDesktop::GetCursorPos(Point& p) {
+    p = cursorPos_;
+    return true;
+}
+
+bool SimDesktop::GetCursorInfo(CursorInfo& info) {
+    info.hCursor = cursor_;
+    info.ptScreenPos = cursorPos_;
+    return true;
+}
+
+Hwnd SimDesktop::SetCapture(Hwnd hwnd) {
+    const Hwnd previous = capture_;
+    capture_ = hwnd;
+    return previous;
+}
+
+bool SimDesktop::ReleaseCapture() {
+    capture_ = 0;
+    return true;
+}
+
+int SimDesktop::GetSystemMetrics(int index) {
+    if (index == win::SM_CXSCREEN) return screenWidth_;
+    if (index == win::SM_CYSCREEN) return screenHeight_;
+    return 0;
+}
+
+int SimDesktop::GetDeviceCaps(Hdc, int index) {
+    return index == win::LOGPIXELSX || index == win::LOGPIXELSY ? dpi_ : 0;
+}
+
+Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
+    if (hwnd != kDesktop && !Find(hwnd)) return 0;
+    const Hdc dc = nextGdi_++;
+    openDcs_[dc] = DcState{hwnd};
+    return dc;
+}
+
+Hdc SimDesktop::GetDC(Hwnd hwnd) { return GetWindowDC(hwnd); }
+
+int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end() || it->second.window != hwnd) return 0;
+    openDcs_.erase(it);
+    return 1;
+}
+
+int SimDesktop::SetROP2(Hdc dc, int mode) {
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end()) return 0;
+    const int previous = it->second.rop2;
+    it->second.rop2 = mode;
+    return previous;
+}
+
+Hgdiobj SimDesktop::CreatePen(int, int, std::uint32_t) {
+    const Hgdiobj pen = kPenTag | nextGdi_++;
+    gdiObjects_.insert(pen);
+    return pen;
+}
+
+Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end()) return 0;
+    // The stock pen stands in for what a fresh device context holds.
+    const Hgdiobj previous = it->second.pen ? it->second.pen : 0x7;
+    it->second.pen = object == 0x7 ? 0 : object;
+    return previous;
+}
+
+bool SimDesktop::DeleteObject(Hgdiobj object) {
+    for (const auto& [dc, state] : openDcs_)
+        if (state.pen == object) return false;  // still selected: Windows refuses
+    return gdiObjects_.erase(object) > 0;
+}
+
+bool SimDesktop::Rectangle(Hdc dc, int left, int top, int right, int bottom) {
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end()) return false;
+    drawn.push_back({dc, Rect{left, top, right, bottom}, it->second.rop2, it->second.pen});
+    return true;
+}
+
+Handle SimDesktop::OpenProcess(std::uint32_t, bool, std::uint32_t processId) {
+    const auto it = processes_.find(processId);
+    if (it == processes_.end() || !it->second.openable) return 0;
+    const Handle h = nextHandle_;
+    nextHandle_ += 4;
+    processHandles_[h] = processId;
+    return h;
+}
+
+bool SimDesktop::CloseHandle(Handle handle) { return processHandles_.erase(handle) > 0; }
+
+std::uint32_t SimDesktop::GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) {
+    const auto it = processHandles_.find(process);
+    if (it == processHandles_.end()) return 0;
+    return static_cast<std::uint32_t>(
+        CopyOut(processes_.at(it->second).imagePath, buffer, static_cast<int>(size)));
+}
+
+std::uint32_t SimDesktop::QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) {
+    ++queryDosDeviceCalls;
+    for (const auto& [root, device] : drives_) {
+        std::string drive = root;
+        while (!drive.empty() && drive.back() == '\\') drive.pop_back();
+        if (drive == deviceName) {
+            // The answer is a list of strings ending in two NULs.
+            const int n = CopyOut(device, buffer, static_cast<int>(size) - 1);
+            if (static_cast<std::uint32_t>(n) + 1 < size) buffer[n + 1] = '\0';
+            return static_cast<std::uint32_t>(n + 2);
+        }
+    }
+    return 0;
+}
+
+std::vector<std::string> SimDesktop::LogicalDrives() {
+    std::vector<std::string> roots;
+    for (const auto& drive : drives_) roots.push_back(drive.first);
+    return roots;
+}
+
+std::uint32_t SimDesktop::GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) {
+    const auto it = shortPaths_.find(longPath);
+    if (it == shortPaths_.end()) return 0;
+    if (it->second.size() + 1 > size) return static_cast<std::uint32_t>(it->second.size() + 1);
+    return static_cast<std::uint32_t>(CopyOut(it->second, buffer, static_cast<int>(size)));
+}
+
+void SimDesktop::ShellExecuteA(Hwnd, const char* operation, const char* file,
+                               const char* parameters, const char*, int) {
+    shellExecuted.push_back(std::string(operation) + "|" + file + "|" + parameters);
+}
+
+std::string SimDesktop::AnsiToUtf8(const std::string& ansi) {
+    return Convert(ansi, "UTF-8", codePage_.c_str());
+}
+
+std::string SimDesktop::Utf8ToAnsi(const std::string& utf8) {
+    return Convert(utf8, codePage_.c_str(), "UTF-8");
+}
+
+}  // namespace lumivex::sim

@@ -1,0 +1,208 @@
+// A simulated desktop: windows, processes, drives, screen, cursor and GDI,
+// enough to run the program's logic natively and to build hostile cases
+// (a hung thread, a window that vanishes mid-fill, lengths that lie).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace lumivex::sim {
+
+struct SimWindow;
+
+// Answers a message before the default handling; nullopt falls through.
+using MessageHook =
+    std::function<std::optional<Lresult>(SimWindow& self, std::uint32_t msg, Wparam, Lparam)>;
+
+struct SimWindow {
+    Hwnd hwnd = 0;
+    std::string className;  // ANSI bytes
+    std::string text;       // ANSI bytes
+    std::uint32_t style = 0, exStyle = 0, classStyle = 0;
+    std::int32_t id = 0;
+    Rect rect;                  // screen coordinates
+    Rect client;                // client coordinates, (0,0)-(w,h)
+    Hwnd parent = 0;            // 0: top-level (child of the desktop)
+    Hwnd owner = 0;
+    std::uint32_t processId = 0, threadId = 0;
+    bool hung = false;
+    // WM_NCHITTEST answers HTTRANSPARENT (a group box): WindowFromPoint
+    // passes through it to what lies below.
+    bool transparentHit = false;
+    std::uint32_t listViewExStyle = 0;
+    std::vector<Hwnd> children;  // Z order, top first
+    MessageHook hook;
+};
+
+// What CreateWindow needs; the rest has defaults.
+struct WindowSpec {
+    std::string className = "Static";
+    std::string text;
+    std::uint32_t style = win::WS_VISIBLE;
+    std::uint32_t exStyle = 0;
+    std::uint32_t classStyle = 0;
+    std::int32_t id = 0;
+    Rect rect{0, 0, 100, 100};
+    Hwnd parent = 0;
+    Hwnd owner = 0;
+    std::uint32_t processId = 1000;
+    std::uint32_t threadId = 2000;
+    bool transparentHit = false;
+};
+
+struct SimProcess {
+    std::uint32_t id = 0;
+    std::string imagePath;  // native form, \Device\HarddiskVolumeN\…
+    bool openable = true;
+    bool is64Bit = false;
+};
+
+struct SentMessage {
+    Hwnd hwnd;
+    std::uint32_t msg;
+    Wparam wParam;
+    Lparam lParam;
+    bool withTimeout;
+};
+
+struct DrawnRectangle {
+    Hdc dc;
+    Rect rect;
+    int rop2;
+    Hgdiobj pen;
+};
+
+struct CallRecord {
+    std::string name;  // "ShowWindow", "SetWindowPos", …
+    Hwnd hwnd;
+    std::int64_t a = 0, b = 0;
+};
+
+class SimDesktop : public Platform {
+public:
+    SimDesktop();
+
+    // Building the desktop.
+    Hwnd CreateWindow(const WindowSpec& spec);
+    void DestroyWindow(Hwnd hwnd);
+    SimWindow& Window(Hwnd hwnd);
+    SimProcess& AddProcess(std::uint32_t id, const std::string& imagePath);
+    void AddDrive(const std::string& root, const std::string& device);
+    void AddShortPath(const std::string& longPath, const std::string& shortPath);
+    void SetCursor(Point p, Hcursor cursor = 0x10003) { cursorPos_ = p; cursor_ = cursor; }
+    void SetScreenSize(int width, int height) { screenWidth_ = width; screenHeight_ = height; }
+    void SetDpi(int dpi) { dpi_ = dpi; }
+    // Code page used by AnsiToUtf8/Utf8ToAnsi ("CP936" by default).
+    void SetCodePage(const std::string& codePage) { codePage_ = codePage; }
+
+    // What the logic did.
+    std::vector<SentMessage> sent;
+    std::vector<DrawnRectangle> drawn;
+    std::vector<CallRecord> calls;
+    std::uint32_t sleptMs = 0;
+    // Sends without a time-out to a hung window: on Windows each one freezes us.
+    int blockingSendsToHung = 0;
+    int openDcs() const { return static_cast<int>(openDcs_.size()); }
+    int liveGdiObjects() const { return static_cast<int>(gdiObjects_.size()); }
+    int openProcessHandles() const { return static_cast<int>(processHandles_.size()); }
+    int queryDosDeviceCalls = 0;
+    Hwnd capture() const { return capture_; }
+    std::vector<std::string> shellExecuted;  // "operation|file|parameters"
+    std::size_t windowCount() const { return windows_.size(); }
+
+    // Platform.
+    bool IsWindow(Hwnd hwnd) override;
+    bool IsHungAppWindow(Hwnd hwnd) override;
+    Hwnd GetWindow(Hwnd hwnd, std::uint32_t cmd) override;
+    Hwnd GetParent(Hwnd hwnd) override;
+    Hwnd GetDesktopWindow() override { return kDesktop; }
+    std::int32_t GetWindowLongA(Hwnd hwnd, int index) override;
+    std::uint32_t GetClassLongA(Hwnd hwnd, int index) override;
+    int GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) override;
+    int GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) override;
+    bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
+    bool GetClientRect(Hwnd hwnd, Rect& rect) override;
+    std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) override;
+    Hwnd WindowFromPoint(Point p) override;
+
+    Lresult SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) override;
+    bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                             std::uint32_t flags, std::uint32_t timeoutMs,
+                             Lresult* result) override;
+
+    bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override;
+    bool ShowWindow(Hwnd hwnd, int cmdShow) override;
+    bool EnableWindow(Hwnd hwnd, bool enable) override;
+    bool BringWindowToTop(Hwnd hwnd) override;
+    bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
+
+    bool GetCursorPos(Point& p) override;
+    bool GetCursorInfo(CursorInfo& info) override;
+    Hwnd SetCapture(Hwnd hwnd) override;
+    bool ReleaseCapture() override;
+
+    int GetSystemMetrics(int index) override;
+    int GetDeviceCaps(Hdc dc, int index) override;
+    Hdc GetWindowDC(Hwnd hwnd) override;
+    Hdc GetDC(Hwnd hwnd) override;
+    int ReleaseDC(Hwnd hwnd, Hdc dc) override;
+    int SetROP2(Hdc dc, int mode) override;
+    Hgdiobj CreatePen(int style, int width, std::uint32_t colour) override;
+    Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
+    bool DeleteObject(Hgdiobj object) override;
+    bool Rectangle(Hdc dc, int left, int top, int right, int bottom) override;
+    void Sleep(std::uint32_t ms) override { sleptMs += ms; }
+
+    Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool CloseHandle(Handle handle) override;
+    std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) override;
+    std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) override;
+    std::vector<std::string> LogicalDrives() override;
+    std::uint32_t GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) override;
+
+    void ShellExecuteA(Hwnd owner, const char* operation, const char* file, const char* parameters,
+                       const char* directory, int showCmd) override;
+
+    std::string AnsiToUtf8(const std::string& ansi) override;
+    std::string Utf8ToAnsi(const std::string& utf8) override;
+
+    static constexpr Hwnd kDesktop = 0x10010;
+
+protected:
+    struct DcState {
+        Hwnd window;
+        int rop2 = 13;  // R2_COPYPEN
+        Hgdiobj pen = 0;
+    };
+    SimWindow* Find(Hwnd hwnd);
+    std::vector<Hwnd>& Siblings(const SimWindow& w);
+    Lresult DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam, Lparam lParam);
+    Lresult Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam);
+    Hwnd HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel);
+
+    std::map<Hwnd, SimWindow> windows_;
+    std::vector<Hwnd> topLevel_;  // Z order, top first
+    Hwnd nextHwnd_ = 0x100A4;
+    std::map<std::uint32_t, SimProcess> processes_;
+    std::map<Handle, std::uint32_t> processHandles_;  // handle -> process id
+    Handle nextHandle_ = 0x100;
+    std::vector<std::pair<std::string, std::string>> drives_;  // root, device
+    std::map<std::string, std::string> shortPaths_;
+    Point cursorPos_;
+    Hcursor cursor_ = 0x10003;
+    Hwnd capture_ = 0;
+    int screenWidth_ = 1280, screenHeight_ = 800, dpi_ = 96;
+    std::map<Hdc, DcState> openDcs_;
+    std::set<Hgdiobj> gdiObjects_;
+    std::uintptr_t nextGdi_ = 0x1000;
+    std::string codePage_ = "CP936";
+};
+
+}  // namespace lumivex::sim

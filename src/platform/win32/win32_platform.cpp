@@ -1,0 +1,184 @@
+#include "platform/win32/win32_platform.h"
+
+#include <psapi.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace lumivex {
+
+namespace {
+Rect FromRECT(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+HDC ToHdc(Hdc dc) { return reinterpret_cast<HDC>(dc); }
+
+std::wstring Widen(UINT codePage, const std::string& text) {
+    if (text.empty()) return {};
+    const int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Narrow(UINT codePage, const std::wstring& wide) {
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), n, nullptr,
+                        nullptr);
+    return text;
+}
+}  // namespace
+
+std::wstring Utf8ToWide(const std::string& utf8) { return Widen(CP_UTF8, utf8); }
+std::string WideToUtf8(const std::wstring& wide) { return Narrow(CP_UTF8, wide); }
+
+bool Win32Platform::IsWindow(Hwnd hwnd) { return hwnd != 0 && ::IsWindow(ToHwnd(hwnd)); }
+bool Win32Platform::IsHungAppWindow(Hwnd hwnd) { return ::IsHungAppWindow(ToHwnd(hwnd)); }
+Hwnd Win32Platform::GetWindow(Hwnd hwnd, std::uint32_t cmd) { return FromHwnd(::GetWindow(ToHwnd(hwnd), cmd)); }
+Hwnd Win32Platform::GetParent(Hwnd hwnd) { return FromHwnd(::GetParent(ToHwnd(hwnd))); }
+Hwnd Win32Platform::GetDesktopWindow() { return FromHwnd(::GetDesktopWindow()); }
+
+std::int32_t Win32Platform::GetWindowLongA(Hwnd hwnd, int index) {
+    return static_cast<std::int32_t>(::GetWindowLongA(ToHwnd(hwnd), index));
+}
+
+std::uint32_t Win32Platform::GetClassLongA(Hwnd hwnd, int index) {
+    return static_cast<std::uint32_t>(::GetClassLongA(ToHwnd(hwnd), index));
+}
+
+int Win32Platform::GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) {
+    return ::GetClassNameA(ToHwnd(hwnd), buffer, maxCount);
+}
+
+int Win32Platform::GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) {
+    return ::GetWindowTextA(ToHwnd(hwnd), buffer, maxCount);
+}
+
+bool Win32Platform::GetWindowRect(Hwnd hwnd, Rect& rect) {
+    RECT r{};
+    const bool ok = ::GetWindowRect(ToHwnd(hwnd), &r);
+    if (ok) rect = FromRECT(r);
+    return ok;
+}
+
+bool Win32Platform::GetClientRect(Hwnd hwnd, Rect& rect) {
+    RECT r{};
+    const bool ok = ::GetClientRect(ToHwnd(hwnd), &r);
+    if (ok) rect = FromRECT(r);
+    return ok;
+}
+
+std::uint32_t Win32Platform::GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) {
+    DWORD pid = 0;
+    const DWORD tid = ::GetWindowThreadProcessId(ToHwnd(hwnd), &pid);
+    if (processId) *processId = pid;
+    return tid;
+}
+
+Hwnd Win32Platform::WindowFromPoint(Point p) { return FromHwnd(::WindowFromPoint(POINT{p.x, p.y})); }
+
+Lresult Win32Platform::SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) {
+    return ::SendMessageA(ToHwnd(hwnd), msg, wParam, lParam);
+}
+
+bool Win32Platform::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                                        std::uint32_t flags, std::uint32_t timeoutMs, Lresult* result) {
+    DWORD_PTR answer = 0;
+    const LRESULT ok = ::SendMessageTimeoutA(ToHwnd(hwnd), msg, wParam, lParam, flags, timeoutMs, &answer);
+    if (result) *result = static_cast<Lresult>(answer);
+    return ok != 0;
+}
+
+bool Win32Platform::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                 std::uint32_t flags) {
+    // HWND_TOPMOST and HWND_NOTOPMOST are -1 and -2: sign-extend them.
+    const HWND after = reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(insertAfter)));
+    return ::SetWindowPos(ToHwnd(hwnd), after, x, y, cx, cy, flags);
+}
+
+bool Win32Platform::ShowWindow(Hwnd hwnd, int cmdShow) { return ::ShowWindow(ToHwnd(hwnd), cmdShow); }
+bool Win32Platform::EnableWindow(Hwnd hwnd, bool enable) { return ::EnableWindow(ToHwnd(hwnd), enable); }
+bool Win32Platform::BringWindowToTop(Hwnd hwnd) { return ::BringWindowToTop(ToHwnd(hwnd)); }
+bool Win32Platform::MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) {
+    return ::MoveWindow(ToHwnd(hwnd), x, y, width, height, repaint);
+}
+
+bool Win32Platform::GetCursorPos(Point& p) {
+    POINT pt{};
+    const bool ok = ::GetCursorPos(&pt);
+    p = {pt.x, pt.y};
+    return ok;
+}
+
+bool Win32Platform::GetCursorInfo(CursorInfo& info) {
+    CURSORINFO ci{};
+    ci.cbSize = sizeof ci;
+    const bool ok = ::GetCursorInfo(&ci);
+    info.hCursor = reinterpret_cast<Hcursor>(ci.hCursor);
+    info.ptScreenPos = {ci.ptScreenPos.x, ci.ptScreenPos.y};
+    return ok;
+}
+
+Hwnd Win32Platform::SetCapture(Hwnd hwnd) { return FromHwnd(::SetCapture(ToHwnd(hwnd))); }
+bool Win32Platform::ReleaseCapture() { return ::ReleaseCapture(); }
+
+int Win32Platform::GetSystemMetrics(int index) { return ::GetSystemMetrics(index); }
+int Win32Platform::GetDeviceCaps(Hdc dc, int index) { return ::GetDeviceCaps(ToHdc(dc), index); }
+Hdc Win32Platform::GetWindowDC(Hwnd hwnd) { return reinterpret_cast<Hdc>(::GetWindowDC(ToHwnd(hwnd))); }
+Hdc Win32Platform::GetDC(Hwnd hwnd) { return reinterpret_cast<Hdc>(::GetDC(ToHwnd(hwnd))); }
+int Win32Platform::ReleaseDC(Hwnd hwnd, Hdc dc) { return ::ReleaseDC(ToHwnd(hwnd), ToHdc(dc)); }
+int Win32Platform::SetROP2(Hdc dc, int mode) { return ::SetROP2(ToHdc(dc), mode); }
+
+Hgdiobj Win32Platform::CreatePen(int style, int width, std::uint32_t colour) {
+    return reinterpret_cast<Hgdiobj>(::CreatePen(style, width, colour));
+}
+
+Hgdiobj Win32Platform::SelectObject(Hdc dc, Hgdiobj object) {
+    return reinterpret_cast<Hgdiobj>(::SelectObject(ToHdc(dc), reinterpret_cast<HGDIOBJ>(object)));
+}
+
+bool Win32Platform::DeleteObject(Hgdiobj object) { return ::DeleteObject(reinterpret_cast<HGDIOBJ>(object)); }
+
+bool Win32Platform::Rectangle(Hdc dc, int left, int top, int right, int bottom) {
+    return ::Rectangle(ToHdc(dc), left, top, right, bottom);
+}
+
+void Win32Platform::Sleep(std::uint32_t ms) { ::Sleep(ms); }
+
+Handle Win32Platform::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) {
+    return reinterpret_cast<Handle>(::OpenProcess(access, inherit, processId));
+}
+
+bool Win32Platform::CloseHandle(Handle handle) { return ::CloseHandle(reinterpret_cast<HANDLE>(handle)); }
+
+std::uint32_t Win32Platform::GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) {
+    return ::GetProcessImageFileNameA(reinterpret_cast<HANDLE>(process), buffer, size);
+}
+
+std::uint32_t Win32Platform::QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) {
+    return ::QueryDosDeviceA(deviceName, buffer, size);
+}
+
+std::vector<std::string> Win32Platform::LogicalDrives() {
+    std::vector<std::string> roots;
+    char buffer[512] = {};
+    const DWORD n = ::GetLogicalDriveStringsA(sizeof buffer - 1, buffer);
+    if (n == 0 || n >= sizeof buffer) return roots;
+    for (const char* p = buffer; *p; p += std::strlen(p) + 1) roots.emplace_back(p);
+    return roots;
+}
+
+std::uint32_t Win32Platform::GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) {
+    return ::GetShortPathNameA(longPath, buffer, size);
+}
+
+void Win32Platform::ShellExecuteA(Hwnd owner, const char* operation, const char* file,
+                                  const char* parameters, const char* directory, int showCmd) {
+    ::ShellExecuteA(ToHwnd(owner), operation, file, parameters, directory, showCmd);
+}
+
+std::string Win32Platform::AnsiToUtf8(const std::string& ansi) { return WideToUtf8(Widen(CP_ACP, ansi)); }
+std::string Win32Platform::Utf8ToAnsi(const std::string& utf8) { return Narrow(CP_ACP, Utf8ToWide(utf8)); }
+
+}  // namespace lumivex

@@ -1,0 +1,79 @@
+// The real platform: each operation is the Win32 call of the same name.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <windows.h>
+
+namespace lumivex {
+
+inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h)); }
+// Window handles fit in 32 bits on 64-bit Windows by design.
+inline Hwnd FromHwnd(HWND h) {
+    return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(h));
+}
+
+class Win32Platform : public Platform {
+public:
+    bool IsWindow(Hwnd hwnd) override;
+    bool IsHungAppWindow(Hwnd hwnd) override;
+    Hwnd GetWindow(Hwnd hwnd, std::uint32_t cmd) override;
+    Hwnd GetParent(Hwnd hwnd) override;
+    Hwnd GetDesktopWindow() override;
+    std::int32_t GetWindowLongA(Hwnd hwnd, int index) override;
+    std::uint32_t GetClassLongA(Hwnd hwnd, int index) override;
+    int GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) override;
+    int GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) override;
+    bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
+    bool GetClientRect(Hwnd hwnd, Rect& rect) override;
+    std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) override;
+    Hwnd WindowFromPoint(Point p) override;
+
+    Lresult SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) override;
+    bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                             std::uint32_t flags, std::uint32_t timeoutMs,
+                             Lresult* result) override;
+
+    bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override;
+    bool ShowWindow(Hwnd hwnd, int cmdShow) override;
+    bool EnableWindow(Hwnd hwnd, bool enable) override;
+    bool BringWindowToTop(Hwnd hwnd) override;
+    bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
+
+    bool GetCursorPos(Point& p) override;
+    bool GetCursorInfo(CursorInfo& info) override;
+    Hwnd SetCapture(Hwnd hwnd) override;
+    bool ReleaseCapture() override;
+
+    int GetSystemMetrics(int index) override;
+    int GetDeviceCaps(Hdc dc, int index) override;
+    Hdc GetWindowDC(Hwnd hwnd) override;
+    Hdc GetDC(Hwnd hwnd) override;
+    int ReleaseDC(Hwnd hwnd, Hdc dc) override;
+    int SetROP2(Hdc dc, int mode) override;
+    Hgdiobj CreatePen(int style, int width, std::uint32_t colour) override;
+    Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
+    bool DeleteObject(Hgdiobj object) override;
+    bool Rectangle(Hdc dc, int left, int top, int right, int bottom) override;
+    void Sleep(std::uint32_t ms) override;
+
+    Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool CloseHandle(Handle handle) override;
+    std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) override;
+    std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) override;
+    std::vector<std::string> LogicalDrives() override;
+    std::uint32_t GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) override;
+
+    void ShellExecuteA(Hwnd owner, const char* operation, const char* file, const char* parameters,
+                       const char* directory, int showCmd) override;
+
+    std::string AnsiToUtf8(const std::string& ansi) override;
+    std::string Utf8ToAnsi(const std::string& utf8) override;
+};
+
+// UTF-8 and UTF-16, for the program's own windows.
+std::wstring Utf8ToWide(const std::string& utf8);
+std::string WideToUtf8(const std::wstring& wide);
+
+}  // namespace lumivex

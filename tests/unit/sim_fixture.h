@@ -1,0 +1,45 @@
+// A desktop for the tests: a dialog with controls in a process with a path.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "app/session.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace lumivex::test {
+
+using sim::SimDesktop;
+using sim::WindowSpec;
+
+constexpr std::uint32_t kWsChildVisible = win::WS_CHILD | win::WS_VISIBLE;
+
+class DesktopTest : public ::testing::Test {
+protected:
+    SimDesktop desk;
+    Session session;
+    MainForm form{desk, session};
+
+    Hwnd TopLevel(const std::string& title, Rect rect, std::uint32_t processId = 1000) {
+        WindowSpec s;
+        s.className = "#32770";
+        s.text = desk.Utf8ToAnsi(title);
+        s.style = win::WS_VISIBLE | win::WS_CAPTION | 0x00080000;
+        s.rect = rect;
+        s.processId = processId;
+        return desk.CreateWindow(s);
+    }
+    Hwnd Child(Hwnd parent, const std::string& cls, const std::string& text, Rect rect,
+               std::int32_t id = 0, std::uint32_t style = kWsChildVisible) {
+        WindowSpec s;
+        s.className = cls;
+        s.text = desk.Utf8ToAnsi(text);
+        s.style = style;
+        s.rect = rect;
+        s.parent = parent;
+        s.id = id;
+        return desk.CreateWindow(s);
+    }
+};
+
+}  // namespace lumivex::test
