@@ -5,6 +5,7 @@
 
 #include "app/main_form.h"
 #include "app/session.h"
+#include "info/num_text.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace lumivex::test {
