@@ -33,9 +33,9 @@ void RunStateAction(Platform& p, Hwnd h, const StateAction& action) {
         // slow one (a "save changes?" box behind WM_CLOSE) is not waited for
         // beyond the time-out.
         case StateAct::SetReadOnly:
-            SendTimeout(p, h, win::EM_SETREADONLY, static_cast<Wparam>(action.arg), 0, kStateSendTimeoutMs);
+            SendTimeout(p, h, win::EM_SETREADONLY, static_cast<Wparam>(action.arg), 0);
             return;
-        case StateAct::Close: SendTimeout(p, h, win::WM_CLOSE, 0, 0, kStateSendTimeoutMs); return;
+        case StateAct::Close: SendTimeout(p, h, win::WM_CLOSE, 0, 0); return;
         default: break;
     }
     // The window functions below wait for the target's thread to handle the

@@ -38,8 +38,4 @@ struct StateRow {
 
 extern const std::array<StateRow, kStatusEntries> kStateTable;
 
-// How long a hung or slow target may keep the list waiting for
-// EM_SETREADONLY or WM_CLOSE.
-constexpr std::uint32_t kStateSendTimeoutMs = 2000;
-
 }  // namespace lumivex
