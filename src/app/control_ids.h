@@ -46,7 +46,7 @@
 
 // "  类  "
 #define IDC_TXTCLASSNAME 1300
-#define IDC_TXTCLASSSTYLE 1301
+#define IDC_TXTCLASSVALUE 1301   // "样式值:"
 #define IDC_LSTCLASSSTYLE 1302
 
 // " 窗口 "
@@ -71,6 +71,7 @@
 
 // " 消息 "
 #define IDC_LSTSTATUS 1500
+#define IDC_LBLSTATUSNOTE 1501   // the explanation beside the list
 
 // " 图像 "
 #define IDC_PICSCROLL 1600

@@ -32,8 +32,13 @@ const std::vector<ControlDef>& TabControls(int index);
 constexpr DWORD kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
 constexpr DWORD kLink = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOTIFY;
 constexpr DWORD kField = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kReadOnlyField = kField | ES_READONLY;
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kCheck = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kList = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
+// Entries with tick boxes: an entry's selection is its tick, drawn by us;
+// the texts stay in the list, readable with LB_GETTEXT from outside.
+constexpr int kTickRowHeight = 18;
+constexpr DWORD kTickList = kList | LBS_MULTIPLESEL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
 
 }  // namespace lumivex

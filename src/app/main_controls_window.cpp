@@ -49,11 +49,12 @@ std::vector<ControlDef> StyleTab() {
 
 std::vector<ControlDef> ClassTab() {
     return {
-        {IDC_STATIC, L"STATIC", "类名:", kLabel, 10, 13, 66, 16},
-        {IDC_TXTCLASSNAME, L"EDIT", "", kField, 78, 10, 340, 20, TEXT_OF(txtClassName)},
-        {IDC_STATIC, L"STATIC", "类样式:", kLabel, 10, 13 + kRow, 66, 16},
-        {IDC_TXTCLASSSTYLE, L"EDIT", "", kField, 78, 10 + kRow, 340, 20, TEXT_OF(txtClassStyle)},
-        {IDC_LSTCLASSSTYLE, L"LISTBOX", "", kList, 10, 60, 408, 148, nullptr, LIST_OF(lstClassStyle)},
+        {IDC_STATIC, L"STATIC", "类名:", kLabel, 10, 13, 60, 16},
+        {IDC_TXTCLASSNAME, L"EDIT", "", kReadOnlyField, 72, 10, 346, 20, TEXT_OF(txtClassName)},
+        {IDC_STATIC, L"STATIC", "类样式:", kLabel, 10, 39, 60, 16},
+        {IDC_LSTCLASSSTYLE, L"LISTBOX", "", kList, 72, 36, 346, 140, nullptr, LIST_OF(lstClassStyle)},
+        {IDC_STATIC, L"STATIC", "样式值:", kLabel, 10, 189, 60, 16},
+        {IDC_TXTCLASSVALUE, L"EDIT", "", kReadOnlyField, 72, 186, 346, 20, TEXT_OF(txtClassValue)},
     };
 }
 
@@ -78,7 +79,7 @@ std::vector<ControlDef> WindowTab() {
     for (const Row& row : rows) {
         controls.push_back({row.labelId, L"STATIC", row.caption, row.labelId == IDC_STATIC ? kLabel : kLink,
                             8, y + 3, 100, 16});
-        controls.push_back({row.handleId, L"EDIT", "", kField, 110, y, 80, 20, row.handle});
+        controls.push_back({row.handleId, L"EDIT", "", kReadOnlyField, 110, y, 80, 20, row.handle});
         controls.push_back({IDC_STATIC, L"STATIC", "标题:", kLabel, 198, y + 3, 36, 16});
         controls.push_back({row.titleId, L"EDIT", "", kField, 236, y, 182, 20, row.title});
         y += 28;
@@ -90,7 +91,9 @@ std::vector<ControlDef> WindowTab() {
 std::vector<ControlDef> StateTab() {
     return {
         {IDC_STATIC, L"STATIC", "窗口状态:", kLabel, 10, 10, 80, 16},
-        {IDC_LSTSTATUS, L"LISTBOX", "", kList | LBS_MULTIPLESEL | LBS_NOTIFY, 10, 30, 160, 178},
+        {IDC_LSTSTATUS, L"LISTBOX", "", kTickList, 10, 30, 160, 9 * kTickRowHeight + 4},
+        {IDC_LBLSTATUSNOTE, L"STATIC", "　　更改列表项的勾选状态可以改变窗口对应的状态或激发其行为。", kLabel, 186, 30,
+         228, 52},
     };
 }
 

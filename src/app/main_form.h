@@ -35,7 +35,7 @@ struct MainTexts {
     // " 样式 "
     std::string txtWndStyle, txtWndExStyle;
     // "  类  "
-    std::string txtClassName, txtClassStyle;
+    std::string txtClassName, txtClassValue;
     // " 窗口 "
     std::string txtSelfHandle, txtSelfTitle, txtPreHandle, txtPreTitle, txtNextHandle,
         txtNextTitle, txtParentHandle, txtParentTitle, txtChildHandle, txtChildTitle,
@@ -97,6 +97,10 @@ public:
     void MainClear();
     std::string NumText(std::int32_t value) const;
 
+    // The state list and the related-window links of the window tab.
+    void lstStatus_MouseUp(int currentIndex, bool ticked);
+    void lblRelated_Click(RelatedLink which);
+
     // Finder and delayed read.
     void picShot_MouseDown();
     void picShot_MouseUp();
@@ -124,6 +128,7 @@ private:
     void FillRelated(RelatedLink which, Hwnd related, std::string& handleText,
                      std::string& titleText);
     void ClearStatusTicks() { lstStatus.fill(false); }
+    std::string* RelatedHandleText(RelatedLink which);
     Rect ClampedWindowRect(Hwnd hwnd);
 
     Platform& p_;

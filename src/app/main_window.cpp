@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "app/main_controls.h"
 #include "app/web_browser_window.h"
+#include "ops/state_list.h"
 #include "picture/window_picture.h"
 
 #include <commctrl.h>
@@ -24,9 +25,6 @@ constexpr UINT kTimerPeriods[] = {400, 500, 500};
 
 constexpr int kPanelLeft = 9, kPanelTop = 69, kPanelWidth = 429, kPanelHeight = 218;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
-
-const char* const kStatusCaptions[kStatusEntries] = {"窗口可见", "窗口可用", "总在最前", "窗口只读", "最大化",
-                                                     "最小化", "还原窗口", "关闭窗口", "激活窗口"};
 
 const int kLinkLabels[kRelatedCount] = {IDC_LBLPREHANDLE, IDC_LBLNEXTHANDLE, IDC_LBLPARENTHANDLE,
                                         IDC_LBLCHILDHANDLE, IDC_LBLOWNERHANDLE};
@@ -119,6 +117,8 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_APP_SETCURSOR: return OnSetCursor(reinterpret_cast<HWND>(wParam));
         case WM_APP_FINDER: OnFinderMouse(static_cast<UINT>(wParam)); return 0;
         case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         case WM_CLOSE: DestroyWindow(hwnd_); return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
         default: return DefWindowProcW(hwnd_, msg, wParam, lParam);
@@ -158,8 +158,10 @@ void MainWindow::OnCreate() {
         SetWindowPos(picTab_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         for (const ControlDef& def : TabControls(i)) CreateControl(picTab_[i], def);
     }
-    for (const char* caption : kStatusCaptions)
-        SendMessageW(Control(IDC_LSTSTATUS), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(caption).c_str()));
+    HWND status = Control(IDC_LSTSTATUS);
+    for (const StateRow& row : kStateTable)
+        SendMessageW(status, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(row.caption).c_str()));
+    SetWindowSubclass(status, StatusListProc, 0, reinterpret_cast<DWORD_PTR>(this));
 
     CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
 
@@ -201,6 +203,18 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         case IDC_LABEL5:
             if (code == STN_CLICKED) form_.Label5_Click();
             break;
+        case IDC_LBLPREHANDLE:
+        case IDC_LBLNEXTHANDLE:
+        case IDC_LBLPARENTHANDLE:
+        case IDC_LBLCHILDHANDLE:
+        case IDC_LBLOWNERHANDLE:
+            if (code != STN_CLICKED) return;
+            form_.lblRelated_Click(static_cast<RelatedLink>(id - IDC_LBLPREHANDLE));
+            break;
+        // The keyboard (space bar) changes a tick without acting on the window.
+        case IDC_LSTSTATUS:
+            if (code == LBN_SELCHANGE) HarvestTicks();
+            return;
         // Ends the program at once, without the unload step.
         case IDC_CMDOK: ExitProcess(0);
         default:
@@ -221,6 +235,65 @@ void MainWindow::HarvestText(HWND control) {
                 shownText_[id] = *def.text(form_);
                 return;
             }
+}
+
+// The state list toggles its own ticks; MainForm follows what it shows.
+void MainWindow::HarvestTicks() {
+    HWND status = Control(IDC_LSTSTATUS);
+    for (int i = 0; i < kStatusEntries; ++i)
+        form_.lstStatus[static_cast<std::size_t>(i)] = SendMessageW(status, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+}
+
+// Only a mouse release acts, on the entry the click went to with the tick it
+// has now (the list toggled it on the press, or left it alone).
+void MainWindow::OnStatusMouseUp(HWND list) {
+    HarvestTicks();
+    const int current = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
+    const bool ticked = current >= 0 && SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(current), 0) > 0;
+    form_.lstStatus_MouseUp(current, ticked);
+    Render();
+}
+
+LRESULT CALLBACK MainWindow::StatusListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR self) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, StatusListProc, 0);
+    const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP)
+        reinterpret_cast<MainWindow*>(self)->OnStatusMouseUp(hwnd);
+    return result;
+}
+
+LRESULT MainWindow::OnMeasureItem(MEASUREITEMSTRUCT* item) {
+    if (item->CtlType != ODT_LISTBOX || item->CtlID != IDC_LSTSTATUS) return FALSE;
+    item->itemHeight = kTickRowHeight;
+    return TRUE;
+}
+
+// A tick box and the entry's text; the selection shows only as the tick.
+LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT* item) {
+    if (item->CtlType != ODT_LISTBOX || item->CtlID != IDC_LSTSTATUS || item->itemID == static_cast<UINT>(-1))
+        return FALSE;
+    HDC dc = item->hDC;
+    RECT row = item->rcItem;
+    FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
+    const int box = 13;
+    RECT tick{row.left + 2, row.top + (row.bottom - row.top - box) / 2, 0, 0};
+    tick.right = tick.left + box;
+    tick.bottom = tick.top + box;
+    DrawFrameControl(dc, &tick, DFC_BUTTON,
+                     DFCS_BUTTONCHECK | DFCS_FLAT | ((item->itemState & ODS_SELECTED) ? DFCS_CHECKED : 0u));
+
+    const int length = static_cast<int>(SendMessageW(item->hwndItem, LB_GETTEXTLEN, item->itemID, 0));
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(item->hwndItem, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(text.data()));
+    RECT label{tick.right + 4, row.top, row.right, row.bottom};
+    HGDIOBJ oldFont = SelectObject(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(dc, text.c_str(), -1, &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    if (item->itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
+    return TRUE;
 }
 
 void MainWindow::OnActivate(bool active) {

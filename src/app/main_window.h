@@ -40,6 +40,10 @@ private:
     void ShowSelectedPanel();
     void SyncTimers();
     void HarvestText(HWND control);
+    void HarvestTicks();
+    void OnStatusMouseUp(HWND list);
+    LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item);
+    LRESULT OnDrawItem(const DRAWITEMSTRUCT* item);
     HWND Control(int id) const;
     void RenderTexts();
     void RenderLists();
@@ -48,6 +52,8 @@ private:
 
     static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK StatusListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR self);
 
     HINSTANCE instance_;
     Win32Platform& platform_;

@@ -1,7 +1,44 @@
+// The class style decoder of the class tab.
 #include "ops/class_style.h"
 
 #include "app/main_form.h"
 
 namespace lumivex {
-void ClassStyle(MainForm&) {}
+
+const std::array<ClassStyleRow, 11> kClassStyleTable = {{
+    {0x1000, "CS_BYTEALIGNCLIENT"},
+    {0x2000, "CS_BYTEALIGNWINDOW"},
+    {0x0040, "CS_CLASSDC"},
+    {0x0008, "CS_DBLCLKS"},
+    {0x4000, "CS_GLOBALCLASS"},
+    {0x0002, "CS_HREDRAW"},
+    {0x0200, "CS_NOCLOSE"},
+    {0x0020, "CS_OWNDC"},
+    {0x0080, "CS_PARENTDC"},
+    {0x0800, "CS_SAVEBITS"},
+    {0x0001, "CS_VREDRAW"},
+}};
+
+std::vector<std::string> DecodeClassStyle(std::uint32_t value) {
+    std::vector<std::string> names;
+    for (const ClassStyleRow& row : kClassStyleTable)
+        if (value & row.bit) names.emplace_back(row.name);
+    if (names.empty()) names.emplace_back(kNoClassInfo);
+    return names;
+}
+
+std::string ClassValueText(std::int32_t value) {
+    const std::string digits = std::to_string(value);
+    return value < 0 ? digits : " " + digits;
+}
+
+void ClassStyle(MainForm& form) {
+    form.lstClassStyle.clear();
+    const std::uint32_t value = form.platform().GetClassLongA(form.SnapHwnd, win::GCL_STYLE);
+    // Copied from the general tab, which the fill has just read from the system.
+    form.texts.txtClassName = form.texts.WndClassText;
+    form.texts.txtClassValue = ClassValueText(static_cast<std::int32_t>(value));
+    form.lstClassStyle = DecodeClassStyle(value);
+}
+
 }  // namespace lumivex

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "info/num_text.h"
+#include "sim_fixture.h"
+
+namespace lumivex::test {
+namespace {
+
+// A dialog (the first simulated window, handle 100A4) with two controls, and
+// an owned pop-up above it.
+class RelatedLinksTest : public DesktopTest {
+protected:
+    void SetUp() override {
+        dialog = TopLevel("Dialog", {0, 0, 400, 300});
+        first = Child(dialog, "Button", "OK", {10, 10, 80, 30}, 1);
+        second = Child(dialog, "Edit", "text", {10, 40, 80, 60}, 2);
+        WindowSpec s;
+        s.className = "#32770";
+        s.text = "Popup";
+        s.style = win::WS_POPUP | win::WS_VISIBLE;
+        s.owner = dialog;
+        popup = desk.CreateWindow(s);
+        ASSERT_EQ(dialog, 0x100A4u);
+    }
+    void Inspect(Hwnd h) {
+        form.SnapHwnd = h;
+        form.Fulfill();
+    }
+
+    Hwnd dialog = 0, first = 0, second = 0, popup = 0;
+};
+
+TEST_F(RelatedLinksTest, ParentLinkInHexadecimal) {
+    Inspect(first);
+    ASSERT_EQ(form.texts.txtParentHandle, "100A4");
+    form.lblRelated_Click(kParent);
+    EXPECT_EQ(form.SnapHwnd, dialog);
+    EXPECT_EQ(form.texts.hWndText, "100A4");
+    EXPECT_EQ(form.texts.TitleText, "Dialog");
+}
+
+TEST_F(RelatedLinksTest, ParentLinkInDecimal) {
+    form.chkHex = false;
+    Inspect(first);
+    ASSERT_EQ(form.texts.txtParentHandle, "65700");
+    form.lblRelated_Click(kParent);
+    EXPECT_EQ(form.SnapHwnd, dialog);
+    EXPECT_EQ(form.texts.hWndText, "65700");
+}
+
+TEST_F(RelatedLinksTest, TheFieldIsReadInTheBaseChosenAtTheClick) {
+    Inspect(first);
+    form.chkHex_Click(false);
+    form.lblRelated_Click(kParent);  // 100A4 read as decimal
+    EXPECT_EQ(form.SnapHwnd, 100u);
+
+    form.chkHex_Click(false);
+    Inspect(first);
+    form.chkHex_Click(true);
+    form.lblRelated_Click(kParent);  // 65700 read as hexadecimal
+    EXPECT_EQ(form.SnapHwnd, 415488u);
+}
+
+TEST_F(RelatedLinksTest, WalkingDownSidewaysAndBack) {
+    Inspect(dialog);
+    form.lblRelated_Click(kChild);
+    EXPECT_EQ(form.SnapHwnd, first);
+    form.lblRelated_Click(kNext);
+    EXPECT_EQ(form.SnapHwnd, second);
+    EXPECT_EQ(form.texts.WndClassText, "Edit");
+    form.lblRelated_Click(kPrev);
+    EXPECT_EQ(form.SnapHwnd, first);
+    form.lblRelated_Click(kParent);
+    EXPECT_EQ(form.SnapHwnd, dialog);
+}
+
+TEST_F(RelatedLinksTest, OwnerLinkAndItsLook) {
+    Inspect(popup);
+    EXPECT_EQ(form.linkActive[kOwner], true);
+    EXPECT_EQ(form.linkActive[kChild], false);
+    form.lblRelated_Click(kOwner);
+    EXPECT_EQ(form.SnapHwnd, dialog);
+    // The top-level dialog has neither parent nor owner.
+    EXPECT_EQ(form.texts.txtParentHandle, "0");
+    EXPECT_EQ(form.texts.txtOwnerHandle, "0");
+    EXPECT_FALSE(form.linkActive[kParent]);
+    EXPECT_FALSE(form.linkActive[kOwner]);
+}
+
+TEST_F(RelatedLinksTest, ZeroOrEmptyFieldDoesNothing) {
+    Inspect(dialog);
+    const MainTexts before = form.texts;
+    desk.sent.clear();
+    form.lblRelated_Click(kParent);  // "0"
+    form.lblRelated_Click(kOwner);   // "0"
+    EXPECT_EQ(form.SnapHwnd, dialog);
+    EXPECT_EQ(form.texts.hWndText, before.hWndText);
+    EXPECT_TRUE(desk.sent.empty());
+
+    form.MainClear();
+    for (int link = 0; link < kRelatedCount; ++link) form.lblRelated_Click(static_cast<RelatedLink>(link));
+    EXPECT_EQ(form.SnapHwnd, dialog);
+    EXPECT_EQ(form.texts.hWndText, "");
+    EXPECT_TRUE(desk.sent.empty());
+}
+
+TEST_F(RelatedLinksTest, VanishedWindowIsHandedToTheFill) {
+    Inspect(first);
+    desk.DestroyWindow(second);
+    form.lblRelated_Click(kNext);
+    EXPECT_EQ(form.SnapHwnd, second);
+    EXPECT_EQ(form.texts.hWndText, NumText(static_cast<std::int32_t>(second), true));
+    // The fill stopped at the class name: the rest is the old window's.
+    EXPECT_EQ(form.texts.TitleText, "OK");
+}
+
+TEST_F(RelatedLinksTest, HungRelatedWindowGetsTheReducedFill) {
+    Inspect(first);
+    desk.Window(dialog).hung = true;
+    form.lblRelated_Click(kParent);
+    EXPECT_EQ(form.SnapHwnd, dialog);
+    EXPECT_EQ(form.texts.TitleText, "Dialog");
+    EXPECT_EQ(form.texts.txtThreadID, "");
+    EXPECT_EQ(desk.blockingSendsToHung, 0);
+}
+
+}  // namespace
+}  // namespace lumivex::test

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ops/state_list.h"
+#include "sim_fixture.h"
+
+namespace lumivex::test {
+namespace {
+
+using Ticks = std::array<bool, kStatusEntries>;
+constexpr std::uint32_t kOverlapped = win::WS_VISIBLE | win::WS_CAPTION | 0x00080000;
+
+class StateListTest : public DesktopTest {
+protected:
+    void SetUp() override {
+        target = TopLevel("Target", {10, 10, 300, 200});
+        other = TopLevel("Other", {20, 20, 200, 200});
+        form.SnapHwnd = target;
+        form.Fulfill();
+        desk.calls.clear();
+        desk.sent.clear();
+    }
+    // A click as the list box makes it: the press toggles the entry, the
+    // release reports the entry and its tick.
+    void Click(int entry) {
+        auto& tick = form.lstStatus[static_cast<std::size_t>(entry)];
+        tick = !tick;
+        form.lstStatus_MouseUp(entry, tick);
+    }
+    std::uint32_t Style() { return desk.Window(target).style; }
+    std::vector<std::string> CallNames() {
+        std::vector<std::string> names;
+        for (const auto& c : desk.calls) names.push_back(c.name);
+        return names;
+    }
+    int Sent(std::uint32_t msg) {
+        return static_cast<int>(std::count_if(desk.sent.begin(), desk.sent.end(),
+                                              [&](const sim::SentMessage& m) { return m.msg == msg; }));
+    }
+
+    Hwnd target = 0, other = 0;
+};
+
+TEST_F(StateListTest, EntriesAndTheirCaptions) {
+    const char* expected[kStatusEntries] = {"窗口可见", "窗口可用", "总在最前", "窗口只读", "最大化",
+                                            "最小化",   "还原窗口", "关闭窗口", "激活窗口"};
+    for (int i = 0; i < kStatusEntries; ++i) EXPECT_STREQ(kStateTable[static_cast<std::size_t>(i)].caption, expected[i]);
+}
+
+TEST_F(StateListTest, VisibleHidesAndShows) {
+    ASSERT_TRUE(form.lstStatus[kStateVisible]);
+    Click(kStateVisible);
+    EXPECT_FALSE(Style() & win::WS_VISIBLE);
+    EXPECT_EQ(desk.calls.back().a, win::SW_HIDE);
+    Click(kStateVisible);
+    EXPECT_TRUE(Style() & win::WS_VISIBLE);
+    EXPECT_EQ(desk.calls.back().a, win::SW_SHOW);
+    EXPECT_TRUE(form.lstStatus[kStateVisible]);
+}
+
+TEST_F(StateListTest, EnabledDisablesAndEnables) {
+    Click(kStateEnabled);
+    EXPECT_TRUE(Style() & win::WS_DISABLED);
+    Click(kStateEnabled);
+    EXPECT_FALSE(Style() & win::WS_DISABLED);
+}
+
+TEST_F(StateListTest, TopMostSetsAndClearsTheTopMostPlace) {
+    Click(kStateTopMost);
+    ASSERT_EQ(desk.calls.size(), 1u);
+    EXPECT_EQ(desk.calls[0].name, "SetWindowPos");
+    EXPECT_EQ(static_cast<Hwnd>(desk.calls[0].a), win::HWND_TOPMOST);
+    EXPECT_EQ(desk.calls[0].b, win::SWP_NOMOVE | win::SWP_NOSIZE);
+    EXPECT_TRUE(desk.Window(target).exStyle & win::WS_EX_TOPMOST);
+    Click(kStateTopMost);
+    EXPECT_EQ(static_cast<Hwnd>(desk.calls[1].a), win::HWND_NOTOPMOST);
+    EXPECT_FALSE(desk.Window(target).exStyle & win::WS_EX_TOPMOST);
+}
+
+TEST_F(StateListTest, ReadOnlyIsSentWhateverTheClassAndNeverBlocks) {
+    Click(kStateReadOnly);
+    ASSERT_EQ(desk.sent.size(), 1u);
+    EXPECT_EQ(desk.sent[0].msg, win::EM_SETREADONLY);
+    EXPECT_EQ(desk.sent[0].wParam, 1u);
+    EXPECT_TRUE(desk.sent[0].withTimeout);
+    EXPECT_TRUE(Style() & 0x0800);
+    Click(kStateReadOnly);
+    EXPECT_EQ(desk.sent[1].wParam, 0u);
+    EXPECT_FALSE(Style() & 0x0800);
+}
+
+TEST_F(StateListTest, MaximizeUnticksMinimizeAndUntickingRestores) {
+    form.lstStatus[kStateMinimized] = true;
+    Click(kStateMaximized);
+    EXPECT_TRUE(Style() & win::WS_MAXIMIZE);
+    EXPECT_TRUE(form.lstStatus[kStateMaximized]);
+    EXPECT_FALSE(form.lstStatus[kStateMinimized]);
+    Click(kStateMaximized);
+    EXPECT_EQ(desk.calls.back().a, win::SW_RESTORE);
+    EXPECT_FALSE(Style() & win::WS_MAXIMIZE);
+}
+
+TEST_F(StateListTest, MinimizeUnticksMaximizeAndUntickingRestores) {
+    form.lstStatus[kStateMaximized] = true;
+    Click(kStateMinimized);
+    EXPECT_TRUE(Style() & win::WS_MINIMIZE);
+    EXPECT_FALSE(form.lstStatus[kStateMaximized]);
+    Click(kStateMinimized);
+    EXPECT_EQ(desk.calls.back().a, win::SW_RESTORE);
+    EXPECT_FALSE(Style() & win::WS_MINIMIZE);
+}
+
+TEST_F(StateListTest, RestoreRestoresAndUnticksItselfAndBothSizes) {
+    desk.ShowWindow(target, win::SW_SHOWMAXIMIZED);
+    desk.calls.clear();
+    form.lstStatus[kStateMaximized] = form.lstStatus[kStateMinimized] = true;
+    Click(kStateRestore);
+    EXPECT_EQ(CallNames(), std::vector<std::string>{"ShowWindow"});
+    EXPECT_EQ(desk.calls[0].a, win::SW_RESTORE);
+    EXPECT_FALSE(Style() & win::WS_MAXIMIZE);
+    EXPECT_FALSE(form.lstStatus[kStateRestore]);
+    EXPECT_FALSE(form.lstStatus[kStateMinimized]);
+    EXPECT_FALSE(form.lstStatus[kStateMaximized]);
+    EXPECT_TRUE(form.lstStatus[kStateVisible]);
+}
+
+TEST_F(StateListTest, CloseSendsOneCloseAndUnticksLeavingTheFields) {
+    int closes = 0;
+    desk.Window(target).hook = [&](sim::SimWindow& w, std::uint32_t msg, Wparam, Lparam) -> std::optional<Lresult> {
+        if (msg == win::WM_CLOSE) {
+            ++closes;
+            desk.DestroyWindow(w.hwnd);
+            return 0;
+        }
+        return std::nullopt;
+    };
+    const std::string shownHandle = form.texts.hWndText;
+    Click(kStateClose);
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(desk.IsWindow(target));
+    EXPECT_FALSE(form.lstStatus[kStateClose]);
+    EXPECT_EQ(form.texts.hWndText, shownHandle);
+    EXPECT_EQ(form.SnapHwnd, target);
+}
+
+TEST_F(StateListTest, ActivateBringsToTopAndUnticks) {
+    ASSERT_EQ(desk.GetWindow(target, win::GW_HWNDFIRST), other);
+    Click(kStateActivate);
+    EXPECT_EQ(desk.GetWindow(target, win::GW_HWNDFIRST), target);
+    EXPECT_FALSE(form.lstStatus[kStateActivate]);
+}
+
+TEST_F(StateListTest, ReleaseThatChangesNoTickActsAgain) {
+    Click(kStateMaximized);
+    desk.ShowWindow(target, win::SW_RESTORE);
+    form.lstStatus[kStateMinimized] = true;
+    desk.calls.clear();
+    // Right button, or below the entries: the tick stays, the row runs again.
+    form.lstStatus_MouseUp(kStateMaximized, true);
+    ASSERT_EQ(desk.calls.size(), 1u);
+    EXPECT_EQ(desk.calls[0].a, win::SW_SHOWMAXIMIZED);
+    EXPECT_FALSE(form.lstStatus[kStateMinimized]);
+    EXPECT_TRUE(Style() & win::WS_MAXIMIZE);
+}
+
+TEST_F(StateListTest, ReleaseOnAnUntickedActionEntryDoesNothing) {
+    for (int entry : {kStateRestore, kStateClose, kStateActivate}) form.lstStatus_MouseUp(entry, false);
+    EXPECT_TRUE(desk.calls.empty());
+    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.IsWindow(target));
+}
+
+TEST_F(StateListTest, NoCurrentEntryDoesNothing) {
+    const Ticks before = form.lstStatus;
+    for (int index : {-1, kStatusEntries, 1000}) form.lstStatus_MouseUp(index, true);
+    EXPECT_TRUE(desk.calls.empty());
+    EXPECT_EQ(form.lstStatus, before);
+}
+
+TEST_F(StateListTest, WithoutAnInspectedWindowOnlyTheTickChanges) {
+    MainForm fresh(desk, session);  // right after start-up
+    fresh.lstStatus_MouseUp(kStateVisible, true);
+    fresh.lstStatus_MouseUp(kStateClose, true);
+    EXPECT_TRUE(fresh.lstStatus[kStateVisible]);
+    EXPECT_TRUE(fresh.lstStatus[kStateClose]);
+    EXPECT_TRUE(desk.calls.empty());
+    EXPECT_TRUE(desk.sent.empty());
+}
+
+TEST_F(StateListTest, VanishedWindowOnlyChangesTheTick) {
+    desk.DestroyWindow(target);
+    Click(kStateVisible);
+    Click(kStateClose);
+    EXPECT_FALSE(form.lstStatus[kStateVisible]);
+    EXPECT_TRUE(form.lstStatus[kStateClose]);
+    EXPECT_TRUE(desk.calls.empty());
+    EXPECT_TRUE(desk.sent.empty());
+}
+
+TEST_F(StateListTest, HungTargetNeverFreezesUs) {
+    desk.Window(target).hung = true;
+    for (int entry = 0; entry < kStatusEntries; ++entry) {
+        Click(entry);
+        Click(entry);
+    }
+    EXPECT_EQ(desk.blockingSendsToHung, 0);
+    EXPECT_EQ(Sent(win::EM_SETREADONLY), 2);
+    EXPECT_EQ(Sent(win::WM_CLOSE), 2);  // an action entry is ticked by each click
+    for (const auto& m : desk.sent) EXPECT_TRUE(m.withTimeout);
+    // Window functions wait for the target's thread: none was called.
+    EXPECT_TRUE(desk.calls.empty());
+    EXPECT_TRUE(form.lstStatus[kStateVisible]);
+    EXPECT_FALSE(form.lstStatus[kStateClose]);
+}
+
+TEST_F(StateListTest, ActionsGoToTheInspectedWindowOnly) {
+    for (int entry : {kStateVisible, kStateEnabled, kStateTopMost, kStateMaximized, kStateActivate}) Click(entry);
+    ASSERT_FALSE(desk.calls.empty());
+    for (const auto& c : desk.calls) EXPECT_EQ(c.hwnd, target) << c.name;
+    EXPECT_EQ(desk.Window(other).style, kOverlapped);
+}
+
+}  // namespace
+}  // namespace lumivex::test
