@@ -4,6 +4,7 @@
 #include "app/main_controls.h"
 #include "app/web_browser_window.h"
 #include "picture/window_picture.h"
+#include "text/reader_choice.h"
 
 #include <commctrl.h>
 
@@ -158,6 +159,7 @@ void MainWindow::OnCreate() {
         SetWindowPos(picTab_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         for (const ControlDef& def : TabControls(i)) CreateControl(picTab_[i], def);
     }
+    SetUpToolsTab();
     for (const char* caption : kStatusCaptions)
         SendMessageW(Control(IDC_LSTSTATUS), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(caption).c_str()));
 
@@ -165,6 +167,17 @@ void MainWindow::OnCreate() {
 
     form_.Load();
     Render();
+}
+
+// Combo1's reader entries and the lengths the tools tab's number fields take.
+void MainWindow::SetUpToolsTab() {
+    HWND combo = Control(IDC_COMBO1);
+    for (const ReaderChoice& choice : kReaderChoices)
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(choice.key).c_str()));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(form_.comboIndex), 0);
+    constexpr WPARAM kHexDigits = 10, kDecimalDigits = 5;
+    for (int i = 0; i < 8; ++i)
+        SendMessageW(Control(IDC_MTEXT0 + i), EM_LIMITTEXT, i < 4 ? kHexDigits : kDecimalDigits, 0);
 }
 
 void MainWindow::CreateControl(HWND parent, const ControlDef& def) {
@@ -198,6 +211,10 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
             break;
         case IDC_CHKHEX: form_.chkHex_Click(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED); break;
         case IDC_SLEEPBUTTON: form_.SleepButton_Click(); break;
+        case IDC_COMBO1:
+            if (code != CBN_SELCHANGE) return;
+            form_.comboIndex = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+            break;
         case IDC_LABEL5:
             if (code == STN_CLICKED) form_.Label5_Click();
             break;
@@ -306,6 +323,9 @@ void MainWindow::Render() {
     RenderFinder();
     ShowSelectedPanel();
     ShowWindow(Control(IDC_LABEL5), form_.label5Visible ? SW_SHOW : SW_HIDE);
+    HWND combo = Control(IDC_COMBO1);
+    if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != form_.comboIndex)
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(form_.comboIndex), 0);
     for (int id : kLinkLabels) InvalidateRect(Control(id), nullptr, TRUE);
     const std::wstring caption = Utf8ToWide(form_.caption);
     wchar_t shown[512] = {};

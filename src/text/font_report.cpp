@@ -18,15 +18,18 @@ namespace {
 constexpr int kDefaultDpi = 96;
 constexpr const char* kCrLf = "\r\n";
 
-// The font the window says it draws with; 0 when it has none of its own (or
-// is no window); nullopt when it did not answer, so nothing is waited for.
+// The font the window says it draws with; 0 when it has none of its own, is
+// no window or would not say; nullopt when it is hung.
 std::optional<Hgdiobj> AskWindowFont(Platform& p, Hwnd hwnd) {
     if (hwnd == 0 || !p.IsWindow(hwnd)) return Hgdiobj{0};
     if (p.IsHungAppWindow(hwnd)) return std::nullopt;
     if (const auto font = SendTimeout(p, hwnd, win::WM_GETFONT, 0, 0)) return static_cast<Hgdiobj>(*font);
-    // A window that vanished meanwhile is described like any non-window.
-    if (!p.IsWindow(hwnd)) return Hgdiobj{0};
-    return std::nullopt;
+    // A failed send is not proof of a hung window: under Wine WM_GETFONT to
+    // another process fails at once. Only a window now known to be hung
+    // goes unanswered; any other is described by its display context, which
+    // GetDC gives without a message.
+    if (p.IsWindow(hwnd) && p.IsHungAppWindow(hwnd)) return std::nullopt;
+    return Hgdiobj{0};
 }
 
 LogFontA ReadLogFont(Platform& p, Hwnd hwnd, Hgdiobj font) {

@@ -174,6 +174,13 @@ TEST_F(FontReportTest, HungWindowIsNotAskedForItsFont) {
     EXPECT_EQ(desk.blockingSendsToHung, 0);
 }
 
+TEST_F(FontReportTest, FailedAskOfAnAnsweringWindowFallsBackToTheDisplayContext) {
+    UseFont(SongTi());
+    desk.Window(control).failingTimedSends.insert(win::WM_GETFONT);
+    EXPECT_EQ(Summary(control), "字体(System),尺寸(16px|12pt),粗体(700),字符集(GB2312_CHARSET)");
+    EXPECT_EQ(desk.openDcs(), 0);
+}
+
 TEST_F(FontReportTest, FontIsAskedThroughTheTimedDoor) {
     UseFont(SongTi());
     desk.sent.clear();

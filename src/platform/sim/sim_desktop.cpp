@@ -297,7 +297,7 @@ bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam
     if (!w) return false;
     // A hung target fails at once with SMTO_ABORTIFHUNG, after the
     // time-out without it; either way the caller gets failure.
-    if (w->hung) return false;
+    if (w->hung || w->failingTimedSends.count(msg)) return false;
     const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
     if (result) *result = answer;
     return true;

@@ -37,6 +37,9 @@ struct SimWindow {
     bool transparentHit = false;
     std::uint32_t listViewExStyle = 0;
     Hgdiobj font = 0;  // answered to WM_GETFONT; 0 draws with the system font
+    // Messages whose timed send fails although the window answers others,
+    // as WM_GETFONT to another process does under Wine.
+    std::set<std::uint32_t> failingTimedSends;
     std::vector<Hwnd> children;  // Z order, top first
     MessageHook hook;
 };
