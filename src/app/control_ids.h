@@ -84,3 +84,6 @@
 #define IDC_MTEXT0 1700
 #define IDC_TXTSETDATA 1710
 #define IDC_COMBO1 1711
+#define IDC_CMDSETDATA 1712    // "修改文本"
+#define IDC_BUTTON0 1720       // Button(0) … Button(7) are 1720 … 1727; there is no Button(5)
+#define IDC_MLABEL0 1730       // mLabel(0) … mLabel(7) are 1730 … 1737, beside mText(0) … mText(7)

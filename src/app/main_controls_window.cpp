@@ -99,7 +99,66 @@ std::vector<ControlDef> StateTab() {
 
 std::vector<ControlDef> PictureTab() { return {}; }
 
-std::vector<ControlDef> ToolsTab() { return {}; }
+// Eight rows: four fields with their buttons, the four position fields,
+// the font summary, the text with "修改文本", the short program path.
+std::vector<ControlDef> ToolsTab() {
+    constexpr int y0 = 8, pitch = 26, labelX = 8, labelW = 64, fieldX = 74, fieldW = 100;
+    constexpr int col1 = 184, col2 = 262, col3 = 340, buttonW = 76, buttonH = 22;
+    constexpr int wideW = col3 + buttonW - labelX;  // a field across the whole row
+    constexpr DWORD kHintLabel = kLabel | SS_NOTIFY;  // a static shows a tool tip only with SS_NOTIFY
+    constexpr DWORD kReadOnly = kField | ES_READONLY;
+    constexpr DWORD kCombo = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+    // The whole text of a window may hold line breaks: keep them.
+    constexpr DWORD kTextField = kField | ES_MULTILINE | ES_AUTOVSCROLL;
+    auto row = [](int r) { return y0 + (r - 1) * pitch; };
+    auto button = [&](int index, const char* caption, int x, int r) {
+        return ControlDef{IDC_BUTTON0 + index, L"BUTTON", caption, kButton, x, row(r) - 1, buttonW, buttonH};
+    };
+
+    std::vector<ControlDef> controls = {
+        {IDC_MLABEL0 + 0, L"STATIC", "控件句柄:", kLabel, labelX, row(1) + 3, labelW, 16},
+        {IDC_MTEXT0 + 0, L"EDIT", "", kField, fieldX, row(1), fieldW, 20, TEXT_OF(mText[0])},
+        button(0, "读取刷新", col1, 1),
+        button(1, "关闭控件", col2, 1),
+        button(2, "关闭进程", col3, 1),
+
+        {IDC_MLABEL0 + 1, L"STATIC", "基本风格:", kLabel, labelX, row(2) + 3, labelW, 16},
+        {IDC_MTEXT0 + 1, L"EDIT", "", kField, fieldX, row(2), fieldW, 20, TEXT_OF(mText[1])},
+        button(3, "修改风格", col1, 2),
+        button(7, "矩形闪烁", col2, 2),
+        {IDC_SLEEPBUTTON, L"BUTTON", "延时操作", kButton, col3, row(2) - 1, buttonW, buttonH, nullptr, nullptr,
+         "针对需要鼠标驻留显示的窗口进行延时读取!"},
+
+        {IDC_MLABEL0 + 2, L"STATIC", "扩展风格:", kLabel, labelX, row(3) + 3, labelW, 16},
+        {IDC_MTEXT0 + 2, L"EDIT", "", kField, fieldX, row(3), fieldW, 20, TEXT_OF(mText[2])},
+
+        {IDC_MLABEL0 + 3, L"STATIC", "列表风格:", kHintLabel, labelX, row(4) + 3, labelW, 16, nullptr, nullptr,
+         "ListView扩展风格"},
+        {IDC_MTEXT0 + 3, L"EDIT", "", kField, fieldX, row(4), fieldW, 20, TEXT_OF(mText[3]), nullptr,
+         "SysListView32"},
+        // The height is the dropped-down list's: seven entries without a scroll.
+        {IDC_COMBO1, L"COMBOBOX", "", kCombo, col1, row(4) - 1, col3 - 6 - col1, 160},
+        button(4, "读取数据", col3, 4),
+    };
+
+    // Row 5: left, top, width and height side by side, each after its label.
+    const char* const positionLabels[] = {"边距:", "顶距:", "宽度:", "高度:"};
+    std::string* (*const positionFields[])(MainForm&) = {TEXT_OF(mText[4]), TEXT_OF(mText[5]),
+                                                          TEXT_OF(mText[6]), TEXT_OF(mText[7])};
+    for (int i = 0; i < 4; ++i) {
+        const int x = labelX + i * 82;
+        controls.push_back({IDC_MLABEL0 + 4 + i, L"STATIC", positionLabels[i], kLabel, x, row(5) + 3, 32, 16});
+        controls.push_back({IDC_MTEXT0 + 4 + i, L"EDIT", "", kField, x + 32, row(5), 44, 20, positionFields[i]});
+    }
+    controls.push_back(button(6, "修改尺寸", col3, 5));
+
+    controls.push_back({IDC_MTEXT0 + 9, L"EDIT", "", kReadOnly, labelX, row(6), wideW, 20, TEXT_OF(mText[9])});
+    controls.push_back({IDC_TXTSETDATA, L"EDIT", "", kTextField, labelX, row(7), col3 - 6 - labelX, 20,
+                        TEXT_OF(txtSetData)});
+    controls.push_back({IDC_CMDSETDATA, L"BUTTON", "修改文本", kButton, col3, row(7) - 1, buttonW, buttonH});
+    controls.push_back({IDC_MTEXT0 + 8, L"EDIT", "", kReadOnly, labelX, row(8), wideW, 20, TEXT_OF(mText[8])});
+    return controls;
+}
 
 #undef TEXT_OF
 #undef LIST_OF
@@ -109,8 +168,6 @@ std::vector<ControlDef> ToolsTab() { return {}; }
 const std::vector<ControlDef>& FrameControls() {
     static const std::vector<ControlDef> controls = {
         {IDC_LABEL2, L"STATIC", "请拖动左侧指针到需要查看的窗口/控件上释放", kLabel, 50, 8, 170, 32},
-        {IDC_SLEEPBUTTON, L"BUTTON", "延时操作", kButton, 226, 11, 76, 24, nullptr, nullptr,
-         "针对需要鼠标驻留显示的窗口进行延时读取!"},
         {IDC_CHKALWAYSONTOP, L"BUTTON", "总在最上面", kCheck, 314, 4, 120, 18},
         {IDC_CHKHEX, L"BUTTON", "16进制", kCheck, 314, 24, 120, 18},
         {IDC_COMMAND2, L"BUTTON", "句柄树", kButton, 212, 295, 72, 24},

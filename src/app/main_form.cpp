@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 
 #include "info/set_top_most.h"
+#include "text/charset_table.h"
 #include "version.h"
 
 namespace lumivex {
@@ -20,6 +21,7 @@ void MainForm::Load() {
     caption = NormalTitle();
     selectedTab = 1;
     comboIndex = 0;
+    InitCharsetTable(session_.Charsets);
 }
 
 void MainForm::Activate() {

@@ -5,6 +5,7 @@
 #include "app/web_browser_window.h"
 #include "ops/state_list.h"
 #include "picture/window_picture.h"
+#include "text/reader_choice.h"
 
 #include <commctrl.h>
 
@@ -162,11 +163,23 @@ void MainWindow::OnCreate() {
     for (const StateRow& row : kStateTable)
         SendMessageW(status, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(row.caption).c_str()));
     SetWindowSubclass(status, StatusListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetUpToolsTab();
 
     CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
 
     form_.Load();
     Render();
+}
+
+// Combo1's reader entries and the lengths the tools tab's number fields take.
+void MainWindow::SetUpToolsTab() {
+    HWND combo = Control(IDC_COMBO1);
+    for (const ReaderChoice& choice : kReaderChoices)
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(choice.key).c_str()));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(form_.comboIndex), 0);
+    constexpr WPARAM kHexDigits = 10, kDecimalDigits = 5;
+    for (int i = 0; i < 8; ++i)
+        SendMessageW(Control(IDC_MTEXT0 + i), EM_LIMITTEXT, i < 4 ? kHexDigits : kDecimalDigits, 0);
 }
 
 void MainWindow::CreateControl(HWND parent, const ControlDef& def) {
@@ -200,6 +213,10 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
             break;
         case IDC_CHKHEX: form_.chkHex_Click(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED); break;
         case IDC_SLEEPBUTTON: form_.SleepButton_Click(); break;
+        case IDC_COMBO1:
+            if (code != CBN_SELCHANGE) return;
+            form_.comboIndex = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+            break;
         case IDC_LABEL5:
             if (code == STN_CLICKED) form_.Label5_Click();
             break;
@@ -379,6 +396,9 @@ void MainWindow::Render() {
     RenderFinder();
     ShowSelectedPanel();
     ShowWindow(Control(IDC_LABEL5), form_.label5Visible ? SW_SHOW : SW_HIDE);
+    HWND combo = Control(IDC_COMBO1);
+    if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != form_.comboIndex)
+        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(form_.comboIndex), 0);
     for (int id : kLinkLabels) InvalidateRect(Control(id), nullptr, TRUE);
     const std::wstring caption = Utf8ToWide(form_.caption);
     wchar_t shown[512] = {};

@@ -31,6 +31,7 @@ private:
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnCreate();
     void CreateControl(HWND parent, const struct ControlDef& def);
+    void SetUpToolsTab();
     void OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
     void OnTimer(UINT_PTR id);

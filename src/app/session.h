@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "text/charset_table.h"
 
 namespace lumivex {
 
@@ -18,6 +19,8 @@ struct Session {
     Hwnd NotepadHwnd = 0;
     // Device name (\Device\HarddiskVolume3) to drive (C:), built on first use.
     std::optional<std::map<std::string, std::string>> DriveMap;
+    // Character sets named by the font report, built when the main window loads.
+    CharsetTable Charsets;
 };
 
 }  // namespace lumivex

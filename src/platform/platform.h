@@ -53,6 +53,15 @@ struct CursorInfo {
     Point ptScreenPos;
 };
 
+// LOGFONTA as GetObjectA fills it for a font: 60 bytes, no padding.
+struct LogFontA {
+    std::int32_t lfHeight = 0, lfWidth = 0, lfEscapement = 0, lfOrientation = 0, lfWeight = 0;
+    std::uint8_t lfItalic = 0, lfUnderline = 0, lfStrikeOut = 0, lfCharSet = 0, lfOutPrecision = 0,
+                 lfClipPrecision = 0, lfQuality = 0, lfPitchAndFamily = 0;
+    char lfFaceName[32] = {};
+};
+static_assert(sizeof(LogFontA) == 60, "LOGFONTA is 60 bytes");
+
 // Win32 constants the logic uses, with their Win32 names and values.
 namespace win {
 constexpr std::uint32_t GW_HWNDFIRST = 0, GW_HWNDLAST = 1, GW_HWNDNEXT = 2, GW_HWNDPREV = 3,
@@ -74,6 +83,8 @@ constexpr std::uint32_t SMTO_ABORTIFHUNG = 0x0002, SMTO_BLOCK = 0x0001;
 
 constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
 constexpr int LOGPIXELSX = 88, LOGPIXELSY = 90;
+
+constexpr std::uint32_t OBJ_FONT = 6;
 
 constexpr int R2_NOTXORPEN = 10;
 constexpr int PS_SOLID = 0;
@@ -144,6 +155,10 @@ public:
     virtual Hgdiobj SelectObject(Hdc dc, Hgdiobj object) = 0;
     virtual bool DeleteObject(Hgdiobj object) = 0;
     virtual bool Rectangle(Hdc dc, int left, int top, int right, int bottom) = 0;
+    virtual Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) = 0;
+    // Copies at most size bytes of the object's description (a LOGFONTA for
+    // a font); returns the bytes copied, 0 on failure.
+    virtual int GetObjectA(Hgdiobj object, int size, void* buffer) = 0;
     virtual void Sleep(std::uint32_t ms) = 0;
 
     // Processes, files and drives.

@@ -127,10 +127,15 @@ TEST_F(FulfillTest, VanishedWindowStopsAfterTheHandle) {
 }
 
 TEST_F(FulfillTest, WindowDestroyedWhileItsTitleIsReadLeavesTheRestEmptyOrZero) {
-    desk.Window(edit).hook = [this](sim::SimWindow& self, std::uint32_t msg, Wparam,
-                                    Lparam) -> std::optional<Lresult> {
-        if (msg == win::WM_GETTEXT) desk.DestroyWindow(self.hwnd);
-        return 0;
+    // The tools tab reads the text first; the window goes at the title read.
+    int textReads = 0;
+    desk.Window(edit).hook = [this, &textReads](sim::SimWindow& self, std::uint32_t msg, Wparam,
+                                                Lparam) -> std::optional<Lresult> {
+        if (msg == win::WM_GETTEXT && ++textReads == 2) {
+            desk.DestroyWindow(self.hwnd);
+            return 0;
+        }
+        return std::nullopt;
     };
     form.SnapHwnd = edit;
     form.Fulfill();

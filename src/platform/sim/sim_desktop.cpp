@@ -11,6 +11,7 @@ namespace lumivex::sim {
 namespace {
 constexpr std::uint32_t ES_READONLY = 0x0800;
 constexpr std::uintptr_t kPenTag = 0x40000;
+constexpr std::uintptr_t kFontTag = 0x80000;
 
 int CopyOut(const std::string& text, char* buffer, int maxCount) {
     if (!buffer || maxCount <= 0) return 0;
@@ -50,6 +51,19 @@ SimDesktop::SimDesktop() {
     desktop.className = "#32769";
     desktop.style = win::WS_VISIBLE | 0x06000000;
     windows_[kDesktop] = desktop;
+    // What a fresh display context holds on a Simplified-Chinese system.
+    LogFontA system;
+    system.lfHeight = 16;
+    system.lfWeight = 700;
+    system.lfCharSet = 134;
+    std::memcpy(system.lfFaceName, "System", 7);
+    systemFont_ = AddFont(system);
+}
+
+Hgdiobj SimDesktop::AddFont(const LogFontA& logFont) {
+    const Hgdiobj font = kFontTag | nextGdi_++;
+    fonts_[font] = logFont;
+    return font;
 }
 
 SimWindow* SimDesktop::Find(Hwnd hwnd) {
@@ -247,6 +261,7 @@ Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam
                 w.style &= ~ES_READONLY;
             return 1;
         case win::LVM_GETEXTENDEDLISTVIEWSTYLE: return static_cast<Lresult>(w.listViewExStyle);
+        case win::WM_GETFONT: return static_cast<Lresult>(w.font);
         default: return 0;
     }
 }
@@ -282,7 +297,7 @@ bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam
     if (!w) return false;
     // A hung target fails at once with SMTO_ABORTIFHUNG, after the
     // time-out without it; either way the caller gets failure.
-    if (w->hung) return false;
+    if (w->hung || w->failingTimedSends.count(msg)) return false;
     const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
     if (result) *result = answer;
     return true;
@@ -404,11 +419,19 @@ int SimDesktop::GetDeviceCaps(Hdc, int index) {
 Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
     if (hwnd != kDesktop && !Find(hwnd)) return 0;
     const Hdc dc = nextGdi_++;
-    openDcs_[dc] = DcState{hwnd};
+    openDcs_[dc] = DcState{hwnd, 13, 0, systemFont_};
     return dc;
 }
 
-Hdc SimDesktop::GetDC(Hwnd hwnd) { return GetWindowDC(hwnd); }
+Hdc SimDesktop::GetDC(Hwnd hwnd) {
+    // GetDC(NULL) is the screen's display context.
+    if (hwnd == 0) {
+        const Hdc dc = nextGdi_++;
+        openDcs_[dc] = DcState{0, 13, 0, systemFont_};
+        return dc;
+    }
+    return GetWindowDC(hwnd);
+}
 
 int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
     const auto it = openDcs_.find(dc);
@@ -443,6 +466,8 @@ Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
 bool SimDesktop::DeleteObject(Hgdiobj object) {
     for (const auto& [dc, state] : openDcs_)
         if (state.pen == object) return false;  // still selected: Windows refuses
+    // The stock font stays whatever the caller does, as on Windows.
+    if (object != systemFont_ && fonts_.erase(object) > 0) return true;
     return gdiObjects_.erase(object) > 0;
 }
 
@@ -451,6 +476,20 @@ bool SimDesktop::Rectangle(Hdc dc, int left, int top, int right, int bottom) {
     if (it == openDcs_.end()) return false;
     drawn.push_back({dc, Rect{left, top, right, bottom}, it->second.rop2, it->second.pen});
     return true;
+}
+
+Hgdiobj SimDesktop::GetCurrentObject(Hdc dc, std::uint32_t type) {
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end() || type != win::OBJ_FONT) return 0;
+    return it->second.font;
+}
+
+int SimDesktop::GetObjectA(Hgdiobj object, int size, void* buffer) {
+    const auto it = fonts_.find(object);
+    if (it == fonts_.end() || !buffer || size <= 0) return 0;
+    const int n = std::min<int>(size, static_cast<int>(sizeof(LogFontA)));
+    std::memcpy(buffer, &it->second, static_cast<std::size_t>(n));
+    return n;
 }
 
 Handle SimDesktop::OpenProcess(std::uint32_t, bool, std::uint32_t processId) {

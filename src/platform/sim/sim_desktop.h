@@ -36,6 +36,10 @@ struct SimWindow {
     // passes through it to what lies below.
     bool transparentHit = false;
     std::uint32_t listViewExStyle = 0;
+    Hgdiobj font = 0;  // answered to WM_GETFONT; 0 draws with the system font
+    // Messages whose timed send fails although the window answers others,
+    // as WM_GETFONT to another process does under Wine.
+    std::set<std::uint32_t> failingTimedSends;
     std::vector<Hwnd> children;  // Z order, top first
     MessageHook hook;
 };
@@ -100,6 +104,10 @@ public:
     void SetDpi(int dpi) { dpi_ = dpi; }
     // Code page used by AnsiToUtf8/Utf8ToAnsi ("CP936" by default).
     void SetCodePage(const std::string& codePage) { codePage_ = codePage; }
+    // A font object, as CreateFontIndirectA makes one.
+    Hgdiobj AddFont(const LogFontA& logFont);
+    // The font a fresh display context holds.
+    Hgdiobj systemFont() const { return systemFont_; }
 
     // What the logic did.
     std::vector<SentMessage> sent;
@@ -158,6 +166,8 @@ public:
     Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
     bool DeleteObject(Hgdiobj object) override;
     bool Rectangle(Hdc dc, int left, int top, int right, int bottom) override;
+    Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
+    int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override { sleptMs += ms; }
 
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
@@ -180,6 +190,7 @@ protected:
         Hwnd window;
         int rop2 = 13;  // R2_COPYPEN
         Hgdiobj pen = 0;
+        Hgdiobj font = 0;
     };
     SimWindow* Find(Hwnd hwnd);
     std::vector<Hwnd>& Siblings(const SimWindow& w);
@@ -202,6 +213,8 @@ protected:
     std::map<Hdc, DcState> openDcs_;
     std::set<Hgdiobj> gdiObjects_;
     std::uintptr_t nextGdi_ = 0x1000;
+    std::map<Hgdiobj, LogFontA> fonts_;
+    Hgdiobj systemFont_ = 0;
     std::string codePage_ = "CP936";
 };
 

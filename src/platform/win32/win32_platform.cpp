@@ -144,6 +144,16 @@ bool Win32Platform::Rectangle(Hdc dc, int left, int top, int right, int bottom) 
     return ::Rectangle(ToHdc(dc), left, top, right, bottom);
 }
 
+static_assert(sizeof(LOGFONTA) == sizeof(LogFontA), "LogFontA mirrors LOGFONTA");
+
+Hgdiobj Win32Platform::GetCurrentObject(Hdc dc, std::uint32_t type) {
+    return reinterpret_cast<Hgdiobj>(::GetCurrentObject(ToHdc(dc), type));
+}
+
+int Win32Platform::GetObjectA(Hgdiobj object, int size, void* buffer) {
+    return ::GetObjectA(reinterpret_cast<HGDIOBJ>(object), size, buffer);
+}
+
 void Win32Platform::Sleep(std::uint32_t ms) { ::Sleep(ms); }
 
 Handle Win32Platform::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) {

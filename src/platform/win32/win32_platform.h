@@ -56,6 +56,8 @@ public:
     Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
     bool DeleteObject(Hgdiobj object) override;
     bool Rectangle(Hdc dc, int left, int top, int right, int bottom) override;
+    Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
+    int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
 
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;

@@ -1,0 +1,39 @@
+// What the tools tab reads from a window: its whole text, its three style
+// values and its position as its parent would pass it to MoveWindow.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace lumivex {
+
+// Shown where the text of a window whose thread does not respond is expected.
+inline const std::string kNotResponding = "(未响应)";
+
+// The largest text the tools tab takes (16 MiB).
+constexpr std::uint32_t kToolsTextLimit = 16u * 1024 * 1024;
+
+// The window's text, at most maxLen ANSI bytes of it, UTF-8; kNotResponding
+// for a window that does not answer (it is sent nothing when it is hung).
+std::string GetWndText(Platform& p, Hwnd hwnd, std::uint32_t maxLen);
+
+struct WndStyles {
+    std::uint32_t style = 0, exStyle = 0;
+    // Asked by message: unknown when the window does not answer.
+    std::optional<std::uint32_t> listViewExStyle = 0;
+};
+// All zero for 0 or a handle that is not a window.
+WndStyles GetWndStyles(Platform& p, Hwnd hwnd);
+
+struct WndPos {
+    std::int32_t left = 0, top = 0, width = 0, height = 0;
+};
+// Left and top relative to the parent's client area, estimated from the
+// rectangles with the parent's frame taken as equally thick on the left,
+// right and bottom; the screen position for a window without a parent.
+WndPos GetWndPos(Platform& p, Hwnd hwnd);
+
+}  // namespace lumivex
