@@ -50,6 +50,7 @@ SimDesktop::SimDesktop() {
     desktop.className = "#32769";
     desktop.style = win::WS_VISIBLE | 0x06000000;
     windows_[kDesktop] = desktop;
+    SetScreenSize(screenWidth_, screenHeight_);
 }
 
 SimWindow* SimDesktop::Find(Hwnd hwnd) {
@@ -402,6 +403,7 @@ int SimDesktop::GetDeviceCaps(Hdc, int index) {
 }
 
 Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
+    gdiLog.push_back("GetWindowDC");
     if (hwnd != kDesktop && !Find(hwnd)) return 0;
     const Hdc dc = nextGdi_++;
     openDcs_[dc] = DcState{hwnd};
@@ -411,8 +413,10 @@ Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
 Hdc SimDesktop::GetDC(Hwnd hwnd) { return GetWindowDC(hwnd); }
 
 int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
+    gdiLog.push_back("ReleaseDC");
     const auto it = openDcs_.find(dc);
-    if (it == openDcs_.end() || it->second.window != hwnd) return 0;
+    // A memory device context is deleted, never released.
+    if (it == openDcs_.end() || it->second.memory || it->second.window != hwnd) return 0;
     openDcs_.erase(it);
     return 1;
 }
@@ -432,8 +436,17 @@ Hgdiobj SimDesktop::CreatePen(int, int, std::uint32_t) {
 }
 
 Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
+    gdiLog.push_back("SelectObject");
     const auto it = openDcs_.find(dc);
     if (it == openDcs_.end()) return 0;
+    if (object == kStockBitmap || bitmaps_.count(object)) {
+        // Only a memory device context takes a bitmap, and only one at a time.
+        if (!it->second.memory) return 0;
+        if (object != kStockBitmap && it->second.bitmap != object && IsSelectedBitmap(object)) return 0;
+        const Hgdiobj previous = it->second.bitmap ? it->second.bitmap : kStockBitmap;
+        it->second.bitmap = object == kStockBitmap ? 0 : object;
+        return previous;
+    }
     // The stock pen stands in for what a fresh device context holds.
     const Hgdiobj previous = it->second.pen ? it->second.pen : 0x7;
     it->second.pen = object == 0x7 ? 0 : object;
@@ -441,8 +454,10 @@ Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
 }
 
 bool SimDesktop::DeleteObject(Hgdiobj object) {
+    gdiLog.push_back("DeleteObject");
     for (const auto& [dc, state] : openDcs_)
-        if (state.pen == object) return false;  // still selected: Windows refuses
+        if (state.pen == object || state.bitmap == object) return false;  // still selected: Windows refuses
+    bitmaps_.erase(object);
     return gdiObjects_.erase(object) > 0;
 }
 
