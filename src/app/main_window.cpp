@@ -73,6 +73,7 @@ bool MainWindow::Create() {
     wc.lpfnWndProc = FinderProc;
     wc.lpszClassName = kFinderClass;
     RegisterClassExW(&wc);
+    PictureViewWindow::RegisterClasses(instance_);
 
     finderRest_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_REST), IMAGE_ICON, 32, 32, 0));
     finderEmpty_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_EMPTY), IMAGE_ICON, 32, 32, 0));
@@ -110,6 +111,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_TIMER: OnTimer(wParam); return 0;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            if (pictureView_.OnScroll(reinterpret_cast<HWND>(lParam), wParam)) Render();
+            return 0;
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) {
                 LayoutPictureView(form_);
@@ -158,6 +163,7 @@ void MainWindow::OnCreate() {
         SetWindowPos(picTab_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         for (const ControlDef& def : TabControls(i)) CreateControl(picTab_[i], def);
     }
+    pictureView_.Attach(hwnd_, picTab_[5], instance_);
     for (const char* caption : kStatusCaptions)
         SendMessageW(Control(IDC_LSTSTATUS), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(caption).c_str()));
 
@@ -198,6 +204,9 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
             break;
         case IDC_CHKHEX: form_.chkHex_Click(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED); break;
         case IDC_SLEEPBUTTON: form_.SleepButton_Click(); break;
+        case IDC_CMDSAVE:
+            if (code == BN_CLICKED) pictureView_.OnSave();
+            break;
         case IDC_LABEL5:
             if (code == STN_CLICKED) form_.Label5_Click();
             break;
@@ -311,6 +320,7 @@ void MainWindow::Render() {
     wchar_t shown[512] = {};
     GetWindowTextW(hwnd_, shown, 512);
     if (caption != shown) SetWindowTextW(hwnd_, caption.c_str());
+    pictureView_.Render();
     SyncTimers();
     rendering_ = false;
 }

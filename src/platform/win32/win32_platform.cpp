@@ -170,7 +170,7 @@ int Win32Platform::GetDIBits(Hdc dc, Hgdiobj bitmap, std::uint32_t start, std::u
     std::memcpy(&bmi.header, info, sizeof bmi.header);
     const int copied = ::GetDIBits(ToHdc(dc), reinterpret_cast<HBITMAP>(bitmap), start, lines, bits,
                                    reinterpret_cast<BITMAPINFO*>(&bmi), usage);
-    std::memcpy(info, &bmi.header, sizeof bmi.header);
+    std::memcpy(static_cast<void*>(info), &bmi.header, sizeof bmi.header);
     return copied;
 }
 
