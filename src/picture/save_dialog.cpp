@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <cstddef>
+#include <vector>
 
 namespace lumivex {
 
@@ -23,8 +24,10 @@ DWORD lastFilterIndex = 0;
 
 std::string ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& extension) {
     const std::string filter = SaveDialogFilter(extension);
-    std::string file(kDialogBufferBlanks, ' ');
-    std::string fileTitle(kDialogBufferBlanks, ' ');
+    // 254 blanks and a NUL: the 255 bytes the dialog may fill.
+    std::vector<char> file(kDialogBufferBlanks + 1, ' ');
+    std::vector<char> fileTitle(kDialogBufferBlanks + 1, ' ');
+    file.back() = fileTitle.back() = '\0';
 
     OPENFILENAMEA dialog{};
     dialog.lStructSize = kOpenFileNameSize;
@@ -32,17 +35,16 @@ std::string ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& ex
     dialog.hInstance = instance;
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = lastFilterIndex;
-    // The strings' terminating NULs make the buffers one longer than the blanks.
     dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<DWORD>(file.size() + 1);
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrFileTitle = fileTitle.data();
-    dialog.nMaxFileTitle = static_cast<DWORD>(fileTitle.size() + 1);
+    dialog.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
     dialog.lpstrTitle = kSaveDialogTitle;
     dialog.Flags = 0;  // no overwrite prompt: the caller asks itself
     const BOOL chosen = GetSaveFileNameA(&dialog);
     lastFilterIndex = dialog.nFilterIndex;
     if (!chosen) return {};
-    return CleanDialogPath(file);
+    return CleanDialogPath(std::string(file.data(), file.size()));
 }
 
 }  // namespace lumivex
