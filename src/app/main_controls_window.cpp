@@ -2,6 +2,7 @@
 #include "app/main_controls.h"
 
 #include "app/control_ids.h"
+#include "picture/picture_view_window.h"
 
 namespace lumivex {
 
@@ -97,7 +98,18 @@ std::vector<ControlDef> StateTab() {
     };
 }
 
-std::vector<ControlDef> PictureTab() { return {}; }
+// picScroll is 5830 x 2055 twips at (120, 120); the bars run along its
+// bottom and right edges. The picture view moves them as the picture needs.
+std::vector<ControlDef> PictureTab() {
+    constexpr DWORD kViewport = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    constexpr DWORD kBar = WS_CHILD | WS_TABSTOP;  // hidden until a picture needs it
+    return {
+        {IDC_PICSCROLL, kPicScrollClass, "", kViewport, 8, 8, 389, 137},
+        {IDC_HSCROLL1, L"SCROLLBAR", "", kBar | SBS_HORZ, 8, 145, 389, 17},
+        {IDC_VSCROLL1, L"SCROLLBAR", "", kBar | SBS_VERT, 397, 8, 17, 137},
+        {IDC_CMDSAVE, L"BUTTON", "保存(&S)", kButton, 318, 176, 96, 26},
+    };
+}
 
 // Eight rows: four fields with their buttons, the four position fields,
 // the font summary, the text with "修改文本", the short program path.

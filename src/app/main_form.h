@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "picture/picture_view.h"
 #include "platform/platform.h"
 
 namespace lumivex {
@@ -72,6 +73,7 @@ public:
     bool chkHex = true;
     bool chkAlwaysOnTop = true;
     bool pictureValid = false;                       // picBmp holds a picture
+    PictureView pictureView;                         // the " 图像 " tab
     int comboIndex = 0;                              // Combo1
 
     // Timers: the window starts and stops the real ones to match.

@@ -72,6 +72,7 @@ bool MainWindow::Create() {
     wc.lpfnWndProc = FinderProc;
     wc.lpszClassName = kFinderClass;
     RegisterClassExW(&wc);
+    PictureViewWindow::RegisterClasses(instance_);
 
     finderRest_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_REST), IMAGE_ICON, 32, 32, 0));
     finderEmpty_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_EMPTY), IMAGE_ICON, 32, 32, 0));
@@ -109,6 +110,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_TIMER: OnTimer(wParam); return 0;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            if (pictureView_.OnScroll(reinterpret_cast<HWND>(lParam), wParam)) Render();
+            return 0;
         case WM_SIZE:
             if (wParam != SIZE_MINIMIZED) {
                 LayoutPictureView(form_);
@@ -164,6 +169,7 @@ void MainWindow::OnCreate() {
         SendMessageW(status, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(row.caption).c_str()));
     SetWindowSubclass(status, StatusListProc, 0, reinterpret_cast<DWORD_PTR>(this));
     SetUpToolsTab();
+    pictureView_.Attach(hwnd_, picTab_[5], instance_);
 
     CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
 
@@ -216,6 +222,9 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         case IDC_COMBO1:
             if (code != CBN_SELCHANGE) return;
             form_.comboIndex = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+            break;
+        case IDC_CMDSAVE:
+            if (code == BN_CLICKED) pictureView_.OnSave();
             break;
         case IDC_LABEL5:
             if (code == STN_CLICKED) form_.Label5_Click();
@@ -404,6 +413,7 @@ void MainWindow::Render() {
     wchar_t shown[512] = {};
     GetWindowTextW(hwnd_, shown, 512);
     if (caption != shown) SetWindowTextW(hwnd_, caption.c_str());
+    pictureView_.Render();
     SyncTimers();
     rendering_ = false;
 }

@@ -8,6 +8,7 @@
 
 #include "app/main_form.h"
 #include "app/session.h"
+#include "picture/picture_view_window.h"
 #include "platform/win32/win32_platform.h"
 
 namespace lumivex {
@@ -60,6 +61,7 @@ private:
     Win32Platform& platform_;
     Session& session_;
     MainForm form_;
+    PictureViewWindow pictureView_{form_};
     HWND hwnd_ = nullptr;
     HWND tabStrip_ = nullptr;
     HWND picTab_[7] = {};

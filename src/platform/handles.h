@@ -37,6 +37,21 @@ private:
     Hdc dc_;
 };
 
+// A device context of our own making (CreateCompatibleDC): deleted, not released.
+class MemoryDc {
+public:
+    MemoryDc(Platform& p, Hdc dc) : p_(p), dc_(dc) {}
+    ~MemoryDc() { if (dc_) p_.DeleteDC(dc_); }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    Hdc get() const { return dc_; }
+    explicit operator bool() const { return dc_ != 0; }
+
+private:
+    Platform& p_;
+    Hdc dc_;
+};
+
 class GdiObject {
 public:
     GdiObject(Platform& p, Hgdiobj h) : p_(p), h_(h) {}
@@ -44,6 +59,7 @@ public:
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
     Hgdiobj get() const { return h_; }
+    explicit operator bool() const { return h_ != 0; }
 
 private:
     Platform& p_;

@@ -62,6 +62,16 @@ struct LogFontA {
 };
 static_assert(sizeof(LogFontA) == 60, "LOGFONTA is 60 bytes");
 
+// BITMAPINFOHEADER, field for field: what GetDIBits is asked for.
+struct BitmapInfoHeader {
+    std::uint32_t biSize = 40;
+    std::int32_t biWidth = 0, biHeight = 0;  // a negative height asks for top-down rows
+    std::uint16_t biPlanes = 1, biBitCount = 0;
+    std::uint32_t biCompression = 0, biSizeImage = 0;
+    std::int32_t biXPelsPerMeter = 0, biYPelsPerMeter = 0;
+    std::uint32_t biClrUsed = 0, biClrImportant = 0;
+};
+
 // Win32 constants the logic uses, with their Win32 names and values.
 namespace win {
 constexpr std::uint32_t GW_HWNDFIRST = 0, GW_HWNDLAST = 1, GW_HWNDNEXT = 2, GW_HWNDPREV = 3,
@@ -88,6 +98,10 @@ constexpr std::uint32_t OBJ_FONT = 6;
 
 constexpr int R2_NOTXORPEN = 10;
 constexpr int PS_SOLID = 0;
+
+constexpr std::uint32_t SRCCOPY = 0x00CC0020;
+constexpr std::uint32_t BI_RGB = 0;
+constexpr std::uint32_t DIB_RGB_COLORS = 0;
 
 constexpr Hwnd HWND_TOPMOST = static_cast<Hwnd>(-1), HWND_NOTOPMOST = static_cast<Hwnd>(-2);
 constexpr std::uint32_t SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOACTIVATE = 0x0010;
@@ -160,6 +174,17 @@ public:
     // a font); returns the bytes copied, 0 on failure.
     virtual int GetObjectA(Hgdiobj object, int size, void* buffer) = 0;
     virtual void Sleep(std::uint32_t ms) = 0;
+
+    // Screen copies: memory device contexts, bitmaps, block transfers.
+    virtual Hdc CreateCompatibleDC(Hdc dc) = 0;
+    virtual bool DeleteDC(Hdc dc) = 0;
+    virtual Hgdiobj CreateCompatibleBitmap(Hdc dc, int width, int height) = 0;
+    virtual bool BitBlt(Hdc dest, int x, int y, int width, int height, Hdc src, int x1, int y1,
+                        std::uint32_t rop) = 0;
+    // Returns the number of scan lines copied, 0 on failure. The bitmap must
+    // not be selected into a device context.
+    virtual int GetDIBits(Hdc dc, Hgdiobj bitmap, std::uint32_t start, std::uint32_t lines,
+                          void* bits, BitmapInfoHeader* info, std::uint32_t usage) = 0;
 
     // Processes, files and drives.
     virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;

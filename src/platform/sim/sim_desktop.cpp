@@ -51,6 +51,7 @@ SimDesktop::SimDesktop() {
     desktop.className = "#32769";
     desktop.style = win::WS_VISIBLE | 0x06000000;
     windows_[kDesktop] = desktop;
+    SetScreenSize(screenWidth_, screenHeight_);
     // What a fresh display context holds on a Simplified-Chinese system.
     LogFontA system;
     system.lfHeight = 16;
@@ -417,6 +418,7 @@ int SimDesktop::GetDeviceCaps(Hdc, int index) {
 }
 
 Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
+    gdiLog.push_back("GetWindowDC");
     if (hwnd != kDesktop && !Find(hwnd)) return 0;
     const Hdc dc = nextGdi_++;
     openDcs_[dc] = DcState{hwnd, 13, 0, systemFont_};
@@ -434,8 +436,10 @@ Hdc SimDesktop::GetDC(Hwnd hwnd) {
 }
 
 int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
+    gdiLog.push_back("ReleaseDC");
     const auto it = openDcs_.find(dc);
-    if (it == openDcs_.end() || it->second.window != hwnd) return 0;
+    // A memory device context is deleted, never released.
+    if (it == openDcs_.end() || it->second.memory || it->second.window != hwnd) return 0;
     openDcs_.erase(it);
     return 1;
 }
@@ -455,8 +459,17 @@ Hgdiobj SimDesktop::CreatePen(int, int, std::uint32_t) {
 }
 
 Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
+    gdiLog.push_back("SelectObject");
     const auto it = openDcs_.find(dc);
     if (it == openDcs_.end()) return 0;
+    if (object == kStockBitmap || bitmaps_.count(object)) {
+        // Only a memory device context takes a bitmap, and only one at a time.
+        if (!it->second.memory) return 0;
+        if (object != kStockBitmap && it->second.bitmap != object && IsSelectedBitmap(object)) return 0;
+        const Hgdiobj previous = it->second.bitmap ? it->second.bitmap : kStockBitmap;
+        it->second.bitmap = object == kStockBitmap ? 0 : object;
+        return previous;
+    }
     // The stock pen stands in for what a fresh device context holds.
     const Hgdiobj previous = it->second.pen ? it->second.pen : 0x7;
     it->second.pen = object == 0x7 ? 0 : object;
@@ -464,10 +477,12 @@ Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
 }
 
 bool SimDesktop::DeleteObject(Hgdiobj object) {
+    gdiLog.push_back("DeleteObject");
     for (const auto& [dc, state] : openDcs_)
-        if (state.pen == object) return false;  // still selected: Windows refuses
+        if (state.pen == object || state.bitmap == object) return false;  // still selected: Windows refuses
     // The stock font stays whatever the caller does, as on Windows.
     if (object != systemFont_ && fonts_.erase(object) > 0) return true;
+    bitmaps_.erase(object);
     return gdiObjects_.erase(object) > 0;
 }
 

@@ -100,7 +100,11 @@ public:
     void AddDrive(const std::string& root, const std::string& device);
     void AddShortPath(const std::string& longPath, const std::string& shortPath);
     void SetCursor(Point p, Hcursor cursor = 0x10003) { cursorPos_ = p; cursor_ = cursor; }
-    void SetScreenSize(int width, int height) { screenWidth_ = width; screenHeight_ = height; }
+    void SetScreenSize(int width, int height);
+    // The screen's pixels, 0x00RRGGBB; what the screen device context shows.
+    void SetScreenPixel(int x, int y, std::uint32_t rgb);
+    std::uint32_t ScreenPixel(int x, int y) const;
+    void FillScreen(const Rect& area, std::uint32_t rgb);
     void SetDpi(int dpi) { dpi_ = dpi; }
     // Code page used by AnsiToUtf8/Utf8ToAnsi ("CP936" by default).
     void SetCodePage(const std::string& codePage) { codePage_ = codePage; }
@@ -119,6 +123,10 @@ public:
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
     int liveGdiObjects() const { return static_cast<int>(gdiObjects_.size()); }
     int openProcessHandles() const { return static_cast<int>(processHandles_.size()); }
+    // GDI calls of the screen-copy kind, by name, in order: "SelectObject", "BitBlt", …
+    std::vector<std::string> gdiLog;
+    bool failCreateCompatibleBitmap = false;
+    bool failBitBlt = false;
     int queryDosDeviceCalls = 0;
     Hwnd capture() const { return capture_; }
     std::vector<std::string> shellExecuted;  // "operation|file|parameters"
@@ -170,6 +178,14 @@ public:
     int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override { sleptMs += ms; }
 
+    Hdc CreateCompatibleDC(Hdc dc) override;
+    bool DeleteDC(Hdc dc) override;
+    Hgdiobj CreateCompatibleBitmap(Hdc dc, int width, int height) override;
+    bool BitBlt(Hdc dest, int x, int y, int width, int height, Hdc src, int x1, int y1,
+                std::uint32_t rop) override;
+    int GetDIBits(Hdc dc, Hgdiobj bitmap, std::uint32_t start, std::uint32_t lines, void* bits,
+                  BitmapInfoHeader* info, std::uint32_t usage) override;
+
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool CloseHandle(Handle handle) override;
     std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) override;
@@ -184,6 +200,8 @@ public:
     std::string Utf8ToAnsi(const std::string& utf8) override;
 
     static constexpr Hwnd kDesktop = 0x10010;
+    // What a fresh memory device context holds: the stock 1x1 bitmap.
+    static constexpr Hgdiobj kStockBitmap = 0x8;
 
 protected:
     struct DcState {
@@ -191,7 +209,16 @@ protected:
         int rop2 = 13;  // R2_COPYPEN
         Hgdiobj pen = 0;
         Hgdiobj font = 0;
+        bool memory = false;  // CreateCompatibleDC: draws into its selected bitmap
+        Hgdiobj bitmap = 0;   // 0: the stock 1x1 bitmap
     };
+    struct SimBitmap {
+        int width = 0, height = 0;
+        std::vector<std::uint32_t> pixels;  // top-down rows, 0x00RRGGBB
+    };
+    bool ReadPixel(const DcState& dc, int x, int y, std::uint32_t& rgb) const;
+    void WritePixel(const DcState& dc, int x, int y, std::uint32_t rgb);
+    bool IsSelectedBitmap(Hgdiobj bitmap) const;
     SimWindow* Find(Hwnd hwnd);
     std::vector<Hwnd>& Siblings(const SimWindow& w);
     Lresult DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam, Lparam lParam);
@@ -212,6 +239,8 @@ protected:
     int screenWidth_ = 1280, screenHeight_ = 800, dpi_ = 96;
     std::map<Hdc, DcState> openDcs_;
     std::set<Hgdiobj> gdiObjects_;
+    std::map<Hgdiobj, SimBitmap> bitmaps_;
+    std::vector<std::uint32_t> screen_;  // screenWidth_ x screenHeight_, top-down
     std::uintptr_t nextGdi_ = 0x1000;
     std::map<Hgdiobj, LogFontA> fonts_;
     Hgdiobj systemFont_ = 0;

@@ -156,6 +156,34 @@ int Win32Platform::GetObjectA(Hgdiobj object, int size, void* buffer) {
 
 void Win32Platform::Sleep(std::uint32_t ms) { ::Sleep(ms); }
 
+Hdc Win32Platform::CreateCompatibleDC(Hdc dc) { return reinterpret_cast<Hdc>(::CreateCompatibleDC(ToHdc(dc))); }
+bool Win32Platform::DeleteDC(Hdc dc) { return ::DeleteDC(ToHdc(dc)); }
+
+Hgdiobj Win32Platform::CreateCompatibleBitmap(Hdc dc, int width, int height) {
+    return reinterpret_cast<Hgdiobj>(::CreateCompatibleBitmap(ToHdc(dc), width, height));
+}
+
+bool Win32Platform::BitBlt(Hdc dest, int x, int y, int width, int height, Hdc src, int x1, int y1,
+                           std::uint32_t rop) {
+    return ::BitBlt(ToHdc(dest), x, y, width, height, ToHdc(src), x1, y1, rop);
+}
+
+int Win32Platform::GetDIBits(Hdc dc, Hgdiobj bitmap, std::uint32_t start, std::uint32_t lines, void* bits,
+                             BitmapInfoHeader* info, std::uint32_t usage) {
+    static_assert(sizeof(BitmapInfoHeader) == sizeof(BITMAPINFOHEADER), "BITMAPINFOHEADER layout");
+    // Room for a colour table or bit-field masks, which GetDIBits may write
+    // after the header whatever format was asked for.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } bmi{};
+    std::memcpy(&bmi.header, info, sizeof bmi.header);
+    const int copied = ::GetDIBits(ToHdc(dc), reinterpret_cast<HBITMAP>(bitmap), start, lines, bits,
+                                   reinterpret_cast<BITMAPINFO*>(&bmi), usage);
+    std::memcpy(static_cast<void*>(info), &bmi.header, sizeof bmi.header);
+    return copied;
+}
+
 Handle Win32Platform::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) {
     return reinterpret_cast<Handle>(::OpenProcess(access, inherit, processId));
 }

@@ -60,6 +60,14 @@ public:
     int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
 
+    Hdc CreateCompatibleDC(Hdc dc) override;
+    bool DeleteDC(Hdc dc) override;
+    Hgdiobj CreateCompatibleBitmap(Hdc dc, int width, int height) override;
+    bool BitBlt(Hdc dest, int x, int y, int width, int height, Hdc src, int x1, int y1,
+                std::uint32_t rop) override;
+    int GetDIBits(Hdc dc, Hgdiobj bitmap, std::uint32_t start, std::uint32_t lines, void* bits,
+                  BitmapInfoHeader* info, std::uint32_t usage) override;
+
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool CloseHandle(Handle handle) override;
     std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) override;

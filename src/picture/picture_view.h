@@ -1,0 +1,60 @@
+// What the picture tab shows: the picture taken from the screen, the
+// viewport it scrolls in and the two scroll bars. Positions and sizes are in
+// twips, the unit the tab is laid out in; the window code turns them into
+// pixels at kTwipsPerPixel.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace lumivex {
+
+// A control's place on its parent: left, top, width, height in twips.
+struct TwipsBox {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct ScrollBarModel {
+    TwipsBox box;
+    bool visible = false;
+    // The minimum is always 0; the value never leaves 0 … max.
+    int value = 0;
+    int max = 32767;
+    int largeChange = 1;
+    int smallChange = 1;
+};
+
+// Screen pixels, rows top-down, each 0x00RRGGBB. No pixels means nothing
+// was copied (an empty area, a failed copy, a cleared tab): the box shows
+// its background and there is nothing to save.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    bool HasPixels() const { return !pixels.empty(); }
+    std::uint32_t At(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+    }
+};
+
+// The scroll bars' thickness is the system's, 17 pixels at 96 dots per inch.
+constexpr int kScrollBarTwips = 255;
+// The scroll bars may move the picture this far past its far edge.
+constexpr int kOverscrollTwips = 60;
+// Scroll-bar values are signed 16-bit.
+constexpr int kScrollBarLimit = 32767;
+
+struct PictureView {
+    // picScroll, the viewport: fixed, nothing resizes it.
+    TwipsBox picScroll{120, 120, 5830, 2055};
+    // picBmp, inside picScroll; its left and top follow the scroll bars.
+    TwipsBox picBmp;
+    // Along the bottom and the right edge of the viewport.
+    ScrollBarModel HScroll1{{120, 120 + 2055, 5830, kScrollBarTwips}};
+    ScrollBarModel VScroll1{{120 + 5830, 120, kScrollBarTwips, 2055}};
+    Picture picture;
+    // Counts pictures taken and cleared, so the window knows when to repaint.
+    unsigned generation = 0;
+};
+
+}  // namespace lumivex
