@@ -161,9 +161,9 @@ void MainWindow::OnCreate() {
     for (const char* caption : kStatusCaptions)
         SendMessageW(Control(IDC_LSTSTATUS), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(caption).c_str()));
 
-    CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
-
     form_.Load();
+    // The browser comes last in the load: it only shows the program's banner.
+    CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
     Render();
 }
 
