@@ -171,9 +171,9 @@ void MainWindow::OnCreate() {
     SetUpToolsTab();
     pictureView_.Attach(hwnd_, picTab_[5], instance_);
 
-    CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
-
     form_.Load();
+    // The browser comes last in the load: it only shows the program's banner.
+    CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
     Render();
 }
 
