@@ -82,23 +82,23 @@ std::vector<Hwnd>& SimDesktop::Siblings(const SimWindow& w) {
     return w.parent ? Window(w.parent).children : topLevel_;
 }
 
-Hwnd SimDesktop::CreateWindow(const WindowSpec& spec) {
+Hwnd SimDesktop::CreateWindow(const WindowSpec& desc) {
     SimWindow w;
     w.hwnd = nextHwnd_;
     nextHwnd_ += 2;
-    w.className = spec.className;
-    w.text = spec.text;
-    w.style = spec.style;
-    w.exStyle = spec.exStyle;
-    w.classStyle = spec.classStyle;
-    w.id = spec.id;
-    w.rect = spec.rect;
-    w.client = {0, 0, spec.rect.right - spec.rect.left, spec.rect.bottom - spec.rect.top};
-    w.parent = spec.parent;
-    w.owner = spec.owner;
-    w.processId = spec.processId;
-    w.threadId = spec.threadId;
-    w.transparentHit = spec.transparentHit;
+    w.className = desc.className;
+    w.text = desc.text;
+    w.style = desc.style;
+    w.exStyle = desc.exStyle;
+    w.classStyle = desc.classStyle;
+    w.id = desc.id;
+    w.rect = desc.rect;
+    w.client = {0, 0, desc.rect.right - desc.rect.left, desc.rect.bottom - desc.rect.top};
+    w.parent = desc.parent;
+    w.owner = desc.owner;
+    w.processId = desc.processId;
+    w.threadId = desc.threadId;
+    w.transparentHit = desc.transparentHit;
     if (w.parent) {
         // A child lives in its parent's process and thread.
         const SimWindow& parent = Window(w.parent);
