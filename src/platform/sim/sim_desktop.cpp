@@ -1,6 +1,6 @@
 #include "platform/sim/sim_desktop.h"
 
-#include <iconv.h>
+#include "platform/sim/sim_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,39 +10,7 @@ namespace lumivex::sim {
 
 namespace {
 constexpr std::uint32_t ES_READONLY = 0x0800;
-constexpr std::uintptr_t kPenTag = 0x40000;
-constexpr std::uintptr_t kFontTag = 0x80000;
 
-int CopyOut(const std::string& text, char* buffer, int maxCount) {
-    if (!buffer || maxCount <= 0) return 0;
-    const int n = std::min<int>(static_cast<int>(text.size()), maxCount - 1);
-    std::memcpy(buffer, text.data(), static_cast<std::size_t>(n));
-    buffer[n] = '\0';
-    return n;
-}
-
-std::string Convert(const std::string& text, const char* to, const char* from) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return text;
-    std::string out;
-    char buffer[4096];
-    auto* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-        if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            // An invalid byte becomes '?', as the Windows conversion does.
-            out.push_back('?');
-            ++in;
-            --inLeft;
-        }
-    }
-    iconv_close(cd);
-    return out;
-}
 }  // namespace
 
 SimDesktop::SimDesktop() {
@@ -59,12 +27,6 @@ SimDesktop::SimDesktop() {
     system.lfCharSet = 134;
     std::memcpy(system.lfFaceName, "System", 7);
     systemFont_ = AddFont(system);
-}
-
-Hgdiobj SimDesktop::AddFont(const LogFontA& logFont) {
-    const Hgdiobj font = kFontTag | nextGdi_++;
-    fonts_[font] = logFont;
-    return font;
 }
 
 SimWindow* SimDesktop::Find(Hwnd hwnd) {
@@ -126,21 +88,6 @@ void SimDesktop::DestroyWindow(Hwnd hwnd) {
     siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
     windows_.erase(hwnd);
     if (capture_ == hwnd) capture_ = 0;
-}
-
-SimProcess& SimDesktop::AddProcess(std::uint32_t id, const std::string& imagePath) {
-    SimProcess& p = processes_[id];
-    p.id = id;
-    p.imagePath = imagePath;
-    return p;
-}
-
-void SimDesktop::AddDrive(const std::string& root, const std::string& device) {
-    drives_.emplace_back(root, device);
-}
-
-void SimDesktop::AddShortPath(const std::string& longPath, const std::string& shortPath) {
-    shortPaths_[longPath] = shortPath;
 }
 
 bool SimDesktop::IsWindow(Hwnd hwnd) { return hwnd != 0 && Find(hwnd) != nullptr; }
@@ -405,165 +352,6 @@ Hwnd SimDesktop::SetCapture(Hwnd hwnd) {
 bool SimDesktop::ReleaseCapture() {
     capture_ = 0;
     return true;
-}
-
-int SimDesktop::GetSystemMetrics(int index) {
-    if (index == win::SM_CXSCREEN) return screenWidth_;
-    if (index == win::SM_CYSCREEN) return screenHeight_;
-    return 0;
-}
-
-int SimDesktop::GetDeviceCaps(Hdc, int index) {
-    return index == win::LOGPIXELSX || index == win::LOGPIXELSY ? dpi_ : 0;
-}
-
-Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
-    gdiLog.push_back("GetWindowDC");
-    if (hwnd != kDesktop && !Find(hwnd)) return 0;
-    const Hdc dc = nextGdi_++;
-    openDcs_[dc] = DcState{hwnd, 13, 0, systemFont_};
-    return dc;
-}
-
-Hdc SimDesktop::GetDC(Hwnd hwnd) {
-    // GetDC(NULL) is the screen's display context.
-    if (hwnd == 0) {
-        const Hdc dc = nextGdi_++;
-        openDcs_[dc] = DcState{0, 13, 0, systemFont_};
-        return dc;
-    }
-    return GetWindowDC(hwnd);
-}
-
-int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
-    gdiLog.push_back("ReleaseDC");
-    const auto it = openDcs_.find(dc);
-    // A memory device context is deleted, never released.
-    if (it == openDcs_.end() || it->second.memory || it->second.window != hwnd) return 0;
-    openDcs_.erase(it);
-    return 1;
-}
-
-int SimDesktop::SetROP2(Hdc dc, int mode) {
-    const auto it = openDcs_.find(dc);
-    if (it == openDcs_.end()) return 0;
-    const int previous = it->second.rop2;
-    it->second.rop2 = mode;
-    return previous;
-}
-
-Hgdiobj SimDesktop::CreatePen(int, int, std::uint32_t) {
-    const Hgdiobj pen = kPenTag | nextGdi_++;
-    gdiObjects_.insert(pen);
-    return pen;
-}
-
-Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
-    gdiLog.push_back("SelectObject");
-    const auto it = openDcs_.find(dc);
-    if (it == openDcs_.end()) return 0;
-    if (object == kStockBitmap || bitmaps_.count(object)) {
-        // Only a memory device context takes a bitmap, and only one at a time.
-        if (!it->second.memory) return 0;
-        if (object != kStockBitmap && it->second.bitmap != object && IsSelectedBitmap(object)) return 0;
-        const Hgdiobj previous = it->second.bitmap ? it->second.bitmap : kStockBitmap;
-        it->second.bitmap = object == kStockBitmap ? 0 : object;
-        return previous;
-    }
-    // The stock pen stands in for what a fresh device context holds.
-    const Hgdiobj previous = it->second.pen ? it->second.pen : 0x7;
-    it->second.pen = object == 0x7 ? 0 : object;
-    return previous;
-}
-
-bool SimDesktop::DeleteObject(Hgdiobj object) {
-    gdiLog.push_back("DeleteObject");
-    for (const auto& [dc, state] : openDcs_)
-        if (state.pen == object || state.bitmap == object) return false;  // still selected: Windows refuses
-    // The stock font stays whatever the caller does, as on Windows.
-    if (object != systemFont_ && fonts_.erase(object) > 0) return true;
-    bitmaps_.erase(object);
-    return gdiObjects_.erase(object) > 0;
-}
-
-bool SimDesktop::Rectangle(Hdc dc, int left, int top, int right, int bottom) {
-    const auto it = openDcs_.find(dc);
-    if (it == openDcs_.end()) return false;
-    drawn.push_back({dc, Rect{left, top, right, bottom}, it->second.rop2, it->second.pen});
-    return true;
-}
-
-Hgdiobj SimDesktop::GetCurrentObject(Hdc dc, std::uint32_t type) {
-    const auto it = openDcs_.find(dc);
-    if (it == openDcs_.end() || type != win::OBJ_FONT) return 0;
-    return it->second.font;
-}
-
-int SimDesktop::GetObjectA(Hgdiobj object, int size, void* buffer) {
-    const auto it = fonts_.find(object);
-    if (it == fonts_.end() || !buffer || size <= 0) return 0;
-    const int n = std::min<int>(size, static_cast<int>(sizeof(LogFontA)));
-    std::memcpy(buffer, &it->second, static_cast<std::size_t>(n));
-    return n;
-}
-
-Handle SimDesktop::OpenProcess(std::uint32_t, bool, std::uint32_t processId) {
-    const auto it = processes_.find(processId);
-    if (it == processes_.end() || !it->second.openable) return 0;
-    const Handle h = nextHandle_;
-    nextHandle_ += 4;
-    processHandles_[h] = processId;
-    return h;
-}
-
-bool SimDesktop::CloseHandle(Handle handle) { return processHandles_.erase(handle) > 0; }
-
-std::uint32_t SimDesktop::GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) {
-    const auto it = processHandles_.find(process);
-    if (it == processHandles_.end()) return 0;
-    return static_cast<std::uint32_t>(
-        CopyOut(processes_.at(it->second).imagePath, buffer, static_cast<int>(size)));
-}
-
-std::uint32_t SimDesktop::QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) {
-    ++queryDosDeviceCalls;
-    for (const auto& [root, device] : drives_) {
-        std::string drive = root;
-        while (!drive.empty() && drive.back() == '\\') drive.pop_back();
-        if (drive == deviceName) {
-            // The answer is a list of strings ending in two NULs.
-            const int n = CopyOut(device, buffer, static_cast<int>(size) - 1);
-            if (static_cast<std::uint32_t>(n) + 1 < size) buffer[n + 1] = '\0';
-            return static_cast<std::uint32_t>(n + 2);
-        }
-    }
-    return 0;
-}
-
-std::vector<std::string> SimDesktop::LogicalDrives() {
-    std::vector<std::string> roots;
-    for (const auto& drive : drives_) roots.push_back(drive.first);
-    return roots;
-}
-
-std::uint32_t SimDesktop::GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) {
-    const auto it = shortPaths_.find(longPath);
-    if (it == shortPaths_.end()) return 0;
-    if (it->second.size() + 1 > size) return static_cast<std::uint32_t>(it->second.size() + 1);
-    return static_cast<std::uint32_t>(CopyOut(it->second, buffer, static_cast<int>(size)));
-}
-
-void SimDesktop::ShellExecuteA(Hwnd, const char* operation, const char* file,
-                               const char* parameters, const char*, int) {
-    shellExecuted.push_back(std::string(operation) + "|" + file + "|" + parameters);
-}
-
-std::string SimDesktop::AnsiToUtf8(const std::string& ansi) {
-    return Convert(ansi, "UTF-8", codePage_.c_str());
-}
-
-std::string SimDesktop::Utf8ToAnsi(const std::string& utf8) {
-    return Convert(utf8, codePage_.c_str(), "UTF-8");
 }
 
 }  // namespace lumivex::sim

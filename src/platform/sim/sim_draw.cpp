@@ -1,0 +1,119 @@
+// The simulated screen's metrics, device contexts, pens and fonts.
+#include <cstring>
+
+#include "platform/sim/sim_desktop.h"
+
+namespace lumivex::sim {
+
+namespace {
+constexpr std::uintptr_t kPenTag = 0x40000;
+constexpr std::uintptr_t kFontTag = 0x100000;
+}  // namespace
+
+Hgdiobj SimDesktop::AddFont(const LogFontA& logFont) {
+    const Hgdiobj font = kFontTag | nextGdi_++;
+    fonts_[font] = logFont;
+    return font;
+}
+
+int SimDesktop::GetSystemMetrics(int index) {
+    if (index == win::SM_CXSCREEN) return screenWidth_;
+    if (index == win::SM_CYSCREEN) return screenHeight_;
+    return 0;
+}
+
+int SimDesktop::GetDeviceCaps(Hdc, int index) {
+    return index == win::LOGPIXELSX || index == win::LOGPIXELSY ? dpi_ : 0;
+}
+
+Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
+    gdiLog.push_back("GetWindowDC");
+    if (hwnd != kDesktop && !Find(hwnd)) return 0;
+    const Hdc dc = nextGdi_++;
+    openDcs_[dc] = DcState{hwnd, 13, 0, systemFont_};
+    return dc;
+}
+
+Hdc SimDesktop::GetDC(Hwnd hwnd) {
+    // GetDC(NULL) is the screen's display context.
+    if (hwnd == 0) {
+        const Hdc dc = nextGdi_++;
+        openDcs_[dc] = DcState{0, 13, 0, systemFont_};
+        return dc;
+    }
+    return GetWindowDC(hwnd);
+}
+
+int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
+    gdiLog.push_back("ReleaseDC");
+    const auto it = openDcs_.find(dc);
+    // A memory device context is deleted, never released.
+    if (it == openDcs_.end() || it->second.memory || it->second.window != hwnd) return 0;
+    openDcs_.erase(it);
+    return 1;
+}
+
+int SimDesktop::SetROP2(Hdc dc, int mode) {
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end()) return 0;
+    const int previous = it->second.rop2;
+    it->second.rop2 = mode;
+    return previous;
+}
+
+Hgdiobj SimDesktop::CreatePen(int, int, std::uint32_t) {
+    const Hgdiobj pen = kPenTag | nextGdi_++;
+    gdiObjects_.insert(pen);
+    return pen;
+}
+
+Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
+    gdiLog.push_back("SelectObject");
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end()) return 0;
+    if (object == kStockBitmap || bitmaps_.count(object)) {
+        // Only a memory device context takes a bitmap, and only one at a time.
+        if (!it->second.memory) return 0;
+        if (object != kStockBitmap && it->second.bitmap != object && IsSelectedBitmap(object)) return 0;
+        const Hgdiobj previous = it->second.bitmap ? it->second.bitmap : kStockBitmap;
+        it->second.bitmap = object == kStockBitmap ? 0 : object;
+        return previous;
+    }
+    // The stock pen stands in for what a fresh device context holds.
+    const Hgdiobj previous = it->second.pen ? it->second.pen : 0x7;
+    it->second.pen = object == 0x7 ? 0 : object;
+    return previous;
+}
+
+bool SimDesktop::DeleteObject(Hgdiobj object) {
+    gdiLog.push_back("DeleteObject");
+    for (const auto& [dc, state] : openDcs_)
+        if (state.pen == object || state.bitmap == object) return false;  // still selected: Windows refuses
+    // The stock font stays whatever the caller does, as on Windows.
+    if (object != systemFont_ && fonts_.erase(object) > 0) return true;
+    bitmaps_.erase(object);
+    return gdiObjects_.erase(object) > 0;
+}
+
+bool SimDesktop::Rectangle(Hdc dc, int left, int top, int right, int bottom) {
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end()) return false;
+    drawn.push_back({dc, Rect{left, top, right, bottom}, it->second.rop2, it->second.pen});
+    return true;
+}
+
+Hgdiobj SimDesktop::GetCurrentObject(Hdc dc, std::uint32_t type) {
+    const auto it = openDcs_.find(dc);
+    if (it == openDcs_.end() || type != win::OBJ_FONT) return 0;
+    return it->second.font;
+}
+
+int SimDesktop::GetObjectA(Hgdiobj object, int size, void* buffer) {
+    const auto it = fonts_.find(object);
+    if (it == fonts_.end() || !buffer || size <= 0) return 0;
+    const int n = std::min<int>(size, static_cast<int>(sizeof(LogFontA)));
+    std::memcpy(buffer, &it->second, static_cast<std::size_t>(n));
+    return n;
+}
+
+}  // namespace lumivex::sim

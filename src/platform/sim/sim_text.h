@@ -1,0 +1,13 @@
+// Byte-string helpers shared by the simulated desktop's parts.
+#pragma once
+
+#include <string>
+
+namespace lumivex::sim {
+
+// Copies at most maxCount - 1 bytes and a NUL, as the A functions do.
+int CopyOut(const std::string& text, char* buffer, int maxCount);
+// Converts between code pages with iconv; an invalid byte becomes '?'.
+std::string Convert(const std::string& text, const char* to, const char* from);
+
+}  // namespace lumivex::sim
