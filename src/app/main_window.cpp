@@ -50,6 +50,7 @@ MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, Session& ses
     : instance_(instance), platform_(platform), session_(session), form_(platform, session) {}
 
 MainWindow::~MainWindow() {
+    if (toolTip_) DestroyWindow(toolTip_);  // unowned: not destroyed with the main window
     if (font_) DeleteObject(font_);
 }
 
@@ -136,8 +137,11 @@ void MainWindow::OnCreate() {
     font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
 
+    // Not owned by the main window: under Wine, SetWindowPos(HWND_TOPMOST) on
+    // a window that owns a topmost pop-up slides it under that pop-up and
+    // leaves it an ordinary window, so "总在最上面" would do nothing.
     toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                               hwnd_, nullptr, instance_, nullptr);
+                               nullptr, nullptr, instance_, nullptr);
 
     HWND finder = CreateWindowExW(0, kFinderClass, L"", WS_CHILD | WS_VISIBLE, 10, 8, 32, 32, hwnd_,
                                   reinterpret_cast<HMENU>(IDC_PICSHOT), instance_, nullptr);

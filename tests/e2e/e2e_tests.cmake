@@ -1,1 +1,35 @@
-# filled by the e2e harness
+# End-to-end tests: Lumivex, the fixture and the probe of the win64 build
+# (LUMIVEX_WIN64_DIR) run under Wine on a virtual display, driven by
+# tests/e2e/driver/run_e2e.py with the real mouse. Screenshots and logs are
+# left in ${CMAKE_BINARY_DIR}/e2e/<case>/.
+#
+# All cases share one Wine prefix, made once by e2e.prefix, and one display;
+# a prefix serves one desktop at a time, so the cases hold a common lock and
+# run one after another (unit tests still run beside them).
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+set(E2E_DRIVER ${CMAKE_SOURCE_DIR}/tests/e2e/driver/run_e2e.py)
+set(E2E_COMMAND ${Python3_EXECUTABLE} ${E2E_DRIVER} --bin ${LUMIVEX_WIN64_DIR} --out ${CMAKE_BINARY_DIR}/e2e
+                --display 40)
+# ctest's limit is above the driver's own (150 s), so that a case that runs
+# too long still ends Wine and Xvfb itself.
+set(E2E_TIMEOUT 180)
+
+add_test(NAME e2e.prefix COMMAND ${E2E_COMMAND} prefix)
+set_tests_properties(e2e.prefix PROPERTIES FIXTURES_SETUP e2e_prefix RESOURCE_LOCK e2e_wine TIMEOUT ${E2E_TIMEOUT})
+
+function(lumivex_e2e_case name)
+  add_test(NAME e2e.${name} COMMAND ${E2E_COMMAND} ${name})
+  set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED e2e_prefix RESOURCE_LOCK e2e_wine
+                                              TIMEOUT ${E2E_TIMEOUT})
+endfunction()
+
+# Start-up, tabs and the always-on-top switch.
+lumivex_e2e_case(main_window)
+# The finder onto a button, a disabled button inside a group box, the main
+# window and an owned pop-up; numbers in hexadecimal.
+lumivex_e2e_case(pick_hex)
+# "16进制" unticked with the mouse: earlier fields stay, new ones are decimal.
+lumivex_e2e_case(pick_decimal)
+# A window whose thread does not respond: reduced fill, Lumivex stays responsive.
+lumivex_e2e_case(pick_hung)

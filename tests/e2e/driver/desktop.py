@@ -1,0 +1,65 @@
+"""The real mouse (xdotool) and screenshots (ImageMagick) on the X display
+of a Wine session. Win32 screen coordinates are X root coordinates here:
+there is no virtual desktop and no window manager."""
+
+import subprocess
+import time
+
+
+class Desktop:
+    def __init__(self, env, shots_dir):
+        self.env = env
+        self.shots_dir = shots_dir
+        self.shots_dir.mkdir(parents=True, exist_ok=True)
+        self._shot_count = 0
+
+    def _xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10)
+
+    def move(self, x, y):
+        self._xdotool("mousemove", int(x), int(y))
+
+    def down(self):
+        self._xdotool("mousedown", 1)
+
+    def up(self):
+        self._xdotool("mouseup", 1)
+
+    def click(self, x, y):
+        self.move(x, y)
+        time.sleep(0.15)  # let the window see the pointer arrive before the press
+        self.down()
+        time.sleep(0.08)
+        self.up()
+
+    def glide(self, start, end, steps=10, seconds=0.5):
+        """Moves in steps, as a hand would: every window on the way sees the
+        pointer pass."""
+        (x0, y0), (x1, y1) = start, end
+        for i in range(1, steps + 1):
+            self.move(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps)
+            time.sleep(seconds / steps)
+
+    def drag(self, start, end, hold_seconds):
+        """Presses at `start`, moves to `end`, rests there, releases."""
+        self.move(*start)
+        time.sleep(0.2)
+        self.down()
+        time.sleep(0.3)
+        self.glide(start, end)
+        time.sleep(hold_seconds)
+        self.up()
+
+    def screenshot(self, name, crop=None):
+        """A PNG of the whole screen, or of `crop` (left, top, right, bottom),
+        numbered in the order taken."""
+        self._shot_count += 1
+        path = self.shots_dir / f"{self._shot_count:02d}-{name}.png"
+        command = ["import", "-window", "root"]
+        if crop is not None:
+            left, top, right, bottom = (max(0, v) for v in crop)
+            command += ["-crop", f"{right - left}x{bottom - top}+{left}+{top}", "+repage"]
+        subprocess.run([*command, str(path)], env=self.env, check=True, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+        return path

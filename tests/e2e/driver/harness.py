@@ -1,0 +1,110 @@
+"""One end-to-end case's world: a display, Lumivex and the fixture started
+in the shared prefix, the probe, the mouse, the checker and the screenshots;
+all of it ended when the case is over."""
+
+import time
+from pathlib import Path
+
+from desktop import Desktop
+from expect import Checker
+from fixture import Fixture
+from lumivex import ControlIds, LumivexUi, Probe
+from wine import WineError, WineSession
+
+LUMIVEX_EXE = "Lumivex.exe"
+FIXTURE_EXE = "LumivexFixture.exe"
+PROBE_EXE = "LumivexProbe.exe"
+WINDOW_TAB = 3  # " 窗口 "
+GENERAL_TAB = 0  # " 常规 "
+
+
+def prefix_dir(out):
+    return Path(out) / "prefix"
+
+
+class Harness:
+    def __init__(self, bin_dir, out, display, source, case_name):
+        self.bin_dir = Path(bin_dir)
+        self.case_dir = Path(out) / case_name
+        self.case_dir.mkdir(parents=True, exist_ok=True)
+        for old in self.case_dir.glob("*.png"):
+            old.unlink()
+        self._log_file = open(self.case_dir / "checks.log", "w", encoding="utf-8")
+        self.session = WineSession(prefix_dir(out), display, self.case_dir / "logs")
+        self.desktop = Desktop(self.session.env(), self.case_dir)
+        self.ids = ControlIds(Path(source) / "src" / "app" / "control_ids.h")
+        self.probe = Probe(self.session, self._exe(PROBE_EXE))
+        self.ui = LumivexUi(self.probe, self.desktop, self.ids)
+        self.fixture = Fixture(self.session, self.probe, self._exe(FIXTURE_EXE), self.case_dir / "facts.json")
+        self.check = Checker(self.log)
+
+    def _exe(self, name):
+        path = self.bin_dir / name
+        if not path.is_file():
+            raise FileNotFoundError(f"{path} is missing: build the win64 preset first")
+        return path
+
+    def log(self, line):
+        print(line, flush=True)
+        self._log_file.write(line + "\n")
+        self._log_file.flush()
+
+    def __enter__(self):
+        if not self.session.prefix_ready():
+            raise WineError(f"no prefix at {self.session.prefix}: run the 'prefix' step first")
+        try:
+            self.session.start_display()
+            started = time.monotonic()
+            self.session.start(self._exe(LUMIVEX_EXE), [], "lumivex")
+            self.ui.wait_started()
+            self.fixture.start()
+            self.log(f"Lumivex and the fixture up in {time.monotonic() - started:.1f} s")
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def close(self):
+        try:
+            self.session.stop()
+        finally:
+            self._log_file.close()
+
+    # -- screenshots -----------------------------------------------------
+
+    def shot(self, name):
+        self.desktop.screenshot(name)
+
+    def shot_main(self, name):
+        """The screen, and Lumivex's main window on its own."""
+        self.desktop.screenshot(name)
+        self.desktop.screenshot(name + "-main", crop=self.ui.state().rect)
+
+    def shot_pick(self, name):
+        """A pick's result on the tabs it filled: " 常规 " and " 窗口 "."""
+        self.shot_main(name + "-general")
+        self.ui.select_tab(WINDOW_TAB)
+        self.shot_main(name + "-window")
+        self.ui.select_tab(GENERAL_TAB)
+
+    # -- picking ---------------------------------------------------------
+
+    def pick_point(self, role):
+        """Where to drop the finder on a fixture window: the middle of it
+        (nothing of the fixture lies over any middle), except for the main
+        window, whose middle is covered by a control."""
+        if role == "main":
+            return tuple(self.fixture.facts.data["mainEmptySpot"])
+        left, top, right, bottom = self.fixture.facts.window(role)["rect"]
+        return ((left + right) // 2, (top + bottom) // 2)
+
+    def pick(self, role, point=None):
+        """Picks a fixture window with the finder; returns Lumivex's state
+        and the fixture's facts as of right after the pick."""
+        state = self.ui.pick(point or self.pick_point(role))
+        facts = self.fixture.refresh()
+        return state, facts

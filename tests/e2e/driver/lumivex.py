@@ -1,0 +1,159 @@
+"""Lumivex as the tests see it: what its main window shows, read by the
+probe program, and the real mouse aimed at its controls."""
+
+import json
+import re
+import time
+from pathlib import Path
+
+# The finder polls every 400 ms and each outline blocks for 400 ms: resting
+# this long over a target guarantees a whole tick with the pointer on it.
+PICK_HOLD_SECONDS = 1.6
+
+
+class ControlIds:
+    """Control identifiers from src/app/control_ids.h, by the control's
+    name: 'hWndText' is IDC_HWNDTEXT."""
+
+    def __init__(self, header):
+        text = Path(header).read_text(encoding="utf-8")
+        self._ids = {m.group(1): int(m.group(2))
+                     for m in re.finditer(r"^#define\s+IDC_(\w+)\s+(-?\d+)", text, re.MULTILINE)}
+
+    def __getitem__(self, name):
+        try:
+            return self._ids[name.upper()]
+        except KeyError:
+            raise KeyError(f"no control named {name} in control_ids.h") from None
+
+
+class Probe:
+    """Runs LumivexProbe.exe in the session and returns its answers."""
+
+    def __init__(self, session, exe):
+        self.session = session
+        self.exe = exe
+        self._runs = 0
+
+    def run(self, *commands):
+        self._runs += 1
+        out = self.session.run_windows(self.exe, list(commands), f"probe-{self._runs:03d}", timeout=30)
+        return [entry["result"] for entry in json.loads(out.decode("utf-8"))]
+
+    def one(self, command):
+        return self.run(command)[0]
+
+
+class MainState:
+    """One reading of Lumivex's main window."""
+
+    def __init__(self, report, ids):
+        self.report = report
+        self.ids = ids
+
+    @property
+    def found(self):
+        return self.report.get("found", False)
+
+    @property
+    def title(self):
+        return self.report["title"]
+
+    @property
+    def topmost(self):
+        return self.report["topmost"]
+
+    @property
+    def rect(self):
+        return self.report["rect"]
+
+    @property
+    def visible_panel(self):
+        return self.report["visiblePanel"]
+
+    @property
+    def tab_captions(self):
+        return self.report["tabs"]["captions"]
+
+    @property
+    def selected_tab(self):
+        return self.report["tabs"]["selected"]
+
+    def tab_rect(self, index):
+        return self.report["tabs"]["rects"][index]
+
+    def control(self, name):
+        return self.report["controls"][str(self.ids[name])]
+
+    def text(self, name):
+        return self.control(name)["text"]
+
+    def check(self, name):
+        return self.control(name)["check"]
+
+    def items(self, name):
+        return self.control(name)["items"]
+
+
+def centre(rect):
+    left, top, right, bottom = rect
+    return ((left + right) // 2, (top + bottom) // 2)
+
+
+class LumivexUi:
+    def __init__(self, probe, desktop, ids):
+        self.probe = probe
+        self.desktop = desktop
+        self.ids = ids
+
+    def state(self):
+        return MainState(self.probe.one("main"), self.ids)
+
+    def wait_for(self, condition, timeout=5.0, interval=0.25):
+        """The first reading for which `condition` holds, or the last one
+        read when time runs out (the checks then say what was wrong)."""
+        deadline = time.monotonic() + timeout
+        while True:
+            state = self.state()
+            if state.found and condition(state):
+                return state
+            if time.monotonic() > deadline:
+                return state
+            time.sleep(interval)
+
+    def wait_started(self, timeout=30.0):
+        state = self.wait_for(lambda s: s.title.startswith("Lumivex V"), timeout=timeout, interval=0.5)
+        if not state.found:
+            raise RuntimeError("Lumivex's main window did not appear")
+        return state
+
+    def responds(self, timeout_ms=1000):
+        return self.probe.one(f"responds:{timeout_ms}")
+
+    def click(self, name):
+        """Clicks the middle of a control with the real mouse. A check box is
+        clicked on its box, at the left end."""
+        control = self.state().control(name)
+        left, top, right, bottom = control["rect"]
+        x = left + 8 if control.get("check") is not None else (left + right) // 2
+        self.desktop.click(x, (top + bottom) // 2)
+
+    def toggle(self, name):
+        """Clicks a check box and waits until it shows the other state."""
+        before = self.state().check(name)
+        self.click(name)
+        return self.wait_for(lambda s: s.check(name) != before)
+
+    def select_tab(self, index):
+        self.desktop.click(*centre(self.state().tab_rect(index)))
+        return self.wait_for(lambda s: s.selected_tab == index and s.visible_panel == index)
+
+    def pick(self, point):
+        """Drags the finder's cross-hair onto `point` and releases it there,
+        then waits for the fill."""
+        finder = self.state().control("picShot")
+        self.desktop.drag(centre(finder["rect"]), point, PICK_HOLD_SECONDS)
+        self.wait_for(lambda s: s.text("hWndText") != "")
+        # Read again: a reading that overlapped the fill may hold fields
+        # from before it.
+        return self.state()

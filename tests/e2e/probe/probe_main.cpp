@@ -1,0 +1,136 @@
+// The end-to-end probe: reads what Lumivex shows, from outside, the way a
+// user's eyes would, and prints it as JSON for the Python driver.
+//
+//   LumivexProbe.exe command...
+//
+// Commands (each answers one element of the printed array, in order):
+//   main                      Lumivex's main window: title, topmost, tabs,
+//                             visible panel, every control by identifier
+//   responds[:ms]             does Lumivex's main window answer WM_NULL in time
+//   window:<hwnd>             one window: class, text, rectangle, styles, hung
+//   find:<class>              top-level windows of a class, with their titles
+//   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
+//   post:<hwnd>:<msg>[:w[:l]] PostMessage
+// Numbers are decimal or 0x-prefixed hexadecimal.
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "window_report.h"
+
+namespace {
+
+using e2e::JsonWriter;
+
+std::vector<std::wstring> Split(const std::wstring& text, wchar_t separator) {
+    std::vector<std::wstring> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start));
+        if (end == std::wstring::npos) return parts;
+        start = end + 1;
+    }
+}
+
+unsigned long long Number(const std::vector<std::wstring>& parts, std::size_t index, unsigned long long fallback = 0) {
+    return index < parts.size() ? std::wcstoull(parts[index].c_str(), nullptr, 0) : fallback;
+}
+
+HWND HandleArg(const std::vector<std::wstring>& parts) {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(Number(parts, 1)));
+}
+
+void Responds(JsonWriter& json, const std::vector<std::wstring>& parts) {
+    const UINT timeout = static_cast<UINT>(Number(parts, 1, 1000));
+    HWND main = probe::FindLumivexMain();
+    const DWORD start = GetTickCount();
+    DWORD_PTR answer = 0;
+    const bool ok = main && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout, &answer) != 0;
+    json.BeginObject();
+    json.Key("found").Bool(main != nullptr);
+    json.Key("answered").Bool(ok);
+    json.Key("ms").Number(GetTickCount() - start);
+    json.EndObject();
+}
+
+void SendOrPost(JsonWriter& json, const std::vector<std::wstring>& parts, bool send) {
+    HWND target = HandleArg(parts);
+    const UINT msg = static_cast<UINT>(Number(parts, 2));
+    const WPARAM wParam = static_cast<WPARAM>(Number(parts, 3));
+    const LPARAM lParam = static_cast<LPARAM>(Number(parts, 4));
+    json.BeginObject();
+    if (send) {
+        DWORD_PTR answer = 0;
+        const bool ok =
+            SendMessageTimeoutW(target, msg, wParam, lParam, SMTO_ABORTIFHUNG, probe::kAnswerTimeoutMs, &answer) != 0;
+        json.Key("ok").Bool(ok);
+        json.Key("result").Number(static_cast<std::int64_t>(answer));
+    } else {
+        json.Key("ok").Bool(PostMessageW(target, msg, wParam, lParam) != 0);
+    }
+    json.EndObject();
+}
+
+struct FindByClass {
+    std::wstring className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchClass(HWND hwnd, LPARAM parameter) {
+    auto* search = reinterpret_cast<FindByClass*>(parameter);
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    if (lstrcmpiW(name, search->className.c_str()) == 0) search->found.push_back(hwnd);
+    return TRUE;
+}
+
+void Find(JsonWriter& json, const std::vector<std::wstring>& parts) {
+    FindByClass search{parts.size() > 1 ? parts[1] : L"", {}};
+    EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&search));
+    json.BeginArray();
+    for (HWND hwnd : search.found) {
+        json.BeginObject();
+        json.Key("handle").Handle(hwnd);
+        json.Key("title").String(probe::TextOf(hwnd));
+        json.EndObject();
+    }
+    json.EndArray();
+}
+
+void Run(JsonWriter& json, const std::wstring& command) {
+    const auto parts = Split(command, L':');
+    const std::wstring& verb = parts[0];
+    json.BeginObject();
+    json.Key("command").String(command);
+    json.Key("result");
+    if (verb == L"main")
+        probe::ReportMainWindow(json, probe::FindLumivexMain());
+    else if (verb == L"responds")
+        Responds(json, parts);
+    else if (verb == L"window")
+        probe::ReportWindow(json, HandleArg(parts));
+    else if (verb == L"find")
+        Find(json, parts);
+    else if (verb == L"send" || verb == L"post")
+        SendOrPost(json, parts, verb == L"send");
+    else
+        json.Null();
+    json.EndObject();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    JsonWriter json;
+    json.BeginArray();
+    for (int i = 1; i < argc; ++i) Run(json, argv[i]);
+    json.EndArray();
+    // Raw bytes: the driver reads UTF-8 from a file stdout was sent to.
+    const std::string out = json.str() + "\n";
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+    return written == out.size() ? 0 : 1;
+}

@@ -1,0 +1,223 @@
+#include "window_report.h"
+
+#include <commctrl.h>
+
+#include <set>
+#include <vector>
+
+#include "app/control_ids.h"
+#include "remote_block.h"
+
+namespace probe {
+
+namespace {
+
+using e2e::JsonWriter;
+
+constexpr int kPanelCount = 7;
+constexpr std::size_t kMaxText = 1 << 20;  // more than any field of Lumivex holds
+constexpr int kTabTextChars = 64;
+
+bool SendWithTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    DWORD_PTR answer = 0;
+    const bool ok = SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer) != 0;
+    result = static_cast<LRESULT>(answer);
+    return ok;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[256] = {};
+    GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+bool IsClass(HWND hwnd, const wchar_t* name) { return lstrcmpiW(ClassOf(hwnd).c_str(), name) == 0; }
+
+bool IsCheckBox(HWND hwnd) {
+    if (!IsClass(hwnd, L"Button")) return false;
+    const LONG type = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE;
+}
+
+// The items of a list box, read with the W messages: they cross processes
+// intact under Wine, where the A ones do not.
+void ListBoxItems(JsonWriter& json, HWND list) {
+    LRESULT count = 0;
+    SendWithTimeout(list, LB_GETCOUNT, 0, 0, count);
+    json.Key("items").BeginArray();
+    std::vector<int> selected;
+    for (LRESULT i = 0; i < count; ++i) {
+        LRESULT length = 0;
+        SendWithTimeout(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0, length);
+        std::wstring item(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+        LRESULT copied = 0;
+        SendWithTimeout(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()), copied);
+        item.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+        json.String(item);
+        LRESULT isSelected = 0;
+        if (SendWithTimeout(list, LB_GETSEL, static_cast<WPARAM>(i), 0, isSelected) && isSelected > 0)
+            selected.push_back(static_cast<int>(i));
+    }
+    json.EndArray();
+    json.Key("selected").BeginArray();
+    for (int i : selected) json.Number(i);
+    json.EndArray();
+}
+
+void ScreenRect(JsonWriter& json, HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    json.RectArray(r);
+}
+
+void ReportControl(JsonWriter& json, HWND control) {
+    json.BeginObject();
+    json.Key("handle").Handle(control);
+    json.Key("class").String(ClassOf(control));
+    bool answered = false;
+    json.Key("text").String(TextOf(control, &answered));
+    json.Key("answered").Bool(answered);
+    json.Key("rect");
+    ScreenRect(json, control);
+    json.Key("visible").Bool(IsWindowVisible(control) != 0);
+    json.Key("enabled").Bool(IsWindowEnabled(control) != 0);
+    if (IsCheckBox(control)) {
+        LRESULT check = 0;
+        SendWithTimeout(control, BM_GETCHECK, 0, 0, check);
+        json.Key("check").Number(check);
+    }
+    if (IsClass(control, L"ListBox")) ListBoxItems(json, control);
+    json.EndObject();
+}
+
+struct Children {
+    std::vector<HWND> all;
+};
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM parameter) {
+    reinterpret_cast<Children*>(parameter)->all.push_back(hwnd);
+    return TRUE;
+}
+
+// Every descendant with an identifier of its own, keyed by the identifier.
+// Labels share IDC_STATIC and are left out; the embedded browser's inner
+// windows may repeat a number, and then the first one found is kept.
+void ReportControls(JsonWriter& json, HWND main) {
+    Children children;
+    EnumChildWindows(main, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::set<int> seen;
+    json.Key("controls").BeginObject();
+    for (HWND child : children.all) {
+        const int id = GetDlgCtrlID(child);
+        if (id <= 0 || id == IDC_STATIC || !seen.insert(id).second) continue;
+        json.Key(std::to_string(id).c_str());
+        ReportControl(json, child);
+    }
+    json.EndObject();
+}
+
+// Tab captions and places: TCITEMW and RECT must be in Lumivex's memory for
+// the tab control to fill them.
+void ReportTabs(JsonWriter& json, HWND tabs) {
+    json.Key("tabs").BeginObject();
+    LRESULT count = 0, selected = -1;
+    SendWithTimeout(tabs, TCM_GETITEMCOUNT, 0, 0, count);
+    SendWithTimeout(tabs, TCM_GETCURSEL, 0, 0, selected);
+    json.Key("selected").Number(selected);
+    RemoteProcess process(tabs);
+    constexpr std::size_t kTextOffset = sizeof(TCITEMW), kRectOffset = kTextOffset + kTabTextChars * sizeof(wchar_t);
+    RemoteBlock block(process, kRectOffset + sizeof(RECT));
+    json.Key("captions").BeginArray();
+    std::vector<RECT> rects;
+    for (LRESULT i = 0; i < count && block; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = reinterpret_cast<wchar_t*>(block.at(kTextOffset));
+        item.cchTextMax = kTabTextChars;
+        wchar_t text[kTabTextChars] = {};
+        LRESULT ok = 0;
+        block.Write(kTextOffset, text, sizeof text);
+        block.Write(0, &item, sizeof item);
+        SendWithTimeout(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(block.address()), ok);
+        block.Read(kTextOffset, text, sizeof text);
+        text[kTabTextChars - 1] = L'\0';
+        json.String(std::wstring(ok ? text : L""));
+
+        RECT r{};
+        SendWithTimeout(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(block.at(kRectOffset)),
+                        ok);
+        block.Read(kRectOffset, &r, sizeof r);
+        MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        rects.push_back(r);
+    }
+    json.EndArray();
+    json.Key("rects").BeginArray();
+    for (const RECT& r : rects) json.RectArray(r);
+    json.EndArray();
+    json.EndObject();
+}
+
+int VisiblePanel(HWND main) {
+    int visible = -1;
+    for (int i = 0; i < kPanelCount; ++i) {
+        HWND panel = GetDlgItem(main, IDC_PICTAB0 + i);
+        if (panel && IsWindowVisible(panel)) {
+            if (visible != -1) return -2;  // more than one: a fault in itself
+            visible = i;
+        }
+    }
+    return visible;
+}
+
+}  // namespace
+
+std::wstring TextOf(HWND hwnd, bool* answered) {
+    LRESULT length = 0;
+    bool ok = SendWithTimeout(hwnd, WM_GETTEXTLENGTH, 0, 0, length);
+    const std::size_t size = length > 0 ? static_cast<std::size_t>(length) : 0;
+    std::wstring text((size < kMaxText ? size : kMaxText) + 1, L'\0');
+    LRESULT copied = 0;
+    ok = ok && SendWithTimeout(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), copied);
+    text.resize(ok && copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    if (answered) *answered = ok;
+    return text;
+}
+
+HWND FindLumivexMain() { return FindWindowW(L"LumivexMain", nullptr); }
+
+void ReportMainWindow(JsonWriter& json, HWND main) {
+    json.BeginObject();
+    json.Key("found").Bool(main != nullptr);
+    if (main) {
+        json.Key("handle").Handle(main);
+        json.Key("title").String(TextOf(main));
+        json.Key("topmost").Bool((GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
+        json.Key("rect");
+        ScreenRect(json, main);
+        json.Key("visiblePanel").Number(VisiblePanel(main));
+        if (HWND tabs = GetDlgItem(main, IDC_TABSTRIP1)) ReportTabs(json, tabs);
+        ReportControls(json, main);
+    }
+    json.EndObject();
+}
+
+void ReportWindow(JsonWriter& json, HWND hwnd) {
+    json.BeginObject();
+    json.Key("exists").Bool(IsWindow(hwnd) != 0);
+    if (IsWindow(hwnd)) {
+        json.Key("class").String(ClassOf(hwnd));
+        bool answered = false;
+        json.Key("text").String(TextOf(hwnd, &answered));
+        json.Key("answered").Bool(answered);
+        json.Key("rect");
+        ScreenRect(json, hwnd);
+        json.Key("style").Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)));
+        json.Key("exstyle").Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)));
+        json.Key("visible").Bool(IsWindowVisible(hwnd) != 0);
+        json.Key("enabled").Bool(IsWindowEnabled(hwnd) != 0);
+        json.Key("hung").Bool(IsHungAppWindow(hwnd) != 0);
+    }
+    json.EndObject();
+}
+
+}  // namespace probe

@@ -1,0 +1,27 @@
+// What the probe reports about windows of other processes: Lumivex's main
+// window with all its controls, or any single window.
+#pragma once
+
+#include <windows.h>
+
+#include "../common/json_writer.h"
+
+namespace probe {
+
+// How long the probe waits for an answer from another process; a window
+// that takes longer is reported as not answering instead of hanging the run.
+constexpr UINT kAnswerTimeoutMs = 2000;
+
+// Lumivex's main window (class "LumivexMain"), or null.
+HWND FindLumivexMain();
+
+// Title, topmost bit, tabs, the visible panel and every control by id.
+void ReportMainWindow(e2e::JsonWriter& json, HWND main);
+
+// Class, text, rectangle, styles and state of one window.
+void ReportWindow(e2e::JsonWriter& json, HWND hwnd);
+
+// WM_GETTEXT with a time-out; `answered` false when the window did not answer.
+std::wstring TextOf(HWND hwnd, bool* answered = nullptr);
+
+}  // namespace probe
