@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/control_ids.h"
 #include "app/main_form.h"
 #include "platform/win32/win32_platform.h"
 
@@ -39,6 +40,10 @@ constexpr DWORD kList = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NO
 // Entries with tick boxes: an entry's selection is its tick, drawn by us;
 // the texts stay in the list, readable with LB_GETTEXT from outside.
 constexpr int kTickRowHeight = 18;
+
+// The related-window labels, in the order of RelatedLink.
+constexpr int kLinkLabels[kRelatedCount] = {IDC_LBLPREHANDLE, IDC_LBLNEXTHANDLE, IDC_LBLPARENTHANDLE,
+                                            IDC_LBLCHILDHANDLE, IDC_LBLOWNERHANDLE};
 constexpr DWORD kTickList = kList | LBS_MULTIPLESEL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
 
 }  // namespace lumivex

@@ -21,20 +21,14 @@ constexpr wchar_t kFinderClass[] = L"LumivexFinder";
 constexpr UINT WM_APP_SETCURSOR = WM_APP + 1;
 constexpr UINT WM_APP_FINDER = WM_APP + 2;
 
-enum TimerId : UINT_PTR { kTmr = 1, kTimer1 = 2, kTimer2 = 3 };
-constexpr UINT kTimerPeriods[] = {400, 500, 500};
 
 constexpr int kPanelLeft = 9, kPanelTop = 69, kPanelWidth = 429, kPanelHeight = 218;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
-const int kLinkLabels[kRelatedCount] = {IDC_LBLPREHANDLE, IDC_LBLNEXTHANDLE, IDC_LBLPARENTHANDLE,
-                                        IDC_LBLCHILDHANDLE, IDC_LBLOWNERHANDLE};
 
 MainWindow* FromHandle(HWND hwnd) {
     return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
-
-void SetText(HWND control, const std::string& utf8) { SetWindowTextW(control, Utf8ToWide(utf8).c_str()); }
 
 std::string GetText(HWND control) {
     const int length = GetWindowTextLengthW(control);
@@ -95,7 +89,14 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     MainWindow* self = FromHandle(hwnd);
-    return self ? self->Handle(msg, wParam, lParam) : DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    // No exception may unwind through the system's dispatcher: whatever a
+    // handler ran out of, the message is handled as the default would.
+    try {
+        return self->Handle(msg, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
 }
 
 LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -267,64 +268,10 @@ void MainWindow::HarvestText(HWND control) {
             }
 }
 
-// The state list toggles its own ticks; MainForm follows what it shows.
-void MainWindow::HarvestTicks() {
-    HWND status = Control(IDC_LSTSTATUS);
-    for (int i = 0; i < kStatusEntries; ++i)
-        form_.lstStatus[static_cast<std::size_t>(i)] = SendMessageW(status, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
-}
 
-// Only a mouse release acts, on the entry the click went to with the tick it
-// has now (the list toggled it on the press, or left it alone).
-void MainWindow::OnStatusMouseUp(HWND list) {
-    HarvestTicks();
-    const int current = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
-    const bool ticked = current >= 0 && SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(current), 0) > 0;
-    form_.lstStatus_MouseUp(current, ticked);
-    Render();
-}
 
-LRESULT CALLBACK MainWindow::StatusListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR self) {
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, StatusListProc, 0);
-    const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
-    if (msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP)
-        reinterpret_cast<MainWindow*>(self)->OnStatusMouseUp(hwnd);
-    return result;
-}
 
-LRESULT MainWindow::OnMeasureItem(MEASUREITEMSTRUCT* item) {
-    if (item->CtlType != ODT_LISTBOX || item->CtlID != IDC_LSTSTATUS) return FALSE;
-    item->itemHeight = kTickRowHeight;
-    return TRUE;
-}
 
-// A tick box and the entry's text; the selection shows only as the tick.
-LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT* item) {
-    if (item->CtlType != ODT_LISTBOX || item->CtlID != IDC_LSTSTATUS || item->itemID == static_cast<UINT>(-1))
-        return FALSE;
-    HDC dc = item->hDC;
-    RECT row = item->rcItem;
-    FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
-    const int box = 13;
-    RECT tick{row.left + 2, row.top + (row.bottom - row.top - box) / 2, 0, 0};
-    tick.right = tick.left + box;
-    tick.bottom = tick.top + box;
-    DrawFrameControl(dc, &tick, DFC_BUTTON,
-                     DFCS_BUTTONCHECK | DFCS_FLAT | ((item->itemState & ODS_SELECTED) ? DFCS_CHECKED : 0u));
-
-    const int length = static_cast<int>(SendMessageW(item->hwndItem, LB_GETTEXTLEN, item->itemID, 0));
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-    SendMessageW(item->hwndItem, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(text.data()));
-    RECT label{tick.right + 4, row.top, row.right, row.bottom};
-    HGDIOBJ oldFont = SelectObject(dc, font_);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    DrawTextW(dc, text.c_str(), -1, &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
-    if (item->itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
-    return TRUE;
-}
 
 void MainWindow::OnActivate(bool active) {
     if (!active) return;
@@ -335,9 +282,9 @@ void MainWindow::OnActivate(bool active) {
 
 void MainWindow::OnTimer(UINT_PTR id) {
     switch (id) {
-        case kTmr: if (form_.tmrEnabled) form_.tmr_Timer(); break;
-        case kTimer1: if (form_.timer1Enabled) form_.Timer1_Timer(); break;
-        case kTimer2: if (form_.timer2Enabled) form_.Timer2_Timer(); break;
+        case kTimerTmr: if (form_.tmrEnabled) form_.tmr_Timer(); break;
+        case kTimerFlash: if (form_.timer1Enabled) form_.Timer1_Timer(); break;
+        case kTimerDelay: if (form_.timer2Enabled) form_.Timer2_Timer(); break;
         default: return;
     }
     Render();
@@ -384,90 +331,12 @@ LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void MainWindow::SyncTimers() {
-    const bool wanted[3] = {form_.tmrEnabled, form_.timer1Enabled, form_.timer2Enabled};
-    for (int i = 0; i < 3; ++i) {
-        if (wanted[i] == timerOn_[i]) continue;
-        if (wanted[i])
-            SetTimer(hwnd_, static_cast<UINT_PTR>(i + 1), kTimerPeriods[i], nullptr);
-        else
-            KillTimer(hwnd_, static_cast<UINT_PTR>(i + 1));
-        timerOn_[i] = wanted[i];
-    }
-}
 
-void MainWindow::ShowSelectedPanel() {
-    if (TabCtrl_GetCurSel(tabStrip_) != form_.selectedTab - 1) TabCtrl_SetCurSel(tabStrip_, form_.selectedTab - 1);
-    for (int i = 0; i < 7; ++i) ShowWindow(picTab_[i], i == form_.selectedTab - 1 ? SW_SHOW : SW_HIDE);
-}
 
-void MainWindow::Render() {
-    rendering_ = true;
-    RenderTexts();
-    RenderLists();
-    RenderChecks();
-    RenderFinder();
-    ShowSelectedPanel();
-    ShowWindow(Control(IDC_LABEL5), form_.label5Visible ? SW_SHOW : SW_HIDE);
-    HWND combo = Control(IDC_COMBO1);
-    if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != form_.comboIndex)
-        SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(form_.comboIndex), 0);
-    for (int id : kLinkLabels) InvalidateRect(Control(id), nullptr, TRUE);
-    const std::wstring caption = Utf8ToWide(form_.caption);
-    wchar_t shown[512] = {};
-    GetWindowTextW(hwnd_, shown, 512);
-    if (caption != shown) SetWindowTextW(hwnd_, caption.c_str());
-    pictureView_.Render();
-    SyncTimers();
-    rendering_ = false;
-}
 
-void MainWindow::RenderTexts() {
-    for (int tab = 0; tab < 7; ++tab)
-        for (const ControlDef& def : TabControls(tab)) {
-            if (!def.text) continue;
-            const std::string& value = *def.text(form_);
-            auto& shown = shownText_[def.id];
-            if (shown == value) continue;
-            SetText(Control(def.id), value);
-            shown = value;
-        }
-}
 
-void MainWindow::RenderLists() {
-    for (int tab = 0; tab < 7; ++tab)
-        for (const ControlDef& def : TabControls(tab)) {
-            if (!def.list) continue;
-            const auto& entries = *def.list(form_);
-            auto& shown = shownList_[def.id];
-            if (shown == entries) continue;
-            HWND list = Control(def.id);
-            SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-            SendMessageW(list, LB_RESETCONTENT, 0, 0);
-            for (const auto& entry : entries)
-                SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(entry).c_str()));
-            SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-            InvalidateRect(list, nullptr, TRUE);
-            shown = entries;
-        }
-}
 
-void MainWindow::RenderChecks() {
-    SendMessageW(Control(IDC_CHKALWAYSONTOP), BM_SETCHECK, form_.chkAlwaysOnTop ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(Control(IDC_CHKHEX), BM_SETCHECK, form_.chkHex ? BST_CHECKED : BST_UNCHECKED, 0);
-    HWND status = Control(IDC_LSTSTATUS);
-    for (int i = 0; i < kStatusEntries; ++i) {
-        const bool ticked = form_.lstStatus[static_cast<std::size_t>(i)];
-        if ((SendMessageW(status, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) != ticked)
-            SendMessageW(status, LB_SETSEL, ticked, i);
-    }
-}
 
-void MainWindow::RenderFinder() {
-    HWND finder = Control(IDC_PICSHOT);
-    InvalidateRect(finder, nullptr, TRUE);
-    if (form_.dragCursor) SetCursor(finderCursor_);
-}
 
 LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND main = GetParent(hwnd);

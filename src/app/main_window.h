@@ -13,6 +13,10 @@
 
 namespace lumivex {
 
+// The three timers of the main window and their periods.
+enum TimerId : UINT_PTR { kTimerTmr = 1, kTimerFlash = 2, kTimerDelay = 3 };
+constexpr UINT kTimerPeriods[] = {400, 500, 500};
+
 class MainWindow {
 public:
     MainWindow(HINSTANCE instance, Win32Platform& platform, Session& session);
