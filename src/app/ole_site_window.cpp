@@ -235,6 +235,10 @@ HRESULT BrowserEvents::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { r
 // last first, so Cancel is rgvarg[0]. Cancelling keeps the browser's own
 // error page out of the banner area until the host has swapped it out.
 HRESULT BrowserEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
+    if (id == DISPID_DOCUMENTCOMPLETE) {
+        if (host_) PostMessageW(host_, loadedMessage_, 0, 0);
+        return S_OK;
+    }
     if (id != DISPID_NAVIGATEERROR) return S_OK;
     if (params && params->cArgs >= 5 && params->rgvarg[0].vt == (VT_BYREF | VT_BOOL) && params->rgvarg[0].pboolVal)
         *params->rgvarg[0].pboolVal = VARIANT_TRUE;

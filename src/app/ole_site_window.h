@@ -109,7 +109,10 @@ private:
 // its fallback outside the control's own call.
 class BrowserEvents final : public IDispatch {
 public:
-    BrowserEvents(HWND host, UINT failMessage) : host_(host), failMessage_(failMessage) {}
+    // The host is posted failMessage when the page cannot be shown and
+    // loadedMessage when it has been.
+    BrowserEvents(HWND host, UINT failMessage, UINT loadedMessage)
+        : host_(host), failMessage_(failMessage), loadedMessage_(loadedMessage) {}
     void Detach() { host_ = nullptr; }
 
     // IUnknown
@@ -129,6 +132,7 @@ private:
     LONG refs_ = 1;
     HWND host_;
     UINT failMessage_;
+    UINT loadedMessage_;
 };
 
 }  // namespace lumivex

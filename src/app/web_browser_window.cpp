@@ -19,6 +19,7 @@ constexpr wchar_t kHostClass[] = L"LumivexBrowserHost";
 
 // Posted by the event sink when the page cannot be shown.
 constexpr UINT WM_APP_BROWSER_FAILED = WM_APP + 1;
+constexpr UINT WM_APP_BROWSER_LOADED = WM_APP + 2;
 
 // The HTML document class: where it cannot be had, there is no engine to
 // render the page, and a browser control would only show an empty area.
@@ -93,7 +94,7 @@ void ConnectEvents(HWND hwnd, BrowserHost& host) {
     if (!container) return;
     ComPtr<IConnectionPoint> point;
     if (FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Put()))) return;
-    host.events = ComPtr<BrowserEvents>::Adopt(new BrowserEvents(hwnd, WM_APP_BROWSER_FAILED));
+    host.events = ComPtr<BrowserEvents>::Adopt(new BrowserEvents(hwnd, WM_APP_BROWSER_FAILED, WM_APP_BROWSER_LOADED));
     DWORD cookie = 0;
     if (FAILED(point->Advise(host.events.Get(), &cookie))) return;
     host.eventPoint = point;
@@ -156,10 +157,22 @@ void ReplaceByLabel(HWND hwnd) {
     CreateFallbackLabel(parent, instance, rect, font);
 }
 
+// A page that finishes loading may take the keyboard focus; the banner is no
+// place for it, so it goes back to the handle field as on every activation.
+void GiveFocusBack(HWND host) {
+    HWND focus = GetFocus();
+    if (focus != host && !IsChild(host, focus)) return;
+    HWND parent = GetParent(host);
+    SetFocus(GetDlgItem(GetDlgItem(parent, IDC_PICTAB0), IDC_HWNDTEXT));
+}
+
 LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_APP_BROWSER_FAILED:
             if (HostOf(hwnd)) ReplaceByLabel(hwnd);
+            return 0;
+        case WM_APP_BROWSER_LOADED:
+            GiveFocusBack(hwnd);
             return 0;
         case WM_DESTROY:
             if (BrowserHost* host = HostOf(hwnd)) {
