@@ -9,12 +9,15 @@ cmake --preset win64 >/dev/null
 cmake --build --preset win64
 
 . scripts/wine_env.sh
+run=(build/win64/Lumivex.exe)
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   start_display 77
   echo "No X display: started a virtual one on $DISPLAY (Xvfb, pid $XVFB_PID)."
+  # No window manager there: Wine's own desktop draws the frames and titles.
+  run=(explorer /desktop=lumivex,1280x800 build/win64/Lumivex.exe)
 fi
 make_prefix "$PWD/build/wineprefix"
-"$WINE" build/win64/Lumivex.exe </dev/null >build/lumivex.log 2>&1 &
+"$WINE" "${run[@]}" </dev/null >build/lumivex.log 2>&1 &
 echo "Lumivex started (Wine pid $!)."
 
 shot="$PWD/build/lumivex-start.png"
