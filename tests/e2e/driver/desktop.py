@@ -33,6 +33,16 @@ class Desktop:
         time.sleep(0.08)
         self.up()
 
+    def key(self, *keys):
+        """Presses and releases keys, one after another ("Return", "ctrl+a")."""
+        for key in keys:
+            self._xdotool("key", "--clearmodifiers", key)
+            time.sleep(0.1)
+
+    def type(self, text):
+        """Types text on the keyboard, a character at a time."""
+        self._xdotool("type", "--delay", 30, text)
+
     def glide(self, start, end, steps=10, seconds=0.5):
         """Moves in steps, as a hand would: every window on the way sees the
         pointer pass."""

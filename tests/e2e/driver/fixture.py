@@ -66,6 +66,16 @@ class Fixture:
             raise RuntimeError("the facts file was not rewritten")
         return self.facts
 
+    def wait_window(self, role, condition, timeout=5.0, interval=0.2):
+        """The probe's report of a fixture window once `condition` holds for
+        it, or the last report when time runs out."""
+        deadline = time.monotonic() + timeout
+        while True:
+            report = self.probe.window(self.facts.window(role)["handle"])
+            if condition(report) or time.monotonic() > deadline:
+                return report
+            time.sleep(interval)
+
     def hang(self, timeout=20.0):
         """Stops the hang window's thread and waits until the system reports
         the window as not responding (about five seconds under Wine)."""

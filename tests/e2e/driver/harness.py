@@ -14,8 +14,8 @@ from wine import WineError, WineSession
 LUMIVEX_EXE = "Lumivex.exe"
 FIXTURE_EXE = "LumivexFixture.exe"
 PROBE_EXE = "LumivexProbe.exe"
-WINDOW_TAB = 3  # " 窗口 "
-GENERAL_TAB = 0  # " 常规 "
+# Tabs by index: " 常规 ", " 样式 ", "  类  ", " 窗口 ", " 消息 ", " 图像 ", " 工具 ".
+GENERAL_TAB, STYLE_TAB, CLASS_TAB, WINDOW_TAB, STATE_TAB, PICTURE_TAB, TOOLS_TAB = range(7)
 
 
 def prefix_dir(out):
@@ -83,6 +83,12 @@ class Harness:
         """The screen, and Lumivex's main window on its own."""
         self.desktop.screenshot(name)
         self.desktop.screenshot(name + "-main", crop=self.ui.state().rect)
+
+    def shot_tab(self, index, name):
+        """Shows a tab and leaves a screenshot of it; returns Lumivex's state."""
+        state = self.ui.select_tab(index)
+        self.shot_main(name)
+        return state
 
     def shot_pick(self, name):
         """A pick's result on the tabs it filled: " 常规 " and " 窗口 "."""

@@ -13,7 +13,8 @@ PICK_HOLD_SECONDS = 1.6
 
 class ControlIds:
     """Control identifiers from src/app/control_ids.h, by the control's
-    name: 'hWndText' is IDC_HWNDTEXT."""
+    name: 'hWndText' is IDC_HWNDTEXT. Members of a control array follow
+    their first: 'mText3' is IDC_MTEXT0 + 3."""
 
     def __init__(self, header):
         text = Path(header).read_text(encoding="utf-8")
@@ -21,10 +22,13 @@ class ControlIds:
                      for m in re.finditer(r"^#define\s+IDC_(\w+)\s+(-?\d+)", text, re.MULTILINE)}
 
     def __getitem__(self, name):
-        try:
-            return self._ids[name.upper()]
-        except KeyError:
-            raise KeyError(f"no control named {name} in control_ids.h") from None
+        key = name.upper()
+        if key in self._ids:
+            return self._ids[key]
+        member = re.fullmatch(r"(\w*?)(\d+)", key)
+        if member and member.group(1) + "0" in self._ids:
+            return self._ids[member.group(1) + "0"] + int(member.group(2))
+        raise KeyError(f"no control named {name} in control_ids.h")
 
 
 class Probe:
@@ -42,6 +46,18 @@ class Probe:
 
     def one(self, command):
         return self.run(command)[0]
+
+    def window(self, hwnd):
+        """Class, text, rectangle, styles and state of one window."""
+        return self.one(f"window:{hwnd}")
+
+    def children(self, hwnd):
+        """Every descendant of a window, with identifier, class, text and rectangle."""
+        return self.one(f"children:{hwnd}")
+
+    def find(self, class_name):
+        """Top-level windows of a class: handle, title, visibility, process."""
+        return self.one(f"find:{class_name}")
 
 
 class MainState:
@@ -143,6 +159,14 @@ class LumivexUi:
         before = self.state().check(name)
         self.click(name)
         return self.wait_for(lambda s: s.check(name) != before)
+
+    def click_item(self, name, index):
+        """Clicks entry `index` of a list box at its left end, where a tick
+        list draws the tick box."""
+        control = self.state().control(name)
+        left, top, _, _ = control["client"]
+        row = index - control["topIndex"]
+        self.desktop.click(left + 8, top + row * control["itemHeight"] + control["itemHeight"] // 2)
 
     def select_tab(self, index):
         self.desktop.click(*centre(self.state().tab_rect(index)))

@@ -5,6 +5,8 @@
     run_e2e.py --bin build/win64 --out build/native/e2e --display 41 main_window pick_hex
     run_e2e.py --list
 
+The display defaults to $LUMIVEX_E2E_DISPLAY, else 40.
+
 'prefix' makes the Wine prefix the cases share (once; later runs reuse it).
 Each case starts its own Xvfb, Lumivex and the fixture, drives the real
 mouse, reads Lumivex's controls with the probe, and leaves numbered
@@ -13,6 +15,7 @@ every case passed.
 """
 
 import argparse
+import os
 import signal
 import sys
 import time
@@ -96,7 +99,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--bin", type=Path, help="folder with Lumivex.exe, LumivexFixture.exe, LumivexProbe.exe")
     parser.add_argument("--out", type=Path, help="folder for the prefix, screenshots and logs")
-    parser.add_argument("--display", type=int, default=40, help="X display number to use (default 40)")
+    parser.add_argument("--display", type=int, default=int(os.environ.get("LUMIVEX_E2E_DISPLAY", "40")),
+                        help="X display number to use (default $LUMIVEX_E2E_DISPLAY, else 40)")
     parser.add_argument("--case-timeout", type=int, default=150, help="seconds a case may take")
     parser.add_argument("--list", action="store_true", help="list the cases and stop")
     parser.add_argument("steps", nargs="*", help="'prefix' and/or case names")
@@ -106,6 +110,9 @@ def main():
         return 0
     if not args.bin or not args.out or not args.steps:
         parser.error("--bin, --out and at least one step are needed")
+    # Wine takes only an absolute WINEPREFIX.
+    args.out = args.out.resolve()
+    args.bin = args.bin.resolve()
     unknown = [s for s in args.steps if s != "prefix" and s not in cases]
     if unknown:
         parser.error(f"unknown cases: {', '.join(unknown)}")

@@ -9,6 +9,7 @@
 //   responds[:ms]             does Lumivex's main window answer WM_NULL in time
 //   window:<hwnd>             one window: class, text, rectangle, styles, hung
 //   find:<class>              top-level windows of a class, with their titles
+//   children:<hwnd>           every descendant: id, class, text, rectangle
 //   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
 // Numbers are decimal or 0x-prefixed hexadecimal.
@@ -95,6 +96,10 @@ void Find(JsonWriter& json, const std::vector<std::wstring>& parts) {
         json.BeginObject();
         json.Key("handle").Handle(hwnd);
         json.Key("title").String(probe::TextOf(hwnd));
+        json.Key("visible").Bool(IsWindowVisible(hwnd) != 0);
+        DWORD processId = 0;
+        GetWindowThreadProcessId(hwnd, &processId);
+        json.Key("pid").Number(processId);
         json.EndObject();
     }
     json.EndArray();
@@ -114,6 +119,8 @@ void Run(JsonWriter& json, const std::wstring& command) {
         probe::ReportWindow(json, HandleArg(parts));
     else if (verb == L"find")
         Find(json, parts);
+    else if (verb == L"children")
+        probe::ReportChildren(json, HandleArg(parts));
     else if (verb == L"send" || verb == L"post")
         SendOrPost(json, parts, verb == L"send");
     else

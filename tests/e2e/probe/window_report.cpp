@@ -15,7 +15,7 @@ namespace {
 using e2e::JsonWriter;
 
 constexpr int kPanelCount = 7;
-constexpr std::size_t kMaxText = 1 << 20;  // more than any field of Lumivex holds
+constexpr std::size_t kMaxText = 1 << 24;  // the most text Lumivex takes from a window
 constexpr int kTabTextChars = 64;
 
 bool SendWithTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -62,6 +62,17 @@ void ListBoxItems(JsonWriter& json, HWND list) {
     json.Key("selected").BeginArray();
     for (int i : selected) json.Number(i);
     json.EndArray();
+    // Where the items lie, for clicks on them: item i is (i - topIndex)
+    // rows below the client area's top.
+    LRESULT itemHeight = 0, topIndex = 0;
+    SendWithTimeout(list, LB_GETITEMHEIGHT, 0, 0, itemHeight);
+    SendWithTimeout(list, LB_GETTOPINDEX, 0, 0, topIndex);
+    json.Key("itemHeight").Number(itemHeight);
+    json.Key("topIndex").Number(topIndex);
+    RECT client{};
+    GetClientRect(list, &client);
+    MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    json.Key("client").RectArray(client);
 }
 
 void ScreenRect(JsonWriter& json, HWND hwnd) {
@@ -215,9 +226,29 @@ void ReportWindow(JsonWriter& json, HWND hwnd) {
         json.Key("exstyle").Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)));
         json.Key("visible").Bool(IsWindowVisible(hwnd) != 0);
         json.Key("enabled").Bool(IsWindowEnabled(hwnd) != 0);
+        json.Key("zoomed").Bool(IsZoomed(hwnd) != 0);
+        json.Key("iconic").Bool(IsIconic(hwnd) != 0);
         json.Key("hung").Bool(IsHungAppWindow(hwnd) != 0);
     }
     json.EndObject();
+}
+
+void ReportChildren(JsonWriter& json, HWND parent) {
+    Children children;
+    if (IsWindow(parent)) EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+    json.BeginArray();
+    for (HWND child : children.all) {
+        json.BeginObject();
+        json.Key("id").Number(GetDlgCtrlID(child));
+        json.Key("handle").Handle(child);
+        json.Key("class").String(ClassOf(child));
+        json.Key("text").String(TextOf(child));
+        json.Key("rect");
+        ScreenRect(json, child);
+        json.Key("visible").Bool(IsWindowVisible(child) != 0);
+        json.EndObject();
+    }
+    json.EndArray();
 }
 
 }  // namespace probe

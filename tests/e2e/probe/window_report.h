@@ -21,6 +21,10 @@ void ReportMainWindow(e2e::JsonWriter& json, HWND main);
 // Class, text, rectangle, styles and state of one window.
 void ReportWindow(e2e::JsonWriter& json, HWND hwnd);
 
+// Every descendant of a window (a dialog's controls): identifier, class,
+// text, rectangle, visibility.
+void ReportChildren(e2e::JsonWriter& json, HWND parent);
+
 // WM_GETTEXT with a time-out; `answered` false when the window did not answer.
 std::wstring TextOf(HWND hwnd, bool* answered = nullptr);
 

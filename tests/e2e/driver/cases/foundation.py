@@ -4,6 +4,8 @@ and a window that does not respond, in hexadecimal and in decimal."""
 
 from cases import case
 from expect import FILL_FIELDS, TAB_CAPTIONS, full_fill, hung_fill
+from harness import TOOLS_TAB
+from tab_expect import NOT_RESPONDING, tools_fill
 
 # Lumivex must answer this fast while a window it inspects is hung.
 RESPONSE_LIMIT_MS = 1000
@@ -97,3 +99,10 @@ def pick_hung(h):
         h.check.true("Lumivex answers", answer["answered"], f"no answer within {RESPONSE_LIMIT_MS} ms: {answer}")
         h.check.true("Lumivex answers in time", answer["ms"] < RESPONSE_LIMIT_MS, f"took {answer['ms']} ms")
         h.shot_pick("hang")
+    with h.check.context("hang window's tools tab"):
+        # Nothing that needs the window's answer: its text and font read
+        # as not responding, its list-view style stays unknown.
+        hang = facts.window("hang")
+        h.check.fields(state, tools_fill(hang, facts.data["shortPath"], None, hung=True))
+        h.check.equal("txtSetData", NOT_RESPONDING, state.text("txtSetData"))
+        h.shot_tab(TOOLS_TAB, "hang-tools")

@@ -1,0 +1,172 @@
+"""The picture tab: a pick pictures the window's screen area, and "保存(&S)"
+saves it as a bitmap file through the save dialog, asking before it
+replaces a file."""
+
+import time
+
+from bmp import BmpError, bmp_size, read_bmp
+from cases import case
+from harness import PICTURE_TAB
+from wine import windows_path
+
+DIALOG_CLASS = "#32770"
+SAVE_TITLE = "Save File"
+QUESTION_TITLE = "Quorva"
+QUESTION = "文件已经存在，是否覆盖？"
+IDOK, IDYES, IDNO = 1, 6, 7
+WM_SYSCOMMAND, SC_MAXIMIZE = 0x0112, 0xF030
+SCREEN = (1280, 800)  # the size the driver gives Xvfb
+
+
+def wait_dialog(h, title, timeout=10.0):
+    """The handle of a shown dialog with this title, or None."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        for dialog in h.probe.find(DIALOG_CLASS):
+            if dialog["visible"] and dialog["title"] == title:
+                return dialog["handle"]
+        time.sleep(0.25)
+    return None
+
+
+def wait_closed(h, handle, timeout=5.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        report = h.probe.window(handle)
+        if not report["exists"] or not report["visible"]:
+            return True
+        time.sleep(0.25)
+    return False
+
+
+def click_child(h, dialog, class_name, control_id):
+    for child in h.probe.children(dialog):
+        if child["id"] == control_id and child["class"].lower() == class_name.lower() and child["visible"]:
+            left, top, right, bottom = child["rect"]
+            h.desktop.click((left + right) // 2, (top + bottom) // 2)
+            return True
+    return False
+
+
+def answer_question(h, button):
+    """Checks the overwrite question and answers it with the mouse."""
+    box = wait_dialog(h, QUESTION_TITLE)
+    if not h.check.true("the overwrite question appears", box, "no question was asked"):
+        return
+    texts = [child["text"] for child in h.probe.children(box) if child["class"].lower() == "static"]
+    h.check.true("question text", QUESTION in texts, f"the box shows {texts}")
+    h.shot("question")
+    h.check.true("answered", click_child(h, box, "Button", button), f"no button {button}")
+    h.check.true("question closed", wait_closed(h, box), "the question box stayed open")
+
+
+def save_picture(h, typed_path, answer=None):
+    """Presses "保存(&S)", types a path into the save dialog and presses
+    Return; answers the overwrite question with `answer` (IDYES or IDNO) when
+    one is expected."""
+    h.ui.click("cmdSave")
+    dialog = wait_dialog(h, SAVE_TITLE)
+    if not h.check.true("the save dialog appears", dialog, "no save dialog"):
+        return
+    h.desktop.type(typed_path)
+    h.desktop.key("Return")
+    if not wait_closed(h, dialog, timeout=2.0):
+        # Return may only have refreshed the file list: the dialog's own
+        # button saves for certain.
+        h.log("the save dialog stayed open after Return; clicking its save button")
+        click_child(h, dialog, "Button", IDOK)
+    h.check.true("the save dialog closed", wait_closed(h, dialog), "the save dialog stayed open")
+    if answer is not None:
+        answer_question(h, answer)
+
+
+def clamp_to_screen(rect):
+    left, top, right, bottom = rect
+    return max(left, 0), max(top, 0), min(right, SCREEN[0]), min(bottom, SCREEN[1])
+
+
+def check_pattern_file(h, path, pattern, contents):
+    """The saved bitmap is the window's screen area: its size, and each
+    quadrant in the colour the fixture painted it."""
+    try:
+        bitmap = read_bmp(path.read_bytes())
+    except (OSError, BmpError) as error:
+        h.check.true("bitmap readable", False, f"{path}: {error}")
+        return
+    left, top, right, bottom = clamp_to_screen(pattern["rect"])
+    h.check.equal("bitmap size", (right - left, bottom - top), (bitmap.width, bitmap.height))
+    if (bitmap.width, bitmap.height) != (right - left, bottom - top):
+        return
+    half_w, half_h = bitmap.width // 2, bitmap.height // 2
+    quadrants = [(0, 0), (half_w, 0), (0, half_h), (half_w, half_h)]
+    for index, ((x, y), colour) in enumerate(zip(quadrants, contents["pattern"]["quadrants"])):
+        area = half_w * half_h
+        found = bitmap.count(x, y, x + half_w, y + half_h, tuple(colour))
+        h.check.equal(f"quadrant {index} all {tuple(colour)}", area, found)
+
+
+def file_state(path):
+    stat = path.stat()
+    return path.read_bytes(), stat.st_mtime_ns, stat.st_ino
+
+
+@case("picture_save")
+def picture_save(h):
+    with h.check.context("pick pattern"):
+        _, facts = h.pick("pattern")
+        pattern = facts.window("pattern")
+        h.shot_tab(PICTURE_TAB, "pattern-picture")
+
+    target = h.case_dir / "pattern.bmp"
+    target.unlink(missing_ok=True)
+    with h.check.context("first save"):
+        save_picture(h, windows_path(target))
+        h.check.true("file written", target.is_file(), f"no file at {target}")
+        if target.is_file():
+            check_pattern_file(h, target, pattern, facts.contents)
+    if not target.is_file():
+        return
+    saved = file_state(target)
+
+    with h.check.context("save again, answer No"):
+        time.sleep(0.05)  # a rewrite would get another modification time
+        save_picture(h, windows_path(target), answer=IDNO)
+        bytes_now, mtime_now, inode_now = file_state(target)
+        h.check.true("bytes untouched", bytes_now == saved[0], "the file's bytes changed")
+        h.check.equal("modification time untouched", saved[1], mtime_now)
+        h.check.equal("same file", saved[2], inode_now)
+
+    with h.check.context("save without the extension, answer Yes"):
+        # Something else in the file, so that the replacement shows; the
+        # typed name lacks ".bmp", which the save adds before it asks.
+        target.write_bytes(b"not a bitmap")
+        save_picture(h, windows_path(target)[:-len(".bmp")], answer=IDYES)
+        h.check.true("file replaced with the picture", target.read_bytes() == saved[0],
+                     f"the file holds {target.stat().st_size} bytes")
+        h.check.true("no file without the extension", not target.with_suffix("").exists(),
+                     "a file without the extension was written")
+
+    with h.check.context("pick the maximised spare"):
+        check_clamped_picture(h)
+
+
+def check_clamped_picture(h):
+    """A maximised window reaches past the screen's edges; its picture is
+    the part on the screen."""
+    spare = h.fixture.facts.window("spare")["handle"]
+    h.probe.one(f"send:{spare}:{WM_SYSCOMMAND}:{SC_MAXIMIZE}")
+    report = h.fixture.wait_window("spare", lambda w: w["zoomed"])
+    left, top, right, bottom = report["rect"]
+    h.check.true("fixture: the maximised window reaches past the screen",
+                 left < 0 and top < 0 and right > SCREEN[0] and bottom > SCREEN[1], f"rect {report['rect']}")
+    h.pick("spare")
+    h.shot_tab(PICTURE_TAB, "maximised-picture")
+    target = h.case_dir / "screen.bmp"
+    target.unlink(missing_ok=True)
+    save_picture(h, windows_path(target))
+    try:
+        size = bmp_size(target.read_bytes())
+    except (OSError, BmpError) as error:
+        size = str(error)
+    cl, ct, cr, cb = clamp_to_screen(report["rect"])
+    h.check.equal("bitmap size", (cr - cl, cb - ct), size)
