@@ -93,7 +93,7 @@ public:
     SimDesktop();
 
     // Building the desktop.
-    Hwnd CreateWindow(const WindowSpec& spec);
+    Hwnd CreateWindow(const WindowSpec& desc);
     void DestroyWindow(Hwnd hwnd);
     SimWindow& Window(Hwnd hwnd);
     SimProcess& AddProcess(std::uint32_t id, const std::string& imagePath);
