@@ -92,10 +92,10 @@ void MainForm::picShot_MouseUp() {
     if (!isDragging_) return;
     dragCursor = false;
     isDragging_ = false;
-    if (SnapHwnd != 0) {
-        Fulfill();
-        p_.ReleaseCapture();
-    }
+    if (SnapHwnd != 0) Fulfill();
+    // Released whether or not anything was filled: a capture left behind
+    // would send every later click in our windows to the finder.
+    p_.ReleaseCapture();
 }
 
 void MainForm::SleepButton_Click() {

@@ -153,10 +153,13 @@ TEST_F(FinderTest, DragClearsOutlinesEachTickAndFillsTheLastWindowFound) {
 }
 
 TEST_F(FinderTest, ReleaseBeforeTheFirstTickFillsNothingWhenNothingWasInspected) {
+    form.picShotHwnd = plain;
     form.picShot_MouseDown();
+    EXPECT_EQ(desk.capture(), plain);
     form.picShot_MouseUp();
     EXPECT_EQ(form.texts.hWndText, "");
     EXPECT_TRUE(desk.sent.empty());
+    EXPECT_EQ(desk.capture(), 0u);
 }
 
 TEST_F(FinderTest, ReleaseBeforeTheFirstTickFillsThePreviousWindowAgain) {
