@@ -121,7 +121,7 @@ std::vector<ControlDef> ToolsTab() {
     constexpr DWORD kReadOnly = kField | ES_READONLY;
     constexpr DWORD kCombo = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
     // The whole text of a window may hold line breaks: keep them.
-    constexpr DWORD kTextField = kField | ES_MULTILINE | ES_AUTOVSCROLL;
+    constexpr DWORD kTextField = kField | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
     auto row = [](int r) { return y0 + (r - 1) * pitch; };
     auto button = [&](int index, const char* caption, int x, int r) {
         return ControlDef{IDC_BUTTON0 + index, L"BUTTON", caption, kButton, x, row(r) - 1, buttonW, buttonH};

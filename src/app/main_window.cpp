@@ -191,6 +191,8 @@ void MainWindow::SetUpToolsTab() {
     constexpr WPARAM kHexDigits = 10, kDecimalDigits = 5;
     for (int i = 0; i < 8; ++i)
         SendMessageW(Control(IDC_MTEXT0 + i), EM_LIMITTEXT, i < 4 ? kHexDigits : kDecimalDigits, 0);
+    // A window's whole text may be megabytes; the edit's default is 32 K.
+    SendMessageW(Control(IDC_TXTSETDATA), EM_LIMITTEXT, 0, 0);
 }
 
 void MainWindow::CreateControl(HWND parent, const ControlDef& def) {
