@@ -72,7 +72,6 @@ public:
     bool dragCursor = false;                         // screen pointer is Image1
     bool chkHex = true;
     bool chkAlwaysOnTop = true;
-    bool pictureValid = false;                       // picBmp holds a picture
     PictureView pictureView;                         // the " 图像 " tab
     int comboIndex = 0;                              // Combo1
 
@@ -127,8 +126,7 @@ private:
     void FulfillHung();
     void MarkLinks();
     void FillTools();
-    void FillRelated(RelatedLink which, Hwnd related, std::string& handleText,
-                     std::string& titleText);
+    void FillRelated(Hwnd related, std::string& handleText, std::string& titleText);
     void ClearStatusTicks() { lstStatus.fill(false); }
     std::string* RelatedHandleText(RelatedLink which);
     Rect ClampedWindowRect(Hwnd hwnd);

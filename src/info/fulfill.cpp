@@ -49,11 +49,11 @@ void MainForm::Fulfill() {
     p_.GetWindowRect(h, rect);
     texts.txtWndRect = RectText(rect);
 
-    FillRelated(kPrev, p_.GetWindow(h, win::GW_HWNDPREV), texts.txtPreHandle, texts.txtPreTitle);
-    FillRelated(kNext, p_.GetWindow(h, win::GW_HWNDNEXT), texts.txtNextHandle, texts.txtNextTitle);
-    FillRelated(kParent, p_.GetParent(h), texts.txtParentHandle, texts.txtParentTitle);
-    FillRelated(kChild, p_.GetWindow(h, win::GW_CHILD), texts.txtChildHandle, texts.txtChildTitle);
-    FillRelated(kOwner, p_.GetWindow(h, win::GW_OWNER), texts.txtOwnerHandle, texts.txtOwnerTitle);
+    FillRelated(p_.GetWindow(h, win::GW_HWNDPREV), texts.txtPreHandle, texts.txtPreTitle);
+    FillRelated(p_.GetWindow(h, win::GW_HWNDNEXT), texts.txtNextHandle, texts.txtNextTitle);
+    FillRelated(p_.GetParent(h), texts.txtParentHandle, texts.txtParentTitle);
+    FillRelated(p_.GetWindow(h, win::GW_CHILD), texts.txtChildHandle, texts.txtChildTitle);
+    FillRelated(p_.GetWindow(h, win::GW_OWNER), texts.txtOwnerHandle, texts.txtOwnerTitle);
     MarkLinks();
 
     texts.txtWndStyle = NumText(p_.GetWindowLongA(h, win::GWL_STYLE));
@@ -71,8 +71,7 @@ void MainForm::Fulfill() {
     p_.ReleaseCapture();
 }
 
-void MainForm::FillRelated(RelatedLink, Hwnd related, std::string& handleText,
-                           std::string& titleText) {
+void MainForm::FillRelated(Hwnd related, std::string& handleText, std::string& titleText) {
     handleText = NumText(static_cast<std::int32_t>(related));
     // A related window of a hung process is skipped rather than waited for.
     titleText = related == 0

@@ -66,7 +66,6 @@ void TakeWindowPicture(MainForm& form) {
     view.picBmp = {0, 0, width * kTwipsPerPixel, height * kTwipsPerPixel};
     view.picture = CopyScreenArea(form.platform(), r.left, r.top, width, height);
     ++view.generation;
-    form.pictureValid = view.picture.HasPixels();
 }
 
 void ClearPicture(MainForm& form) {
@@ -74,7 +73,6 @@ void ClearPicture(MainForm& form) {
     PictureView& view = form.pictureView;
     view.picture.pixels.clear();
     ++view.generation;
-    form.pictureValid = false;
 }
 
 }  // namespace lumivex

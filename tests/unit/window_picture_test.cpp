@@ -48,7 +48,7 @@ TEST_F(WindowPictureTest, CopiesExactlyTheScreenPixelsOfFlashRect) {
     form.FlashRect = {10, 20, 13, 22};
     TakeWindowPicture(form);
     ExpectPictureOf(form.FlashRect);
-    EXPECT_TRUE(form.pictureValid);
+    EXPECT_TRUE(form.pictureView.picture.HasPixels());
     ExpectEverythingReleased();
 }
 
@@ -90,7 +90,7 @@ TEST_F(WindowPictureTest, AreaWithoutWidthOrHeightIsAnEmptyPictureWithoutScreenA
     EXPECT_EQ(view.picBmp.width, 0);
     EXPECT_EQ(view.picBmp.height, 100 * kTwipsPerPixel);
     EXPECT_FALSE(view.picture.HasPixels());
-    EXPECT_FALSE(form.pictureValid);
+    EXPECT_FALSE(form.pictureView.picture.HasPixels());
     EXPECT_TRUE(desk.gdiLog.empty());
 
     form.FlashRect = {10, 10, 60, 10};
@@ -133,7 +133,7 @@ TEST_F(WindowPictureTest, ClearEmptiesThePictureButKeepsTheBox) {
     const unsigned generation = view.generation;
     form.MainClear();
     EXPECT_FALSE(view.picture.HasPixels());
-    EXPECT_FALSE(form.pictureValid);
+    EXPECT_FALSE(form.pictureView.picture.HasPixels());
     EXPECT_EQ(view.picBmp.width, 8 * kTwipsPerPixel);
     EXPECT_NE(view.generation, generation);
 }
