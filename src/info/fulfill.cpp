@@ -108,10 +108,8 @@ void MainForm::MainClear() {
 }
 
 void MainForm::MarkLinks() {
-    const std::array<const std::string*, kRelatedCount> handles = {
-        &texts.txtPreHandle, &texts.txtNextHandle, &texts.txtParentHandle, &texts.txtChildHandle,
-        &texts.txtOwnerHandle};
-    for (int i = 0; i < kRelatedCount; ++i) linkActive[i] = *handles[i] != "0";
+    for (int i = 0; i < kRelatedCount; ++i)
+        linkActive[static_cast<std::size_t>(i)] = *RelatedHandleText(static_cast<RelatedLink>(i)) != "0";
 }
 
 }  // namespace lumivex
