@@ -3,8 +3,8 @@
 # that it carries its manifest, version and icon.
 set -eu
 exe=$1 format=$2
-objdump=x86_64-w64-mingw32-objdump
-[ "$format" = pe32 ] && objdump=i686-w64-mingw32-objdump
+objdump=x86_64-w64-mingw32-objdump windres=x86_64-w64-mingw32-windres
+[ "$format" = pe32 ] && objdump=i686-w64-mingw32-objdump windres=i686-w64-mingw32-windres
 
 fail() { echo "FAIL: $*"; exit 1; }
 header=$($objdump -f "$exe")
@@ -22,5 +22,8 @@ done
 
 strings -el "$exe" | grep -c '3\.1\.0\.2' >/dev/null || fail "no version 3.1.0.2 in $exe"
 strings "$exe" | grep -c 'Microsoft.Windows.Common-Controls' >/dev/null || fail "no common-controls manifest in $exe"
-$objdump -h "$exe" | grep -q '\.rsrc' || fail "no resources in $exe"
+resources=$($windres -i "$exe" -O rc 2>/dev/null)
+grep -q '^1 14 /\* RT_GROUP_ICON' <<<"$resources" || fail "no program icon in $exe"
+grep -q '^1 VERSIONINFO' <<<"$resources" || fail "no version resource in $exe"
+grep -q '^1 24 /\* RT_MANIFEST' <<<"$resources" || fail "no manifest resource in $exe"
 echo "OK: $exe ($format), imports: $(echo $dlls | tr '\n' ' ')"
