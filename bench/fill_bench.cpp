@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/main_form.h"
+#include "capture/window_under_pointer.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace lumivex {
@@ -44,21 +45,21 @@ struct BigDesktop {
     }
 };
 
-void BM_Fulfill(benchmark::State& state) {
+void BM_Fill(benchmark::State& state) {
     BigDesktop d;
     d.form.SnapHwnd = d.target;
     for (auto _ : state) {
         d.desk.sent.clear();
-        d.form.Fulfill();
-        benchmark::DoNotOptimize(d.form.texts.TitleText);
+        d.form.Fill();
+        benchmark::DoNotOptimize(d.form.texts.title);
     }
 }
-BENCHMARK(BM_Fulfill);
+BENCHMARK(BM_Fill);
 
 void BM_GetMouseHwnd(benchmark::State& state) {
     BigDesktop d;
     d.desk.SetCursor({120, 120});
-    for (auto _ : state) benchmark::DoNotOptimize(d.form.GetMouseHwnd());
+    for (auto _ : state) benchmark::DoNotOptimize(GetMouseHwnd(d.desk));
 }
 BENCHMARK(BM_GetMouseHwnd);
 

@@ -31,3 +31,10 @@ if(LUMIVEX_WIN32_DIR)
   add_test(NAME product.win64_is_pe32plus_and_self_contained
            COMMAND ${CMAKE_SOURCE_DIR}/scripts/check_product.sh ${LUMIVEX_WIN64_DIR}/Lumivex.exe pe32+)
 endif()
+
+# Logic folders never include the view models or the windows.
+find_package(Python3 QUIET COMPONENTS Interpreter)
+if(Python3_FOUND)
+  add_test(NAME layering.logic_never_includes_app_or_ui
+           COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/include_layers.py)
+endif()

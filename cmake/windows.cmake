@@ -8,7 +8,7 @@ target_compile_definitions(lumivex_logic PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_
 # No MinGW runtime DLL beside the program: everything linked in.
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 
-add_executable(Lumivex WIN32 ${WINDOW_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/resources.rc)
+add_executable(Lumivex WIN32 ${WINDOW_SOURCES} ${CMAKE_SOURCE_DIR}/src/ui/resources.rc)
 target_link_libraries(Lumivex PRIVATE lumivex_win32 ${STATIC_RUNTIME} -municode)
 set_target_properties(Lumivex PROPERTIES OUTPUT_NAME Lumivex)
 

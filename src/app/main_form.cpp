@@ -1,7 +1,9 @@
-// Start-up settings and the main window's own handlers.
+// Start-up settings, the switches, the "转到" link, the state list and the
+// picture tab's actions.
 #include "app/main_form.h"
 
-#include "info/set_top_most.h"
+#include "ops/set_top_most.h"
+#include "picture/window_picture.h"
 #include "text/charset_table.h"
 #include "version.h"
 
@@ -14,37 +16,55 @@ std::string MainForm::NormalTitle() const {
 }
 
 void MainForm::Load() {
-    chkAlwaysOnTop_Click(true);
-    chkHex = true;
-    SetTopMost(p_, selfHwnd, chkAlwaysOnTop ? 1 : 0);
+    SetAlwaysOnTop(true);
+    hexDisplay = true;
+    SetTopMost(p_, selfHwnd, alwaysOnTop ? 1 : 0);
     isDragging_ = false;
     caption = NormalTitle();
     selectedTab = 1;
-    comboIndex = 0;
-    InitCharsetTable(session_.Charsets);
+    readerChoice = 0;
+    InitCharsetTable(session_.charsets);
 }
 
 void MainForm::Activate() {
     if (session_.ChildListHwnd != 0) {
         SnapHwnd = session_.ChildListHwnd;
-        Fulfill();
+        Fill();
         session_.ChildListHwnd = 0;
     }
 }
 
 void MainForm::SelectTab(int index) { selectedTab = index; }
 
-void MainForm::chkAlwaysOnTop_Click(bool ticked) {
-    chkAlwaysOnTop = ticked;
+void MainForm::SetAlwaysOnTop(bool ticked) {
+    alwaysOnTop = ticked;
     SetTopMost(p_, selfHwnd, ticked ? 1 : 0);
 }
 
-void MainForm::chkHex_Click(bool ticked) { chkHex = ticked; }
+void MainForm::SetHexDisplay(bool ticked) { hexDisplay = ticked; }
 
-void MainForm::Label5_Click() {
-    if (texts.txtFilePath.empty()) return;
-    const std::string parameters = "/select, \"" + p_.Utf8ToAnsi(texts.txtFilePath) + "\"";
+void MainForm::OpenProgramFolder() {
+    if (texts.programPath.empty()) return;
+    const std::string parameters = "/select, \"" + p_.Utf8ToAnsi(texts.programPath) + "\"";
     p_.ShellExecuteA(selfHwnd, "Open", "explorer.exe", parameters.c_str(), "", win::SW_SHOWNORMAL);
+}
+
+void MainForm::ActOnStateEntry(int index, bool ticked) {
+    lumivex::ActOnStateEntry(p_, SnapHwnd, stateTicks, index, ticked);
+}
+
+SaveOutcome MainForm::SavePicture(SaveUi& ui, FileOps& files) {
+    // What the user saw when clicking is what gets saved, even if a timer
+    // takes a new picture while the dialog is open.
+    const Picture picture = pictureView.picture;
+    return lumivex::SavePicture(picture, ui, files);
+}
+
+void MainForm::LayoutPicture() {
+    if (selfHwnd != 0 &&
+        (static_cast<std::uint32_t>(p_.GetWindowLongA(selfHwnd, win::GWL_STYLE)) & win::WS_MINIMIZE) != 0)
+        return;
+    LayoutPictureView(pictureView);
 }
 
 }  // namespace lumivex

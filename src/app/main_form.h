@@ -1,10 +1,10 @@
-// The main window's logic and everything it shows, independent of Win32.
+// The main window's view model: what each of its controls shows, the state
+// the window owns, and what each user action does, independent of Win32.
 //
-// `MainForm` holds what the main window displays (texts of its fields, list
-// entries, ticks, link labels, title, timers) and the program state it owns
-// (`SnapHwnd`, `TmpHwnd`, `FlashRect`, the drag flag). Event handlers and
-// public operations are its methods; the Win32 window forwards events here
-// and then shows the result. Tests build one over the simulated desktop.
+// The application folder composes the logic folders into the program's
+// windows' models; it may include every logic folder, never the window code
+// in ui/. The Win32 windows forward events here and then show what the
+// model holds. Tests build one over the simulated desktop.
 #pragma once
 
 #include <array>
@@ -13,107 +13,123 @@
 #include <vector>
 
 #include "app/session.h"
+#include "info/window_facts.h"
+#include "ops/state_list.h"
+#include "picture/picture_save.h"
 #include "picture/picture_view.h"
 #include "platform/platform.h"
+#include "styles/window_style.h"
 
 namespace lumivex {
 
-// Tab captions, in order; tab k (from 1) shows panel picTab(k - 1).
+// Tab captions, in order; tab k (from 1) shows panel k - 1.
 inline const std::array<const char*, 7> kTabCaptions = {
     " 常规 ", " 样式 ", "  类  ", " 窗口 ", " 消息 ", " 图像 ", " 工具 "};
 
 constexpr int kMainWidthTwips = 6780, kMainHeightTwips = 5280;
-constexpr int kTwipsPerPixel = 15;
 
-// Pictures of the finder box.
-enum class FinderPicture { Image3AtRest, Image2Dragging };
+// What the finder box shows: the cross-hair at rest, or the empty box while
+// the cross-hair is out on the screen as the pointer.
+enum class FinderPicture { AtRest, Dragging };
+
+struct RelatedRow {
+    std::string handle, title;
+};
+
+// The tools tab's fields. Handles and styles are hexadecimal, the position
+// decimal, whatever the hexadecimal switch says: the tab reads them back.
+struct ToolFields {
+    std::string handle, style, exStyle, listViewStyle;
+    std::string left, top, width, height;
+    std::string shortPath, fontSummary;
+    std::string text;  // the window's whole text, for "修改文本"
+};
 
 // Texts of the main window's text boxes. MainClear empties them all.
 struct MainTexts {
     // " 常规 "
-    std::string hWndText, WndClassText, TitleText, txtWindowID, txtProcessID, txtThreadID,
-        txtFilePath, txtWndRect;
+    std::string handle, className, title, controlId, processId, threadId, programPath, windowRect;
     // " 样式 "
-    std::string txtWndStyle, txtWndExStyle;
+    std::string style, exStyle;
     // "  类  "
-    std::string txtClassName, txtClassValue;
-    // " 窗口 "
-    std::string txtSelfHandle, txtSelfTitle, txtPreHandle, txtPreTitle, txtNextHandle,
-        txtNextTitle, txtParentHandle, txtParentTitle, txtChildHandle, txtChildTitle,
-        txtOwnerHandle, txtOwnerTitle;
+    std::string classTabName, classStyleValue;
+    // " 窗口 ": the inspected window itself, then the related windows in
+    // the order of RelatedLink.
+    RelatedRow self;
+    std::array<RelatedRow, kRelatedCount> related;
     // " 工具 "
-    std::array<std::string, 10> mText;
-    std::string txtSetData;
+    ToolFields tools;
 };
-
-// The five related-window labels, in the order MarkLinks walks them.
-enum RelatedLink { kPrev = 0, kNext, kParent, kChild, kOwner, kRelatedCount };
-
-constexpr int kStatusEntries = 9;
 
 class MainForm {
 public:
     MainForm(Platform& platform, Session& session);
 
-    // Public variables.
+    // The inspected window, the window of the current flash run (also the
+    // last window the delayed read found), and the last outlined rectangle.
     Hwnd SnapHwnd = 0;
     Hwnd TmpHwnd = 0;
     Rect FlashRect;
 
     // What the window shows.
     MainTexts texts;
-    std::vector<std::string> lstWndStyle, lstWndExStyle, lstClassStyle;
-    std::array<bool, kStatusEntries> lstStatus{};   // ticks
-    std::array<bool, kRelatedCount> linkActive{};   // blue label with hand pointer
-    bool label5Visible = true;                       // "转到"
-    std::string caption;                             // the main window's title
-    int selectedTab = 1;                             // 1-based, as the tab strip counts
-    FinderPicture finderPicture = FinderPicture::Image3AtRest;
-    bool dragCursor = false;                         // screen pointer is Image1
-    bool chkHex = true;
-    bool chkAlwaysOnTop = true;
-    PictureView pictureView;                         // the " 图像 " tab
-    int comboIndex = 0;                              // Combo1
+    std::vector<std::string> styleNames, exStyleNames, classStyleNames;
+    StateTicks stateTicks{};
+    std::array<bool, kRelatedCount> linkActive{};  // blue label with a hand pointer
+    bool goToLinkVisible = true;                   // "转到" beside the program path
+    std::string caption;                           // the main window's title
+    int selectedTab = 1;                           // 1-based, as the tab strip counts
+    FinderPicture finderPicture = FinderPicture::AtRest;
+    bool dragCursor = false;                       // the pointer is the cross-hair
+    bool hexDisplay = true;                        // "16进制"
+    bool alwaysOnTop = true;                       // "总在最上面"
+    PictureView pictureView;                       // the " 图像 " tab
+    int readerChoice = 0;                          // index into kReaderChoices
 
     // Timers: the window starts and stops the real ones to match.
-    bool tmrEnabled = false;     // 400 ms, drag polling
-    bool timer1Enabled = false;  // 500 ms, flash run
-    bool timer2Enabled = false;  // 500 ms, delayed read
+    bool dragTimerOn = false;         // 400 ms: the finder follows the pointer
+    bool flashTimerOn = false;        // 500 ms: one outline of a flash run
+    bool delayedReadTimerOn = false;  // 500 ms: one step of the delayed read's countdown
 
     // Our own windows, known once the Win32 window exists (0 in tests).
     Hwnd selfHwnd = 0;
-    Hwnd picShotHwnd = 0;
+    Hwnd finderHwnd = 0;
 
     // Start-up and the main window.
     void Load();
     void Activate();
     void SelectTab(int index);
-    void chkAlwaysOnTop_Click(bool ticked);
-    void chkHex_Click(bool ticked);
-    void Label5_Click();
+    void SetAlwaysOnTop(bool ticked);
+    void SetHexDisplay(bool ticked);
+    // "转到": Explorer with the program file selected.
+    void OpenProgramFolder();
     std::string NormalTitle() const;
 
-    // The fill.
-    void Fulfill();
+    // The fill: reads everything afresh about SnapHwnd and shows it.
+    void Fill();
     void MainClear();
     std::string NumText(std::int32_t value) const;
 
     // The state list and the related-window links of the window tab.
-    void lstStatus_MouseUp(int currentIndex, bool ticked);
-    void lblRelated_Click(RelatedLink which);
+    void ActOnStateEntry(int index, bool ticked);
+    void FollowRelatedLink(RelatedLink which);
 
-    // Finder and delayed read.
-    void picShot_MouseDown();
-    void picShot_MouseUp();
-    void tmr_Timer();
-    void SleepButton_Click();
-    void Timer2_Timer();
-    Hwnd GetMouseHwnd();
+    // The finder and the delayed read.
+    void PressFinder();
+    void ReleaseFinder();
+    void DragTick();
+    void StartDelayedRead();
+    void DelayedReadTick();
 
-    // Highlighter.
+    // The outline and the flash run.
     void SetFlashRect(Hwnd hwnd);
-    void Timer1_Timer();
     void StartFlashRun(Hwnd hwnd);
+    void FlashTick();
+
+    // The picture tab.
+    SaveOutcome SavePicture(SaveUi& ui, FileOps& files);
+    // Fits the scroll bars to the picture, unless the window is minimised.
+    void LayoutPicture();
 
     bool IsDragging() const { return isDragging_; }
     int DelayCount() const { return delayCount_; }
@@ -123,13 +139,12 @@ public:
     Session& session() { return session_; }
 
 private:
-    void FulfillHung();
-    void MarkLinks();
+    void FillHung();
     void FillTools();
-    void FillRelated(Hwnd related, std::string& handleText, std::string& titleText);
-    void ClearStatusTicks() { lstStatus.fill(false); }
-    std::string* RelatedHandleText(RelatedLink which);
-    Rect ClampedWindowRect(Hwnd hwnd);
+    void ShowFacts(const WindowFacts& facts);
+    void ShowStyleNames(StyleDecoding decoded, std::vector<std::string>& names);
+    void MarkLinks();
+    void ClearStateTicks() { stateTicks.fill(false); }
 
     Platform& p_;
     Session& session_;

@@ -3,10 +3,7 @@
 // needs it, so that a test can start from a fresh one.
 #pragma once
 
-#include <map>
-#include <optional>
-#include <string>
-
+#include "info/process_path.h"
 #include "platform/platform.h"
 #include "text/charset_table.h"
 
@@ -17,10 +14,10 @@ struct Session {
     Hwnd ChildListHwnd = 0;
     // The Notepad window texts are shown in.
     Hwnd NotepadHwnd = 0;
-    // Device name (\Device\HarddiskVolume3) to drive (C:), built on first use.
-    std::optional<std::map<std::string, std::string>> DriveMap;
+    // Device names to drives, built on first use.
+    DriveMapCache drives;
     // Character sets named by the font report, built when the main window loads.
-    CharsetTable Charsets;
+    CharsetTable charsets;
 };
 
 }  // namespace lumivex

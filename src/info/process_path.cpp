@@ -13,8 +13,8 @@ std::string WithoutNuls(std::string text) {
     return text;
 }
 
-std::map<std::string, std::string> BuildDriveMap(Platform& p) {
-    std::map<std::string, std::string> map;
+DriveMap BuildDriveMap(Platform& p) {
+    DriveMap map;
     for (std::string drive : p.LogicalDrives()) {
         // QueryDosDevice wants "C:", not "C:\".
         while (!drive.empty() && drive.back() == '\\') drive.pop_back();
@@ -28,20 +28,20 @@ std::map<std::string, std::string> BuildDriveMap(Platform& p) {
 
 }  // namespace
 
-std::string DevicePathToDos(Platform& p, Session& session, const std::string& path) {
-    if (!session.DriveMap) session.DriveMap = BuildDriveMap(p);
+std::string DevicePathToDos(Platform& p, DriveMapCache& drives, const std::string& path) {
+    if (!drives) drives = BuildDriveMap(p);
     // Searching from the 20th character passes the two backslashes of
     // \Device\HarddiskVolume, so the head is the volume's whole device name.
     constexpr std::size_t kSearchFrom = 19;
     if (path.size() <= kSearchFrom) return path;
     const auto backslash = path.find('\\', kSearchFrom);
     if (backslash == std::string::npos) return path;
-    const auto drive = session.DriveMap->find(path.substr(0, backslash));
-    if (drive == session.DriveMap->end()) return path;
+    const auto drive = drives->find(path.substr(0, backslash));
+    if (drive == drives->end()) return path;
     return drive->second + path.substr(backslash);
 }
 
-std::string GetWndPath(Platform& p, Session& session, Hwnd hwnd) {
+std::string GetWndPath(Platform& p, DriveMapCache& drives, Hwnd hwnd) {
     std::uint32_t processId = 0;
     p.GetWindowThreadProcessId(hwnd, &processId);
     std::string buffer(1024, '\0');
@@ -50,7 +50,7 @@ std::string GetWndPath(Platform& p, Session& session, Hwnd hwnd) {
             p, p.OpenProcess(win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ, false, processId));
         if (process) p.GetProcessImageFileNameA(process.get(), buffer.data(), 1024);
     }
-    return p.AnsiToUtf8(DevicePathToDos(p, session, WithoutNuls(buffer)));
+    return p.AnsiToUtf8(DevicePathToDos(p, drives, WithoutNuls(buffer)));
 }
 
 std::string GetShortPath(Platform& p, const std::string& path) {

@@ -2,19 +2,24 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 
-#include "app/session.h"
 #include "platform/platform.h"
 
 namespace lumivex {
 
+// Device name (\Device\HarddiskVolume3) to drive (C:), built on first use
+// and kept for the whole run: drives rarely change while the program runs.
+using DriveMap = std::map<std::string, std::string>;
+using DriveMapCache = std::optional<DriveMap>;
+
 // Drive-letter path of the window's program file (UTF-8); empty when the
 // process cannot be opened.
-std::string GetWndPath(Platform& p, Session& session, Hwnd hwnd);
+std::string GetWndPath(Platform& p, DriveMapCache& drives, Hwnd hwnd);
 // Replaces a leading device name (\Device\HarddiskVolume3) by its drive.
 // Works on ANSI bytes.
-std::string DevicePathToDos(Platform& p, Session& session, const std::string& path);
+std::string DevicePathToDos(Platform& p, DriveMapCache& drives, const std::string& path);
 // The short 8.3 form of a path (UTF-8 in and out); empty when it does not exist.
 std::string GetShortPath(Platform& p, const std::string& path);
 

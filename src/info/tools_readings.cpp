@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "info/window_text.h"
+#include "text/font_report.h"
 #include "platform/send.h"
 
 namespace lumivex {
@@ -72,6 +73,18 @@ WndPos GetWndPos(Platform& p, Hwnd hwnd) {
     pos.width = static_cast<std::int32_t>(Width(window));
     pos.height = static_cast<std::int32_t>(Height(window));
     return pos;
+}
+
+std::optional<ToolsReadings> ReadToolsReadings(Platform& p, DriveMapCache& drives, const CharsetTable& charsets,
+                                               Hwnd h) {
+    if (h == 0 || !p.IsWindow(h)) return std::nullopt;
+    ToolsReadings readings;
+    readings.text = GetWndText(p, h, kToolsTextLimit);
+    readings.shortPath = GetShortPath(p, GetWndPath(p, drives, h));
+    readings.fontSummary = GetFontText(p, charsets, h, kFontSummary);
+    readings.styles = GetWndStyles(p, h);
+    readings.pos = GetWndPos(p, h);
+    return readings;
 }
 
 }  // namespace lumivex

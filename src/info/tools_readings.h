@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "info/process_path.h"
 #include "platform/platform.h"
+#include "text/charset_table.h"
 
 namespace lumivex {
 
@@ -35,5 +37,17 @@ struct WndPos {
 // rectangles with the parent's frame taken as equally thick on the left,
 // right and bottom; the screen position for a window without a parent.
 WndPos GetWndPos(Platform& p, Hwnd hwnd);
+
+// Everything the tools tab shows of a window, ready for editing.
+struct ToolsReadings {
+    std::string text;         // the whole text, at most kToolsTextLimit bytes
+    std::string shortPath;    // of the program file
+    std::string fontSummary;  // the font report's one-line summary
+    WndStyles styles;
+    WndPos pos;
+};
+// Nothing for 0 or a handle that is not a window.
+std::optional<ToolsReadings> ReadToolsReadings(Platform& p, DriveMapCache& drives, const CharsetTable& charsets,
+                                               Hwnd hwnd);
 
 }  // namespace lumivex

@@ -1,7 +1,7 @@
 // Releasing a mouse button over the state list acts on the inspected window.
 #include "ops/state_list.h"
 
-#include "info/set_top_most.h"
+#include "ops/set_top_most.h"
 #include "platform/send.h"
 
 namespace lumivex {
@@ -10,8 +10,7 @@ namespace {
 constexpr int kNone = -1;
 }  // namespace
 
-
-const std::array<StateRow, kStatusEntries> kStateTable = {{
+const std::array<StateRow, kStateEntryCount> kStateTable = {{
     {"窗口可见", {StateAct::ShowWindow, win::SW_SHOW}, {StateAct::ShowWindow, win::SW_HIDE}, {kNone, kNone, kNone}},
     {"窗口可用", {StateAct::EnableWindow, 1}, {StateAct::EnableWindow, 0}, {kNone, kNone, kNone}},
     {"总在最前", {StateAct::SetTopMost, 1}, {StateAct::SetTopMost, 0}, {kNone, kNone, kNone}},
@@ -51,19 +50,18 @@ void RunStateAction(Platform& p, Hwnd h, const StateAction& action) {
 }
 }  // namespace
 
-void MainForm::lstStatus_MouseUp(int currentIndex, bool ticked) {
-    if (currentIndex < 0 || currentIndex >= kStatusEntries) return;
-    const auto entry = static_cast<std::size_t>(currentIndex);
+void ActOnStateEntry(Platform& p, Hwnd h, StateTicks& ticks, int index, bool ticked) {
+    if (index < 0 || index >= kStateEntryCount) return;
+    const auto entry = static_cast<std::size_t>(index);
     // The list has already toggled the tick; the model follows what is shown.
-    lstStatus[entry] = ticked;
-    const Hwnd h = SnapHwnd;
-    if (h == 0 || !p_.IsWindow(h)) return;
+    ticks[entry] = ticked;
+    if (h == 0 || !p.IsWindow(h)) return;
 
     const StateRow& row = kStateTable[entry];
-    RunStateAction(p_, h, ticked ? row.whenTicked : row.whenUnticked);
+    RunStateAction(p, h, ticked ? row.whenTicked : row.whenUnticked);
     if (!ticked) return;
     for (int untick : row.untickAfter)
-        if (untick != kNone) lstStatus[static_cast<std::size_t>(untick)] = false;
+        if (untick != kNone) ticks[static_cast<std::size_t>(untick)] = false;
 }
 
 }  // namespace lumivex

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/main_form.h"
+#include "platform/platform.h"
 
 namespace lumivex {
 
@@ -18,7 +18,10 @@ enum StateEntry {
     kStateRestore,   // action entries: ticked only for the moment of a click
     kStateClose,
     kStateActivate,
+    kStateEntryCount
 };
+
+using StateTicks = std::array<bool, kStateEntryCount>;
 
 // What a tick or an untick does to the inspected window.
 enum class StateAct { None, ShowWindow, EnableWindow, SetTopMost, SetReadOnly, Close, BringWindowToTop };
@@ -36,6 +39,11 @@ struct StateRow {
     std::array<int, 3> untickAfter;
 };
 
-extern const std::array<StateRow, kStatusEntries> kStateTable;
+extern const std::array<StateRow, kStateEntryCount> kStateTable;
+
+// A mouse button released over entry `index` of the state list, which now
+// shows `ticked`: the ticks follow what is shown, the window gets the
+// entry's action, and an action entry unticks what it undid.
+void ActOnStateEntry(Platform& p, Hwnd hwnd, StateTicks& ticks, int index, bool ticked);
 
 }  // namespace lumivex

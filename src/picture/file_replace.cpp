@@ -1,5 +1,5 @@
 // Replacing a file without ever leaving it half-written.
-#include "picture/file_ops.h"
+#include "picture/file_replace.h"
 
 namespace lumivex {
 

@@ -2,7 +2,6 @@
 // and on every resize of the main window, and moved by the user.
 #include <algorithm>
 
-#include "app/main_form.h"
 #include "picture/picture_scroll.h"
 #include "picture/window_picture.h"
 
@@ -11,13 +10,7 @@ namespace lumivex {
 namespace {
 
 ScrollBarModel& Bar(PictureView& view, ScrollAxis axis) {
-    return axis == ScrollAxis::Horizontal ? view.HScroll1 : view.VScroll1;
-}
-
-bool IsMinimised(MainForm& form) {
-    if (form.selfHwnd == 0) return false;
-    const auto style = static_cast<std::uint32_t>(form.platform().GetWindowLongA(form.selfHwnd, win::GWL_STYLE));
-    return (style & win::WS_MINIMIZE) != 0;
+    return axis == ScrollAxis::Horizontal ? view.hScroll : view.vScroll;
 }
 
 // One bar: hidden while the viewport is larger than the picture; otherwise
@@ -41,24 +34,22 @@ void LayoutBar(PictureView& view, ScrollAxis axis, int viewport, int picture) {
 
 }  // namespace
 
-void LayoutPictureView(MainForm& form) {
-    if (IsMinimised(form)) return;
-    PictureView& view = form.pictureView;
-    view.HScroll1.box.top = view.picScroll.top + view.picScroll.height;
-    view.HScroll1.box.width = view.picScroll.width;
-    view.VScroll1.box.left = view.picScroll.left + view.picScroll.width;
-    view.VScroll1.box.height = view.picScroll.height;
-    LayoutBar(view, ScrollAxis::Horizontal, view.picScroll.width, view.picBmp.width);
-    LayoutBar(view, ScrollAxis::Vertical, view.picScroll.height, view.picBmp.height);
+void LayoutPictureView(PictureView& view) {
+    view.hScroll.box.top = view.viewport.top + view.viewport.height;
+    view.hScroll.box.width = view.viewport.width;
+    view.vScroll.box.left = view.viewport.left + view.viewport.width;
+    view.vScroll.box.height = view.viewport.height;
+    LayoutBar(view, ScrollAxis::Horizontal, view.viewport.width, view.pictureBox.width);
+    LayoutBar(view, ScrollAxis::Vertical, view.viewport.height, view.pictureBox.height);
 }
 
 void SetScrollValue(PictureView& view, ScrollAxis axis, int value) {
     ScrollBarModel& bar = Bar(view, axis);
     bar.value = std::clamp(value, 0, std::max(bar.max, 0));
     if (axis == ScrollAxis::Horizontal)
-        view.picBmp.left = -bar.value;
+        view.pictureBox.left = -bar.value;
     else
-        view.picBmp.top = -bar.value;
+        view.pictureBox.top = -bar.value;
 }
 
 bool ScrollPicture(PictureView& view, ScrollAxis axis, int code, int trackPos) {

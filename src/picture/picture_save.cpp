@@ -1,7 +1,7 @@
 #include "picture/picture_save.h"
 
-#include "app/main_form.h"
 #include "picture/bmp_file.h"
+#include "picture/file_replace.h"
 
 namespace lumivex {
 
@@ -25,10 +25,7 @@ bool IsNormalFile(FileOps& files, const std::string& path) {
     return (attributes & (win::FILE_ATTRIBUTE_HIDDEN | win::FILE_ATTRIBUTE_SYSTEM | win::FILE_ATTRIBUTE_DIRECTORY)) == 0;
 }
 
-SaveOutcome cmdSave_Click(MainForm& form, SaveUi& ui, FileOps& files) {
-    // What the user saw when clicking is what gets saved, even if a timer
-    // takes a new picture while the dialog is open.
-    const Picture picture = form.pictureView.picture;
+SaveOutcome SavePicture(const Picture& picture, SaveUi& ui, FileOps& files) {
     if (!picture.HasPixels()) return SaveOutcome::NothingToSave;
     std::string path = ui.ShowSaveDialog(kBitmapExtension);
     if (path.empty()) return SaveOutcome::Cancelled;

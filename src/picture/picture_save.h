@@ -1,15 +1,14 @@
-// The picture tab's "保存(&S)" button: ask for a path, ask before
-// overwriting, write the picture as a bitmap file.
+// Saving the picture: ask for a path, ask before overwriting, write the
+// picture as a bitmap file.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "picture/file_ops.h"
+#include "picture/picture_view.h"
+#include "platform/file_ops.h"
 
 namespace lumivex {
-
-class MainForm;
 
 namespace win {
 constexpr std::uint32_t MB_YESNO = 0x04, MB_ICONQUESTION = 0x20;
@@ -40,6 +39,8 @@ std::string WithBmpExtension(const std::string& path);
 // folders are not found, as a plain file-name lookup does not find them.
 bool IsNormalFile(FileOps& files, const std::string& path);
 
-SaveOutcome cmdSave_Click(MainForm& form, SaveUi& ui, FileOps& files);
+// The save button: asks for a path and, for an existing file, whether to
+// replace it, then writes the picture as a bitmap file.
+SaveOutcome SavePicture(const Picture& picture, SaveUi& ui, FileOps& files);
 
 }  // namespace lumivex

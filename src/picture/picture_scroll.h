@@ -13,7 +13,7 @@ constexpr int SB_LINELEFT = 0, SB_LINERIGHT = 1, SB_PAGELEFT = 2, SB_PAGERIGHT =
 
 enum class ScrollAxis { Horizontal, Vertical };
 
-// Sets the bar's value, kept within 0 … max, and moves picBmp to match:
+// Sets the bar's value, kept within 0 … max, and moves the picture box to match:
 // its left (or top) is minus the value.
 void SetScrollValue(PictureView& view, ScrollAxis axis, int value);
 

@@ -2,12 +2,18 @@
 // viewport it scrolls in and the two scroll bars. Positions and sizes are in
 // twips, the unit the tab is laid out in; the window code turns them into
 // pixels at kTwipsPerPixel.
+//
+// The picture folder is logic: it takes the platform and plain values and
+// returns plain values; it includes only the platform besides itself.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 namespace lumivex {
+
+// Windows are laid out in twips at a fixed 15 twips per pixel.
+constexpr int kTwipsPerPixel = 15;
 
 // A control's place on its parent: left, top, width, height in twips.
 struct TwipsBox {
@@ -45,13 +51,13 @@ constexpr int kOverscrollTwips = 60;
 constexpr int kScrollBarLimit = 32767;
 
 struct PictureView {
-    // picScroll, the viewport: fixed, nothing resizes it.
-    TwipsBox picScroll{120, 120, 5830, 2055};
-    // picBmp, inside picScroll; its left and top follow the scroll bars.
-    TwipsBox picBmp;
+    // Fixed: nothing resizes it.
+    TwipsBox viewport{120, 120, 5830, 2055};
+    // Inside the viewport; its left and top follow the scroll bars.
+    TwipsBox pictureBox;
     // Along the bottom and the right edge of the viewport.
-    ScrollBarModel HScroll1{{120, 120 + 2055, 5830, kScrollBarTwips}};
-    ScrollBarModel VScroll1{{120 + 5830, 120, kScrollBarTwips, 2055}};
+    ScrollBarModel hScroll{{120, 120 + 2055, 5830, kScrollBarTwips}};
+    ScrollBarModel vScroll{{120 + 5830, 120, kScrollBarTwips, 2055}};
     Picture picture;
     // Counts pictures taken and cleared, so the window knows when to repaint.
     unsigned generation = 0;

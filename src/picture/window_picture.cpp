@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "app/main_form.h"
 #include "platform/handles.h"
 
 namespace lumivex {
@@ -58,19 +57,15 @@ Picture CopyScreenArea(Platform& p, int left, int top, int width, int height) {
     return picture;
 }
 
-void TakeWindowPicture(MainForm& form) {
-    PictureView& view = form.pictureView;
-    const Rect r = form.FlashRect;
+void TakeWindowPicture(Platform& p, const Rect& r, PictureView& view) {
     const int width = PictureSide(r.left, r.right), height = PictureSide(r.top, r.bottom);
     // The box is sized in pixels: one box pixel for each pixel copied.
-    view.picBmp = {0, 0, width * kTwipsPerPixel, height * kTwipsPerPixel};
-    view.picture = CopyScreenArea(form.platform(), r.left, r.top, width, height);
+    view.pictureBox = {0, 0, width * kTwipsPerPixel, height * kTwipsPerPixel};
+    view.picture = CopyScreenArea(p, r.left, r.top, width, height);
     ++view.generation;
 }
 
-void ClearPicture(MainForm& form) {
-    // The box keeps its size and place; only what it shows goes.
-    PictureView& view = form.pictureView;
+void ClearPicture(PictureView& view) {
     view.picture.pixels.clear();
     ++view.generation;
 }

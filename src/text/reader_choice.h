@@ -1,4 +1,4 @@
-// The readers Combo1 offers, in its order: the key shown in the list and
+// The readers the reader choice offers, in its order: the key shown in the list and
 // the description shown as its tool tip. Index 0 is selected at load.
 #pragma once
 

@@ -1,7 +1,7 @@
 // Choosing the window under the pointer, the drag and the delayed read.
 #include <gtest/gtest.h>
 
-#include "app/finder.h"
+#include "capture/window_under_pointer.h"
 #include "sim_fixture.h"
 
 namespace lumivex::test {
@@ -31,18 +31,18 @@ protected:
 
 TEST_F(FinderTest, DisabledButtonInsideAGroupBoxIsFound) {
     desk.SetCursor({60, 70});
-    EXPECT_EQ(form.GetMouseHwnd(), disabled);
+    EXPECT_EQ(GetMouseHwnd(desk), disabled);
 }
 
 TEST_F(FinderTest, HiddenControlInsideAGroupBoxIsFound) {
     desk.Window(disabled).style = win::WS_CHILD;  // hidden, enabled
     desk.SetCursor({60, 70});
-    EXPECT_EQ(form.GetMouseHwnd(), disabled);
+    EXPECT_EQ(GetMouseHwnd(desk), disabled);
 }
 
 TEST_F(FinderTest, ControlWithoutSmallerSiblingIsItself) {
     desk.SetCursor({410, 30});
-    EXPECT_EQ(form.GetMouseHwnd(), plain);
+    EXPECT_EQ(GetMouseHwnd(desk), plain);
 }
 
 TEST_F(FinderTest, TopLevelWindowLooksAtItsFirstChildOnly) {
@@ -51,12 +51,12 @@ TEST_F(FinderTest, TopLevelWindowLooksAtItsFirstChildOnly) {
     desk.Window(plain).style |= win::WS_DISABLED;
     desk.SetCursor({410, 30});
     EXPECT_EQ(desk.WindowFromPoint({410, 30}), dialog);
-    EXPECT_EQ(form.GetMouseHwnd(), plain);
+    EXPECT_EQ(GetMouseHwnd(desk), plain);
 }
 
 TEST_F(FinderTest, TopLevelWindowAreaOutsideItsChildrenIsTheWindowItself) {
     desk.SetCursor({200, 300});
-    EXPECT_EQ(form.GetMouseHwnd(), dialog);
+    EXPECT_EQ(GetMouseHwnd(desk), dialog);
 }
 
 TEST_F(FinderTest, SeeThroughControlOfOurOwnThreadYieldsTheWindowBelow) {
@@ -65,19 +65,19 @@ TEST_F(FinderTest, SeeThroughControlOfOurOwnThreadYieldsTheWindowBelow) {
     desk.Window(group).transparentHit = true;
     desk.SetCursor({200, 150});
     EXPECT_EQ(desk.WindowFromPoint({200, 150}), dialog);
-    EXPECT_EQ(form.GetMouseHwnd(), group);
+    EXPECT_EQ(GetMouseHwnd(desk), group);
 }
 
 TEST_F(FinderTest, OnlyOneLevelIsDescended) {
     desk.SetCursor({500, 300});
-    EXPECT_EQ(form.GetMouseHwnd(), panel);
+    EXPECT_EQ(GetMouseHwnd(desk), panel);
     desk.SetCursor({350, 120});
-    EXPECT_EQ(form.GetMouseHwnd(), inner);
+    EXPECT_EQ(GetMouseHwnd(desk), inner);
 }
 
 TEST_F(FinderTest, EmptyDesktopAreaIsTheDesktopWindow) {
     desk.SetCursor({900, 700});
-    EXPECT_EQ(form.GetMouseHwnd(), SimDesktop::kDesktop);
+    EXPECT_EQ(GetMouseHwnd(desk), SimDesktop::kDesktop);
 }
 
 TEST_F(FinderTest, SiblingChainThatLoopsDoesNotHang) {
@@ -90,8 +90,6 @@ TEST_F(FinderTest, SiblingChainThatLoopsDoesNotHang) {
             return SimDesktop::GetWindow(h, cmd);
         }
     } looping;
-    Session s;
-    MainForm f(looping, s);
     WindowSpec top;
     top.style = win::WS_VISIBLE;
     top.rect = {0, 0, 100, 100};
@@ -104,7 +102,7 @@ TEST_F(FinderTest, SiblingChainThatLoopsDoesNotHang) {
     c.rect = {60, 60, 90, 90};
     looping.b = looping.CreateWindow(c);
     looping.SetCursor({20, 20});
-    EXPECT_EQ(f.GetMouseHwnd(), looping.a);
+    EXPECT_EQ(GetMouseHwnd(looping), looping.a);
 }
 
 TEST(IsTopLevelWindow, FalseOnlyForAChildWithAParent) {
@@ -125,48 +123,48 @@ TEST(IsTopLevelWindow, FalseOnlyForAChildWithAParent) {
 }
 
 TEST_F(FinderTest, DragClearsOutlinesEachTickAndFillsTheLastWindowFound) {
-    form.texts.TitleText = "previous";
-    form.picShot_MouseDown();
-    EXPECT_EQ(form.texts.TitleText, "");
-    EXPECT_TRUE(form.tmrEnabled);
+    form.texts.title = "previous";
+    form.PressFinder();
+    EXPECT_EQ(form.texts.title, "");
+    EXPECT_TRUE(form.dragTimerOn);
     EXPECT_TRUE(form.IsDragging());
     EXPECT_TRUE(form.dragCursor);
-    EXPECT_FALSE(form.label5Visible);
-    EXPECT_EQ(form.finderPicture, FinderPicture::Image2Dragging);
+    EXPECT_FALSE(form.goToLinkVisible);
+    EXPECT_EQ(form.finderPicture, FinderPicture::Dragging);
 
     desk.SetCursor({410, 30});
-    form.tmr_Timer();
+    form.DragTick();
     EXPECT_EQ(form.SnapHwnd, plain);
     desk.SetCursor({60, 70});
-    form.tmr_Timer();
+    form.DragTick();
     EXPECT_EQ(form.SnapHwnd, disabled);
     EXPECT_EQ(desk.drawn.size(), 4u);
 
     desk.SetCursor({410, 30});  // moved after the last tick: not looked at again
-    form.picShot_MouseUp();
-    EXPECT_FALSE(form.tmrEnabled);
+    form.ReleaseFinder();
+    EXPECT_FALSE(form.dragTimerOn);
     EXPECT_FALSE(form.IsDragging());
     EXPECT_FALSE(form.dragCursor);
-    EXPECT_EQ(form.finderPicture, FinderPicture::Image3AtRest);
-    EXPECT_EQ(form.texts.TitleText, "off");
+    EXPECT_EQ(form.finderPicture, FinderPicture::AtRest);
+    EXPECT_EQ(form.texts.title, "off");
     EXPECT_EQ(desk.capture(), 0u);
 }
 
 TEST_F(FinderTest, ReleaseBeforeTheFirstTickFillsNothingWhenNothingWasInspected) {
-    form.picShotHwnd = plain;
-    form.picShot_MouseDown();
+    form.finderHwnd = plain;
+    form.PressFinder();
     EXPECT_EQ(desk.capture(), plain);
-    form.picShot_MouseUp();
-    EXPECT_EQ(form.texts.hWndText, "");
+    form.ReleaseFinder();
+    EXPECT_EQ(form.texts.handle, "");
     EXPECT_TRUE(desk.sent.empty());
     EXPECT_EQ(desk.capture(), 0u);
 }
 
 TEST_F(FinderTest, ReleaseBeforeTheFirstTickFillsThePreviousWindowAgain) {
     form.SnapHwnd = plain;
-    form.picShot_MouseDown();
-    form.picShot_MouseUp();
-    EXPECT_EQ(form.texts.TitleText, "plain");
+    form.PressFinder();
+    form.ReleaseFinder();
+    EXPECT_EQ(form.texts.title, "plain");
 }
 
 TEST(CountdownTitle, ShowsCountPositionAndCursor) {
@@ -177,33 +175,33 @@ TEST(CountdownTitle, ShowsCountPositionAndCursor) {
 
 TEST_F(FinderTest, DelayedReadCountsTenToZeroThenFillsOnce) {
     desk.SetCursor({410, 30}, 0x1F);
-    form.SleepButton_Click();
-    EXPECT_TRUE(form.timer2Enabled);
+    form.StartDelayedRead();
+    EXPECT_TRUE(form.delayedReadTimerOn);
     std::vector<std::string> shown;
     for (int tick = 0; tick < 11; ++tick) {
-        ASSERT_TRUE(form.timer2Enabled) << "tick " << tick;
-        form.Timer2_Timer();
-        if (form.timer2Enabled) shown.push_back(form.caption);
+        ASSERT_TRUE(form.delayedReadTimerOn) << "tick " << tick;
+        form.DelayedReadTick();
+        if (form.delayedReadTimerOn) shown.push_back(form.caption);
         EXPECT_EQ(form.TmpHwnd, plain);
     }
-    EXPECT_FALSE(form.timer2Enabled);
+    EXPECT_FALSE(form.delayedReadTimerOn);
     ASSERT_EQ(shown.size(), 10u);
     EXPECT_EQ(shown.front(), "获取数据 10 - 【鼠标 X: 410, Y: 30, 光标: 0x1F】");
     EXPECT_EQ(shown.back(), "获取数据 1 - 【鼠标 X: 410, Y: 30, 光标: 0x1F】");
     EXPECT_EQ(form.caption, "Lumivex V3.1");
     EXPECT_EQ(form.SnapHwnd, plain);
-    EXPECT_EQ(form.texts.TitleText, "plain");
+    EXPECT_EQ(form.texts.title, "plain");
     EXPECT_EQ(form.DelayCount(), 0);
     EXPECT_EQ(desk.drawn.size(), 22u);  // one outline per tick
 }
 
 TEST_F(FinderTest, SecondClickDuringTheCountDoesNotRestartIt) {
-    form.SleepButton_Click();
-    for (int tick = 0; tick < 5; ++tick) form.Timer2_Timer();
-    form.SleepButton_Click();
+    form.StartDelayedRead();
+    for (int tick = 0; tick < 5; ++tick) form.DelayedReadTick();
+    form.StartDelayedRead();
     int more = 0;
-    while (form.timer2Enabled && more < 20) {
-        form.Timer2_Timer();
+    while (form.delayedReadTimerOn && more < 20) {
+        form.DelayedReadTick();
         ++more;
     }
     EXPECT_EQ(more, 6);

@@ -40,7 +40,7 @@ protected:
     Hwnd dialog = 0, control = 0;
 
     void SetUp() override {
-        InitCharsetTable(session.Charsets);
+        InitCharsetTable(session.charsets);
         dialog = TopLevel("对话框", {100, 100, 400, 300});
         control = Child(dialog, "Edit", "text", {110, 130, 210, 150});
     }
@@ -58,8 +58,8 @@ protected:
         std::memcpy(lf.lfFaceName, ansi.data(), std::min<std::size_t>(ansi.size(), 31));
     }
     void UseFont(const LogFontA& lf) { desk.Window(control).font = desk.AddFont(lf); }
-    std::string Summary(Hwnd h) { return GetFontText(desk, session.Charsets, h, kFontSummary); }
-    std::string Report(Hwnd h) { return GetFontText(desk, session.Charsets, h, kFontReport); }
+    std::string Summary(Hwnd h) { return GetFontText(desk, session.charsets, h, kFontSummary); }
+    std::string Report(Hwnd h) { return GetFontText(desk, session.charsets, h, kFontReport); }
 };
 
 TEST_F(FontReportTest, WorkedExampleByteForByte) {
@@ -67,7 +67,7 @@ TEST_F(FontReportTest, WorkedExampleByteForByte) {
     EXPECT_EQ(Report(control), kWorkedReport);
     EXPECT_EQ(Summary(control), "字体(宋体),尺寸(12px|9pt),常规(400),字符集(GB2312_CHARSET)");
     // Any mode other than 1 is the summary.
-    EXPECT_EQ(GetFontText(desk, session.Charsets, control, 7), Summary(control));
+    EXPECT_EQ(GetFontText(desk, session.charsets, control, 7), Summary(control));
     EXPECT_EQ(desk.openDcs(), 0);
 }
 
@@ -227,9 +227,9 @@ TEST(PadToWidth, FillsToWidthAnsiBytes) {
 }
 
 TEST_F(FontReportTest, LoadBuildsTheCharsetTable) {
-    session.Charsets.clear();
+    session.charsets.clear();
     form.Load();
-    EXPECT_EQ(CharsetName(session.Charsets, 134), "GB2312_CHARSET");
+    EXPECT_EQ(CharsetName(session.charsets, 134), "GB2312_CHARSET");
 }
 
 }  // namespace

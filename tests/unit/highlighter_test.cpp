@@ -58,8 +58,8 @@ TEST_F(HighlighterTest, FlashRunOutlinesThreeTimesThenStops) {
     const Hwnd h = At({0, 0, 50, 50});
     form.StartFlashRun(h);
     int ticks = 0;
-    while (form.timer1Enabled && ticks < 10) {
-        form.Timer1_Timer();
+    while (form.flashTimerOn && ticks < 10) {
+        form.FlashTick();
         ++ticks;
     }
     EXPECT_EQ(ticks, 3);
@@ -70,10 +70,10 @@ TEST_F(HighlighterTest, FlashRunOutlinesThreeTimesThenStops) {
 TEST_F(HighlighterTest, RepeatedStartsDuringARunStillGiveThreeOutlines) {
     const Hwnd h = At({0, 0, 50, 50});
     form.StartFlashRun(h);
-    form.Timer1_Timer();
+    form.FlashTick();
     form.StartFlashRun(h);
     form.StartFlashRun(h);
-    while (form.timer1Enabled) form.Timer1_Timer();
+    while (form.flashTimerOn) form.FlashTick();
     EXPECT_EQ(desk.drawn.size(), 6u);
 }
 
@@ -81,13 +81,13 @@ TEST_F(HighlighterTest, RunFollowsANewWindowAndStopsWhenItsWindowVanishes) {
     const Hwnd a = At({0, 0, 50, 50});
     const Hwnd b = At({100, 100, 150, 150});
     form.StartFlashRun(a);
-    form.Timer1_Timer();
+    form.FlashTick();
     form.TmpHwnd = b;
-    form.Timer1_Timer();
+    form.FlashTick();
     EXPECT_EQ(desk.drawn.back().rect, (Rect{100, 100, 150, 150}));
     desk.DestroyWindow(b);
-    form.Timer1_Timer();
-    EXPECT_FALSE(form.timer1Enabled);
+    form.FlashTick();
+    EXPECT_FALSE(form.flashTimerOn);
     EXPECT_EQ(form.FlashCount(), 0);
     EXPECT_EQ(desk.drawn.size(), 4u);
 }

@@ -17,10 +17,10 @@ protected:
 };
 
 TEST_F(MainFormTest, LoadTicksBothSwitchesAndStartsTopmost) {
-    form.chkHex = false;
+    form.hexDisplay = false;
     form.Load();
-    EXPECT_TRUE(form.chkAlwaysOnTop);
-    EXPECT_TRUE(form.chkHex);
+    EXPECT_TRUE(form.alwaysOnTop);
+    EXPECT_TRUE(form.hexDisplay);
     EXPECT_TRUE(Topmost());
     EXPECT_EQ(form.caption, "Lumivex V3.1");
     EXPECT_EQ(form.selectedTab, 1);
@@ -32,33 +32,33 @@ TEST_F(MainFormTest, LoadTicksBothSwitchesAndStartsTopmost) {
 
 TEST_F(MainFormTest, AlwaysOnTopSwitchActsAtOnce) {
     form.Load();
-    form.chkAlwaysOnTop_Click(false);
+    form.SetAlwaysOnTop(false);
     EXPECT_FALSE(Topmost());
-    form.chkAlwaysOnTop_Click(true);
+    form.SetAlwaysOnTop(true);
     EXPECT_TRUE(Topmost());
 }
 
 TEST_F(MainFormTest, HexSwitchAffectsOnlyLaterFills) {
     form.Load();
     form.SnapHwnd = self;
-    form.Fulfill();
-    const std::string hex = form.texts.hWndText;
-    form.chkHex_Click(false);
-    EXPECT_EQ(form.texts.hWndText, hex);
-    form.Fulfill();
-    EXPECT_EQ(form.texts.hWndText, std::to_string(self));
+    form.Fill();
+    const std::string hex = form.texts.handle;
+    form.SetHexDisplay(false);
+    EXPECT_EQ(form.texts.handle, hex);
+    form.Fill();
+    EXPECT_EQ(form.texts.handle, std::to_string(self));
 }
 
 TEST_F(MainFormTest, GoToOpensExplorerWithTheQuotedPathSelected) {
-    form.texts.txtFilePath = "C:\\Program Files\\程序\\app.exe";
-    form.Label5_Click();
+    form.texts.programPath = "C:\\Program Files\\程序\\app.exe";
+    form.OpenProgramFolder();
     ASSERT_EQ(desk.shellExecuted.size(), 1u);
     EXPECT_EQ(desk.shellExecuted[0],
               desk.Utf8ToAnsi("Open|explorer.exe|/select, \"C:\\Program Files\\程序\\app.exe\""));
 }
 
 TEST_F(MainFormTest, GoToWithoutAPathDoesNothing) {
-    form.Label5_Click();
+    form.OpenProgramFolder();
     EXPECT_TRUE(desk.shellExecuted.empty());
 }
 

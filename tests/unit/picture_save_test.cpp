@@ -10,6 +10,7 @@
 #include "picture/bmp_file.h"
 #include "picture/picture_save.h"
 #include "picture/save_dialog_text.h"
+#include "picture/file_replace.h"
 #include "platform/sim/std_file_ops.h"
 #include "sim_fixture.h"
 
@@ -137,7 +138,7 @@ protected:
 TEST_F(PictureSaveTest, NewNameGetsTheExtensionAndTheBitmapWithoutAQuestion) {
     const Bytes expected = EncodeBmp(form.pictureView.picture);
     ui.path = PathOf("photo");
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Saved);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Saved);
     EXPECT_EQ(ui.dialogs, std::vector<std::string>{"bmp"});
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(Read(PathOf("photo.bmp")), expected);
@@ -146,13 +147,13 @@ TEST_F(PictureSaveTest, NewNameGetsTheExtensionAndTheBitmapWithoutAQuestion) {
 
 TEST_F(PictureSaveTest, UpperCaseExtensionIsKept) {
     ui.path = PathOf("photo.BMP");
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Saved);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Saved);
     EXPECT_EQ(Listing(), std::vector<std::string>{"photo.BMP"});
 }
 
 TEST_F(PictureSaveTest, CancelWritesNothing) {
     ui.path = "";
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Cancelled);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Cancelled);
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_TRUE(Listing().empty());
 }
@@ -160,7 +161,7 @@ TEST_F(PictureSaveTest, CancelWritesNothing) {
 TEST_F(PictureSaveTest, NoPictureAsksForNoPath) {
     form.pictureView.picture.pixels.clear();
     ui.path = PathOf("photo.bmp");
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::NothingToSave);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::NothingToSave);
     EXPECT_TRUE(ui.dialogs.empty());
     EXPECT_TRUE(Listing().empty());
 }
@@ -169,7 +170,7 @@ TEST_F(PictureSaveTest, ExistingFileAsksFirstAndNoLeavesItUntouched) {
     Write(PathOf("photo.bmp"), oldContent);
     ui.path = PathOf("photo.bmp");
     ui.answer = win::IDNO;
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Declined);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Declined);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "文件已经存在，是否覆盖？");
     EXPECT_EQ(ui.boxes[0].caption, "Quorva");
@@ -182,7 +183,7 @@ TEST_F(PictureSaveTest, YesReplacesTheFileOnlyThroughACompleteTemporaryFile) {
     Write(PathOf("photo.bmp"), oldContent);
     ui.path = PathOf("photo");  // the extension is added before the lookup
     ui.answer = win::IDYES;
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Saved);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Saved);
     EXPECT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(Read(PathOf("photo.bmp")), EncodeBmp(form.pictureView.picture));
     ASSERT_EQ(files.written.size(), 1u);
@@ -197,7 +198,7 @@ TEST_F(PictureSaveTest, HiddenAndSystemFilesAreNotFoundSoNoQuestionIsAsked) {
         Write(PathOf("secret.bmp"), oldContent);
         files.extraAttributes[PathOf("secret.bmp")] = attribute;
         ui.path = PathOf("secret.bmp");
-        EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Saved);
+        EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Saved);
         EXPECT_TRUE(ui.boxes.empty());
     }
     // A read-only file is a normal file: the question is asked.
@@ -205,13 +206,13 @@ TEST_F(PictureSaveTest, HiddenAndSystemFilesAreNotFoundSoNoQuestionIsAsked) {
     files.extraAttributes[PathOf("kept.bmp")] = win::FILE_ATTRIBUTE_READONLY;
     ui.path = PathOf("kept.bmp");
     ui.answer = win::IDNO;
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Declined);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Declined);
 }
 
 TEST_F(PictureSaveTest, FolderOfThatNameIsNotAnExistingFile) {
     fs::create_directory(folder / "album.bmp");
     ui.path = PathOf("album.bmp");
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Failed);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Failed);
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_TRUE(fs::is_directory(folder / "album.bmp"));
     EXPECT_EQ(Listing(), std::vector<std::string>{"album.bmp"});
@@ -221,7 +222,7 @@ TEST_F(PictureSaveTest, WriteFailingHalfwayLeavesTheOldFileWholeAndNoLeftovers) 
     Write(PathOf("photo.bmp"), oldContent);
     files.stopHalfway = true;
     ui.path = PathOf("photo.bmp");
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Failed);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Failed);
     EXPECT_EQ(Read(PathOf("photo.bmp")), oldContent);
     EXPECT_EQ(Listing(), std::vector<std::string>{"photo.bmp"});
 }
@@ -230,7 +231,7 @@ TEST_F(PictureSaveTest, FailedReplaceLeavesTheOldFileWholeAndNoLeftovers) {
     Write(PathOf("photo.bmp"), oldContent);
     files.failMove = true;
     ui.path = PathOf("photo.bmp");
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Failed);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Failed);
     EXPECT_EQ(Read(PathOf("photo.bmp")), oldContent);
     EXPECT_EQ(Listing(), std::vector<std::string>{"photo.bmp"});
 }
@@ -239,7 +240,7 @@ TEST_F(PictureSaveTest, TemporaryNameInUseIsSkippedAndLeftAlone) {
     const std::string taken = TemporaryNameFor(PathOf("photo.bmp"), 0);
     Write(taken, oldContent);
     ui.path = PathOf("photo.bmp");
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Saved);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Saved);
     EXPECT_EQ(Read(taken), oldContent);
     EXPECT_EQ(Read(PathOf("photo.bmp")), EncodeBmp(form.pictureView.picture));
     EXPECT_EQ(Listing().size(), 2u);
@@ -254,7 +255,7 @@ TEST_F(PictureSaveTest, SavesThePictureShownWhenTheButtonWasClicked) {
         form.pictureView.picture.height = 1;
         form.pictureView.picture.pixels = {0xFFFFFF};
     };
-    EXPECT_EQ(cmdSave_Click(form, ui, files), SaveOutcome::Saved);
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Saved);
     EXPECT_EQ(Read(PathOf("photo.bmp")), clicked);
 }
 

@@ -17,7 +17,7 @@ protected:
         desk.AddDrive("E:\\", "\\Device\\CdRom0");
         desk.AddDrive("F:\\", "\\Device\\HarddiskVolume3");  // same device as C:
     }
-    std::string ToDos(const std::string& path) { return DevicePathToDos(desk, session, path); }
+    std::string ToDos(const std::string& path) { return DevicePathToDos(desk, session.drives, path); }
 };
 
 TEST_F(ProcessPathTest, VolumeDeviceBecomesItsDrive) {
@@ -51,7 +51,7 @@ TEST_F(ProcessPathTest, WindowPathAndShortPath) {
     WindowSpec s;
     s.processId = 77;
     const Hwnd h = desk.CreateWindow(s);
-    const std::string path = GetWndPath(desk, session, h);
+    const std::string path = GetWndPath(desk, session.drives, h);
     EXPECT_EQ(path, "C:\\Program Files\\程序\\app.exe");
     EXPECT_EQ(desk.openProcessHandles(), 0);
     desk.AddShortPath(desk.Utf8ToAnsi(path), desk.Utf8ToAnsi("C:\\PROGRA~1\\程序\\app.exe"));

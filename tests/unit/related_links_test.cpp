@@ -24,7 +24,7 @@ protected:
     }
     void Inspect(Hwnd h) {
         form.SnapHwnd = h;
-        form.Fulfill();
+        form.Fill();
     }
 
     Hwnd dialog = 0, first = 0, second = 0, popup = 0;
@@ -32,45 +32,45 @@ protected:
 
 TEST_F(RelatedLinksTest, ParentLinkInHexadecimal) {
     Inspect(first);
-    ASSERT_EQ(form.texts.txtParentHandle, "100A4");
-    form.lblRelated_Click(kParent);
+    ASSERT_EQ(form.texts.related[kParent].handle, "100A4");
+    form.FollowRelatedLink(kParent);
     EXPECT_EQ(form.SnapHwnd, dialog);
-    EXPECT_EQ(form.texts.hWndText, "100A4");
-    EXPECT_EQ(form.texts.TitleText, "Dialog");
+    EXPECT_EQ(form.texts.handle, "100A4");
+    EXPECT_EQ(form.texts.title, "Dialog");
 }
 
 TEST_F(RelatedLinksTest, ParentLinkInDecimal) {
-    form.chkHex = false;
+    form.hexDisplay = false;
     Inspect(first);
-    ASSERT_EQ(form.texts.txtParentHandle, "65700");
-    form.lblRelated_Click(kParent);
+    ASSERT_EQ(form.texts.related[kParent].handle, "65700");
+    form.FollowRelatedLink(kParent);
     EXPECT_EQ(form.SnapHwnd, dialog);
-    EXPECT_EQ(form.texts.hWndText, "65700");
+    EXPECT_EQ(form.texts.handle, "65700");
 }
 
 TEST_F(RelatedLinksTest, TheFieldIsReadInTheBaseChosenAtTheClick) {
     Inspect(first);
-    form.chkHex_Click(false);
-    form.lblRelated_Click(kParent);  // 100A4 read as decimal
+    form.SetHexDisplay(false);
+    form.FollowRelatedLink(kParent);  // 100A4 read as decimal
     EXPECT_EQ(form.SnapHwnd, 100u);
 
-    form.chkHex_Click(false);
+    form.SetHexDisplay(false);
     Inspect(first);
-    form.chkHex_Click(true);
-    form.lblRelated_Click(kParent);  // 65700 read as hexadecimal
+    form.SetHexDisplay(true);
+    form.FollowRelatedLink(kParent);  // 65700 read as hexadecimal
     EXPECT_EQ(form.SnapHwnd, 415488u);
 }
 
 TEST_F(RelatedLinksTest, WalkingDownSidewaysAndBack) {
     Inspect(dialog);
-    form.lblRelated_Click(kChild);
+    form.FollowRelatedLink(kChild);
     EXPECT_EQ(form.SnapHwnd, first);
-    form.lblRelated_Click(kNext);
+    form.FollowRelatedLink(kNext);
     EXPECT_EQ(form.SnapHwnd, second);
-    EXPECT_EQ(form.texts.WndClassText, "Edit");
-    form.lblRelated_Click(kPrev);
+    EXPECT_EQ(form.texts.className, "Edit");
+    form.FollowRelatedLink(kPrev);
     EXPECT_EQ(form.SnapHwnd, first);
-    form.lblRelated_Click(kParent);
+    form.FollowRelatedLink(kParent);
     EXPECT_EQ(form.SnapHwnd, dialog);
 }
 
@@ -78,11 +78,11 @@ TEST_F(RelatedLinksTest, OwnerLinkAndItsLook) {
     Inspect(popup);
     EXPECT_EQ(form.linkActive[kOwner], true);
     EXPECT_EQ(form.linkActive[kChild], false);
-    form.lblRelated_Click(kOwner);
+    form.FollowRelatedLink(kOwner);
     EXPECT_EQ(form.SnapHwnd, dialog);
     // The top-level dialog has neither parent nor owner.
-    EXPECT_EQ(form.texts.txtParentHandle, "0");
-    EXPECT_EQ(form.texts.txtOwnerHandle, "0");
+    EXPECT_EQ(form.texts.related[kParent].handle, "0");
+    EXPECT_EQ(form.texts.related[kOwner].handle, "0");
     EXPECT_FALSE(form.linkActive[kParent]);
     EXPECT_FALSE(form.linkActive[kOwner]);
 }
@@ -91,36 +91,36 @@ TEST_F(RelatedLinksTest, ZeroOrEmptyFieldDoesNothing) {
     Inspect(dialog);
     const MainTexts before = form.texts;
     desk.sent.clear();
-    form.lblRelated_Click(kParent);  // "0"
-    form.lblRelated_Click(kOwner);   // "0"
+    form.FollowRelatedLink(kParent);  // "0"
+    form.FollowRelatedLink(kOwner);   // "0"
     EXPECT_EQ(form.SnapHwnd, dialog);
-    EXPECT_EQ(form.texts.hWndText, before.hWndText);
+    EXPECT_EQ(form.texts.handle, before.handle);
     EXPECT_TRUE(desk.sent.empty());
 
     form.MainClear();
-    for (int link = 0; link < kRelatedCount; ++link) form.lblRelated_Click(static_cast<RelatedLink>(link));
+    for (int link = 0; link < kRelatedCount; ++link) form.FollowRelatedLink(static_cast<RelatedLink>(link));
     EXPECT_EQ(form.SnapHwnd, dialog);
-    EXPECT_EQ(form.texts.hWndText, "");
+    EXPECT_EQ(form.texts.handle, "");
     EXPECT_TRUE(desk.sent.empty());
 }
 
 TEST_F(RelatedLinksTest, VanishedWindowIsHandedToTheFill) {
     Inspect(first);
     desk.DestroyWindow(second);
-    form.lblRelated_Click(kNext);
+    form.FollowRelatedLink(kNext);
     EXPECT_EQ(form.SnapHwnd, second);
-    EXPECT_EQ(form.texts.hWndText, NumText(static_cast<std::int32_t>(second), true));
+    EXPECT_EQ(form.texts.handle, NumText(static_cast<std::int32_t>(second), true));
     // The fill stopped at the class name: the rest is the old window's.
-    EXPECT_EQ(form.texts.TitleText, "OK");
+    EXPECT_EQ(form.texts.title, "OK");
 }
 
 TEST_F(RelatedLinksTest, HungRelatedWindowGetsTheReducedFill) {
     Inspect(first);
     desk.Window(dialog).hung = true;
-    form.lblRelated_Click(kParent);
+    form.FollowRelatedLink(kParent);
     EXPECT_EQ(form.SnapHwnd, dialog);
-    EXPECT_EQ(form.texts.TitleText, "Dialog");
-    EXPECT_EQ(form.texts.txtThreadID, "");
+    EXPECT_EQ(form.texts.title, "Dialog");
+    EXPECT_EQ(form.texts.threadId, "");
     EXPECT_EQ(desk.blockingSendsToHung, 0);
 }
 

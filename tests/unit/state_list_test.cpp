@@ -8,7 +8,7 @@
 namespace lumivex::test {
 namespace {
 
-using Ticks = std::array<bool, kStatusEntries>;
+using Ticks = std::array<bool, kStateEntryCount>;
 constexpr std::uint32_t kOverlapped = win::WS_VISIBLE | win::WS_CAPTION | 0x00080000;
 
 class StateListTest : public DesktopTest {
@@ -17,16 +17,16 @@ protected:
         target = TopLevel("Target", {10, 10, 300, 200});
         other = TopLevel("Other", {20, 20, 200, 200});
         form.SnapHwnd = target;
-        form.Fulfill();
+        form.Fill();
         desk.calls.clear();
         desk.sent.clear();
     }
     // A click as the list box makes it: the press toggles the entry, the
     // release reports the entry and its tick.
     void Click(int entry) {
-        auto& tick = form.lstStatus[static_cast<std::size_t>(entry)];
+        auto& tick = form.stateTicks[static_cast<std::size_t>(entry)];
         tick = !tick;
-        form.lstStatus_MouseUp(entry, tick);
+        form.ActOnStateEntry(entry, tick);
     }
     std::uint32_t Style() { return desk.Window(target).style; }
     std::vector<std::string> CallNames() {
@@ -43,20 +43,20 @@ protected:
 };
 
 TEST_F(StateListTest, EntriesAndTheirCaptions) {
-    const char* expected[kStatusEntries] = {"窗口可见", "窗口可用", "总在最前", "窗口只读", "最大化",
+    const char* expected[kStateEntryCount] = {"窗口可见", "窗口可用", "总在最前", "窗口只读", "最大化",
                                             "最小化",   "还原窗口", "关闭窗口", "激活窗口"};
-    for (int i = 0; i < kStatusEntries; ++i) EXPECT_STREQ(kStateTable[static_cast<std::size_t>(i)].caption, expected[i]);
+    for (int i = 0; i < kStateEntryCount; ++i) EXPECT_STREQ(kStateTable[static_cast<std::size_t>(i)].caption, expected[i]);
 }
 
 TEST_F(StateListTest, VisibleHidesAndShows) {
-    ASSERT_TRUE(form.lstStatus[kStateVisible]);
+    ASSERT_TRUE(form.stateTicks[kStateVisible]);
     Click(kStateVisible);
     EXPECT_FALSE(Style() & win::WS_VISIBLE);
     EXPECT_EQ(desk.calls.back().a, win::SW_HIDE);
     Click(kStateVisible);
     EXPECT_TRUE(Style() & win::WS_VISIBLE);
     EXPECT_EQ(desk.calls.back().a, win::SW_SHOW);
-    EXPECT_TRUE(form.lstStatus[kStateVisible]);
+    EXPECT_TRUE(form.stateTicks[kStateVisible]);
 }
 
 TEST_F(StateListTest, EnabledDisablesAndEnables) {
@@ -91,21 +91,21 @@ TEST_F(StateListTest, ReadOnlyIsSentWhateverTheClassAndNeverBlocks) {
 }
 
 TEST_F(StateListTest, MaximizeUnticksMinimizeAndUntickingRestores) {
-    form.lstStatus[kStateMinimized] = true;
+    form.stateTicks[kStateMinimized] = true;
     Click(kStateMaximized);
     EXPECT_TRUE(Style() & win::WS_MAXIMIZE);
-    EXPECT_TRUE(form.lstStatus[kStateMaximized]);
-    EXPECT_FALSE(form.lstStatus[kStateMinimized]);
+    EXPECT_TRUE(form.stateTicks[kStateMaximized]);
+    EXPECT_FALSE(form.stateTicks[kStateMinimized]);
     Click(kStateMaximized);
     EXPECT_EQ(desk.calls.back().a, win::SW_RESTORE);
     EXPECT_FALSE(Style() & win::WS_MAXIMIZE);
 }
 
 TEST_F(StateListTest, MinimizeUnticksMaximizeAndUntickingRestores) {
-    form.lstStatus[kStateMaximized] = true;
+    form.stateTicks[kStateMaximized] = true;
     Click(kStateMinimized);
     EXPECT_TRUE(Style() & win::WS_MINIMIZE);
-    EXPECT_FALSE(form.lstStatus[kStateMaximized]);
+    EXPECT_FALSE(form.stateTicks[kStateMaximized]);
     Click(kStateMinimized);
     EXPECT_EQ(desk.calls.back().a, win::SW_RESTORE);
     EXPECT_FALSE(Style() & win::WS_MINIMIZE);
@@ -114,15 +114,15 @@ TEST_F(StateListTest, MinimizeUnticksMaximizeAndUntickingRestores) {
 TEST_F(StateListTest, RestoreRestoresAndUnticksItselfAndBothSizes) {
     desk.ShowWindow(target, win::SW_SHOWMAXIMIZED);
     desk.calls.clear();
-    form.lstStatus[kStateMaximized] = form.lstStatus[kStateMinimized] = true;
+    form.stateTicks[kStateMaximized] = form.stateTicks[kStateMinimized] = true;
     Click(kStateRestore);
     EXPECT_EQ(CallNames(), std::vector<std::string>{"ShowWindow"});
     EXPECT_EQ(desk.calls[0].a, win::SW_RESTORE);
     EXPECT_FALSE(Style() & win::WS_MAXIMIZE);
-    EXPECT_FALSE(form.lstStatus[kStateRestore]);
-    EXPECT_FALSE(form.lstStatus[kStateMinimized]);
-    EXPECT_FALSE(form.lstStatus[kStateMaximized]);
-    EXPECT_TRUE(form.lstStatus[kStateVisible]);
+    EXPECT_FALSE(form.stateTicks[kStateRestore]);
+    EXPECT_FALSE(form.stateTicks[kStateMinimized]);
+    EXPECT_FALSE(form.stateTicks[kStateMaximized]);
+    EXPECT_TRUE(form.stateTicks[kStateVisible]);
 }
 
 TEST_F(StateListTest, CloseSendsOneCloseAndUnticksLeavingTheFields) {
@@ -135,12 +135,12 @@ TEST_F(StateListTest, CloseSendsOneCloseAndUnticksLeavingTheFields) {
         }
         return std::nullopt;
     };
-    const std::string shownHandle = form.texts.hWndText;
+    const std::string shownHandle = form.texts.handle;
     Click(kStateClose);
     EXPECT_EQ(closes, 1);
     EXPECT_FALSE(desk.IsWindow(target));
-    EXPECT_FALSE(form.lstStatus[kStateClose]);
-    EXPECT_EQ(form.texts.hWndText, shownHandle);
+    EXPECT_FALSE(form.stateTicks[kStateClose]);
+    EXPECT_EQ(form.texts.handle, shownHandle);
     EXPECT_EQ(form.SnapHwnd, target);
 }
 
@@ -148,42 +148,42 @@ TEST_F(StateListTest, ActivateBringsToTopAndUnticks) {
     ASSERT_EQ(desk.GetWindow(target, win::GW_HWNDFIRST), other);
     Click(kStateActivate);
     EXPECT_EQ(desk.GetWindow(target, win::GW_HWNDFIRST), target);
-    EXPECT_FALSE(form.lstStatus[kStateActivate]);
+    EXPECT_FALSE(form.stateTicks[kStateActivate]);
 }
 
 TEST_F(StateListTest, ReleaseThatChangesNoTickActsAgain) {
     Click(kStateMaximized);
     desk.ShowWindow(target, win::SW_RESTORE);
-    form.lstStatus[kStateMinimized] = true;
+    form.stateTicks[kStateMinimized] = true;
     desk.calls.clear();
     // Right button, or below the entries: the tick stays, the row runs again.
-    form.lstStatus_MouseUp(kStateMaximized, true);
+    form.ActOnStateEntry(kStateMaximized, true);
     ASSERT_EQ(desk.calls.size(), 1u);
     EXPECT_EQ(desk.calls[0].a, win::SW_SHOWMAXIMIZED);
-    EXPECT_FALSE(form.lstStatus[kStateMinimized]);
+    EXPECT_FALSE(form.stateTicks[kStateMinimized]);
     EXPECT_TRUE(Style() & win::WS_MAXIMIZE);
 }
 
 TEST_F(StateListTest, ReleaseOnAnUntickedActionEntryDoesNothing) {
-    for (int entry : {kStateRestore, kStateClose, kStateActivate}) form.lstStatus_MouseUp(entry, false);
+    for (int entry : {kStateRestore, kStateClose, kStateActivate}) form.ActOnStateEntry(entry, false);
     EXPECT_TRUE(desk.calls.empty());
     EXPECT_TRUE(desk.sent.empty());
     EXPECT_TRUE(desk.IsWindow(target));
 }
 
 TEST_F(StateListTest, NoCurrentEntryDoesNothing) {
-    const Ticks before = form.lstStatus;
-    for (int index : {-1, kStatusEntries, 1000}) form.lstStatus_MouseUp(index, true);
+    const Ticks before = form.stateTicks;
+    for (int index : {-1, int{kStateEntryCount}, 1000}) form.ActOnStateEntry(index, true);
     EXPECT_TRUE(desk.calls.empty());
-    EXPECT_EQ(form.lstStatus, before);
+    EXPECT_EQ(form.stateTicks, before);
 }
 
 TEST_F(StateListTest, WithoutAnInspectedWindowOnlyTheTickChanges) {
     MainForm fresh(desk, session);  // right after start-up
-    fresh.lstStatus_MouseUp(kStateVisible, true);
-    fresh.lstStatus_MouseUp(kStateClose, true);
-    EXPECT_TRUE(fresh.lstStatus[kStateVisible]);
-    EXPECT_TRUE(fresh.lstStatus[kStateClose]);
+    fresh.ActOnStateEntry(kStateVisible, true);
+    fresh.ActOnStateEntry(kStateClose, true);
+    EXPECT_TRUE(fresh.stateTicks[kStateVisible]);
+    EXPECT_TRUE(fresh.stateTicks[kStateClose]);
     EXPECT_TRUE(desk.calls.empty());
     EXPECT_TRUE(desk.sent.empty());
 }
@@ -192,15 +192,15 @@ TEST_F(StateListTest, VanishedWindowOnlyChangesTheTick) {
     desk.DestroyWindow(target);
     Click(kStateVisible);
     Click(kStateClose);
-    EXPECT_FALSE(form.lstStatus[kStateVisible]);
-    EXPECT_TRUE(form.lstStatus[kStateClose]);
+    EXPECT_FALSE(form.stateTicks[kStateVisible]);
+    EXPECT_TRUE(form.stateTicks[kStateClose]);
     EXPECT_TRUE(desk.calls.empty());
     EXPECT_TRUE(desk.sent.empty());
 }
 
 TEST_F(StateListTest, HungTargetNeverFreezesUs) {
     desk.Window(target).hung = true;
-    for (int entry = 0; entry < kStatusEntries; ++entry) {
+    for (int entry = 0; entry < kStateEntryCount; ++entry) {
         Click(entry);
         Click(entry);
     }
@@ -210,8 +210,8 @@ TEST_F(StateListTest, HungTargetNeverFreezesUs) {
     for (const auto& m : desk.sent) EXPECT_TRUE(m.withTimeout);
     // Window functions wait for the target's thread: none was called.
     EXPECT_TRUE(desk.calls.empty());
-    EXPECT_TRUE(form.lstStatus[kStateVisible]);
-    EXPECT_FALSE(form.lstStatus[kStateClose]);
+    EXPECT_TRUE(form.stateTicks[kStateVisible]);
+    EXPECT_FALSE(form.stateTicks[kStateClose]);
 }
 
 TEST_F(StateListTest, ActionsGoToTheInspectedWindowOnly) {

@@ -26,71 +26,74 @@ protected:
         std::memcpy(lf.lfFaceName, face.data(), face.size());
         desk.Window(edit).font = desk.AddFont(lf);
         form.Load();
-        form.chkHex = false;  // the tools tab is hexadecimal whatever this says
+        form.hexDisplay = false;  // the tools tab is hexadecimal whatever this says
         form.SnapHwnd = edit;
     }
 };
 
 TEST_F(ToolsFillTest, FillsEveryFieldOfTheTab) {
-    form.label5Visible = false;
-    form.Fulfill();
+    form.goToLinkVisible = false;
+    form.Fill();
     const MainTexts& t = form.texts;
-    EXPECT_EQ(t.mText[0], "100A6");
-    EXPECT_EQ(t.mText[1], "54CF0000");
-    EXPECT_EQ(t.mText[2], "204");
-    EXPECT_EQ(t.mText[3], "0");
-    EXPECT_EQ(t.mText[4], "10");
-    EXPECT_EQ(t.mText[5], "20");
-    EXPECT_EQ(t.mText[6], "100");
-    EXPECT_EQ(t.mText[7], "30");
-    EXPECT_EQ(t.mText[8], "C:\\PROGRA~1\\App\\app.exe");
-    EXPECT_EQ(t.mText[9], "字体(宋体),尺寸(12px|9pt),常规(400),字符集(GB2312_CHARSET)");
-    EXPECT_EQ(t.txtSetData, "第一行\r\n第二行");
-    EXPECT_TRUE(form.label5Visible);
-    EXPECT_EQ(t.hWndText, "65702");  // the general tab follows chkHex
+    EXPECT_EQ(t.tools.handle, "100A6");
+    EXPECT_EQ(t.tools.style, "54CF0000");
+    EXPECT_EQ(t.tools.exStyle, "204");
+    EXPECT_EQ(t.tools.listViewStyle, "0");
+    EXPECT_EQ(t.tools.left, "10");
+    EXPECT_EQ(t.tools.top, "20");
+    EXPECT_EQ(t.tools.width, "100");
+    EXPECT_EQ(t.tools.height, "30");
+    EXPECT_EQ(t.tools.shortPath, "C:\\PROGRA~1\\App\\app.exe");
+    EXPECT_EQ(t.tools.fontSummary, "字体(宋体),尺寸(12px|9pt),常规(400),字符集(GB2312_CHARSET)");
+    EXPECT_EQ(t.tools.text, "第一行\r\n第二行");
+    EXPECT_TRUE(form.goToLinkVisible);
+    EXPECT_EQ(t.handle, "65702");  // the general tab follows the hexadecimal switch
 }
 
 TEST_F(ToolsFillTest, TopBitStylesShowEightDigits) {
     form.SnapHwnd = dialog;
     desk.Window(dialog).style = 0x94CF0000u;
-    form.Fulfill();
-    EXPECT_EQ(form.texts.mText[1], "94CF0000");
-    EXPECT_EQ(form.texts.mText[4], "100");  // no parent: the screen position
+    form.Fill();
+    EXPECT_EQ(form.texts.tools.style, "94CF0000");
+    EXPECT_EQ(form.texts.tools.left, "100");  // no parent: the screen position
 }
 
 TEST_F(ToolsFillTest, HungWindowGetsTheReducedFillAndNoMessage) {
     desk.Window(edit).hung = true;
     desk.Window(edit).listViewExStyle = 0x31;
     desk.sent.clear();
-    form.Fulfill();
+    form.Fill();
     const MainTexts& t = form.texts;
-    EXPECT_EQ(t.mText[0], "100A6");
-    EXPECT_EQ(t.txtSetData, "(未响应)");
-    EXPECT_EQ(t.mText[9], "(未响应)");
-    EXPECT_EQ(t.mText[1], "54CF0000");
-    EXPECT_EQ(t.mText[2], "204");
-    EXPECT_EQ(t.mText[3], "");  // not asked, not invented
-    EXPECT_EQ(t.mText[4], "10");
-    EXPECT_EQ(t.mText[5], "20");
-    EXPECT_EQ(t.mText[8], "C:\\PROGRA~1\\App\\app.exe");
-    EXPECT_TRUE(form.label5Visible);
+    EXPECT_EQ(t.tools.handle, "100A6");
+    EXPECT_EQ(t.tools.text, "(未响应)");
+    EXPECT_EQ(t.tools.fontSummary, "(未响应)");
+    EXPECT_EQ(t.tools.style, "54CF0000");
+    EXPECT_EQ(t.tools.exStyle, "204");
+    EXPECT_EQ(t.tools.listViewStyle, "");  // not asked, not invented
+    EXPECT_EQ(t.tools.left, "10");
+    EXPECT_EQ(t.tools.top, "20");
+    EXPECT_EQ(t.tools.shortPath, "C:\\PROGRA~1\\App\\app.exe");
+    EXPECT_TRUE(form.goToLinkVisible);
     for (const auto& m : desk.sent) EXPECT_NE(m.hwnd, edit) << "message " << m.msg;
     EXPECT_EQ(desk.blockingSendsToHung, 0);
 }
 
 TEST_F(ToolsFillTest, VanishedWindowLeavesTheFieldsAsTheyWere) {
-    form.Fulfill();
+    form.Fill();
     const MainTexts before = form.texts;
-    form.label5Visible = false;
+    form.goToLinkVisible = false;
     desk.DestroyWindow(edit);
-    form.Fulfill();
-    for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(form.texts.mText[i], before.mText[i]) << i;
-    EXPECT_EQ(form.texts.txtSetData, before.txtSetData);
-    EXPECT_FALSE(form.label5Visible);
+    form.Fill();
+    const auto fields = [](const ToolFields& t) {
+        return std::vector<std::string>{t.handle, t.style,  t.exStyle,   t.listViewStyle, t.left,       t.top,
+                                        t.width,  t.height, t.shortPath, t.fontSummary,   t.text};
+    };
+    EXPECT_EQ(fields(form.texts.tools), fields(before.tools));
+    EXPECT_FALSE(form.goToLinkVisible);
 
     form.SnapHwnd = 0;
-    form.Fulfill();
-    EXPECT_EQ(form.texts.mText[0], before.mText[0]);
+    form.Fill();
+    EXPECT_EQ(form.texts.tools.handle, before.tools.handle);
 }
 
 TEST_F(ToolsFillTest, WindowVanishingMidFillIsReadAsNoWindow) {
@@ -98,15 +101,15 @@ TEST_F(ToolsFillTest, WindowVanishingMidFillIsReadAsNoWindow) {
         if (msg == win::WM_GETTEXTLENGTH) desk.DestroyWindow(self.hwnd);
         return std::nullopt;
     };
-    form.Fulfill();
+    form.Fill();
     const MainTexts& t = form.texts;
-    EXPECT_EQ(t.mText[0], "100A6");
-    EXPECT_EQ(t.txtSetData, "");
-    EXPECT_EQ(t.mText[8], "");
-    EXPECT_EQ(t.mText[9], "字体(),尺寸(0px|0pt),默认(0),字符集(ANSI_CHARSET)");
-    EXPECT_EQ(t.mText[1], "0");
-    EXPECT_EQ(t.mText[3], "0");
-    EXPECT_EQ(t.mText[6], "0");
+    EXPECT_EQ(t.tools.handle, "100A6");
+    EXPECT_EQ(t.tools.text, "");
+    EXPECT_EQ(t.tools.shortPath, "");
+    EXPECT_EQ(t.tools.fontSummary, "字体(),尺寸(0px|0pt),默认(0),字符集(ANSI_CHARSET)");
+    EXPECT_EQ(t.tools.style, "0");
+    EXPECT_EQ(t.tools.listViewStyle, "0");
+    EXPECT_EQ(t.tools.width, "0");
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ protected:
 
 TEST_F(WindowPictureTest, CopiesExactlyTheScreenPixelsOfFlashRect) {
     form.FlashRect = {10, 20, 13, 22};
-    TakeWindowPicture(form);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     ExpectPictureOf(form.FlashRect);
     EXPECT_TRUE(form.pictureView.picture.HasPixels());
     ExpectEverythingReleased();
@@ -54,7 +54,7 @@ TEST_F(WindowPictureTest, CopiesExactlyTheScreenPixelsOfFlashRect) {
 
 TEST_F(WindowPictureTest, ReleasesInTheOrderTheCopyWasMade) {
     form.FlashRect = {0, 0, 5, 5};
-    TakeWindowPicture(form);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     // The bitmap is put back out of the memory context before it is read
     // (GetDIBits refuses a selected bitmap), then deleted, then the contexts go.
     EXPECT_LT(Position("BitBlt"), Position("SelectObject", 2));
@@ -66,19 +66,19 @@ TEST_F(WindowPictureTest, ReleasesInTheOrderTheCopyWasMade) {
 }
 
 TEST_F(WindowPictureTest, BoxIsSizedInPixelsAndPlacedAtTheViewportsCorner) {
-    view.picBmp = {-300, -45, 1, 1};  // scrolled, from an earlier picture
+    view.pictureBox = {-300, -45, 1, 1};  // scrolled, from an earlier picture
     form.FlashRect = {100, 50, 300, 80};
-    TakeWindowPicture(form);
-    EXPECT_EQ(view.picBmp.left, 0);
-    EXPECT_EQ(view.picBmp.top, 0);
-    EXPECT_EQ(view.picBmp.width, 200 * kTwipsPerPixel);
-    EXPECT_EQ(view.picBmp.height, 30 * kTwipsPerPixel);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
+    EXPECT_EQ(view.pictureBox.left, 0);
+    EXPECT_EQ(view.pictureBox.top, 0);
+    EXPECT_EQ(view.pictureBox.width, 200 * kTwipsPerPixel);
+    EXPECT_EQ(view.pictureBox.height, 30 * kTwipsPerPixel);
 }
 
 TEST_F(WindowPictureTest, TheFourthByteOfAScreenPixelIsNotKept) {
     desk.SetScreenPixel(4, 4, 0xAB123456u);
     form.FlashRect = {4, 4, 5, 5};
-    TakeWindowPicture(form);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     ASSERT_TRUE(view.picture.HasPixels());
     EXPECT_EQ(view.picture.At(0, 0), 0x00123456u);
 }
@@ -86,55 +86,55 @@ TEST_F(WindowPictureTest, TheFourthByteOfAScreenPixelIsNotKept) {
 TEST_F(WindowPictureTest, AreaWithoutWidthOrHeightIsAnEmptyPictureWithoutScreenAccess) {
     // Wholly right of the screen: clamping leaves right below left.
     form.FlashRect = {400, 10, 320, 110};
-    TakeWindowPicture(form);
-    EXPECT_EQ(view.picBmp.width, 0);
-    EXPECT_EQ(view.picBmp.height, 100 * kTwipsPerPixel);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
+    EXPECT_EQ(view.pictureBox.width, 0);
+    EXPECT_EQ(view.pictureBox.height, 100 * kTwipsPerPixel);
     EXPECT_FALSE(view.picture.HasPixels());
     EXPECT_FALSE(form.pictureView.picture.HasPixels());
     EXPECT_TRUE(desk.gdiLog.empty());
 
     form.FlashRect = {10, 10, 60, 10};
-    TakeWindowPicture(form);
-    EXPECT_EQ(view.picBmp.width, 50 * kTwipsPerPixel);
-    EXPECT_EQ(view.picBmp.height, 0);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
+    EXPECT_EQ(view.pictureBox.width, 50 * kTwipsPerPixel);
+    EXPECT_EQ(view.pictureBox.height, 0);
     EXPECT_FALSE(view.picture.HasPixels());
 }
 
 TEST_F(WindowPictureTest, HostileRectangleDoesNotOverflowOrAllocate) {
     form.FlashRect = {0, 0, INT32_MAX, INT32_MAX};
-    TakeWindowPicture(form);
-    EXPECT_GE(view.picBmp.width, 0);
-    EXPECT_GE(view.picBmp.height, 0);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
+    EXPECT_GE(view.pictureBox.width, 0);
+    EXPECT_GE(view.pictureBox.height, 0);
     EXPECT_FALSE(view.picture.HasPixels());
     form.FlashRect = {INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
-    TakeWindowPicture(form);
-    EXPECT_EQ(view.picBmp.width, 0);
-    EXPECT_EQ(view.picBmp.height, 0);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
+    EXPECT_EQ(view.pictureBox.width, 0);
+    EXPECT_EQ(view.pictureBox.height, 0);
 }
 
 TEST_F(WindowPictureTest, FailedCopiesLeaveAnEmptyPictureAndReleaseEverything) {
     form.FlashRect = {0, 0, 10, 10};
     desk.failCreateCompatibleBitmap = true;
-    TakeWindowPicture(form);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     EXPECT_FALSE(view.picture.HasPixels());
-    EXPECT_EQ(view.picBmp.width, 10 * kTwipsPerPixel);
+    EXPECT_EQ(view.pictureBox.width, 10 * kTwipsPerPixel);
     ExpectEverythingReleased();
 
     desk.failCreateCompatibleBitmap = false;
     desk.failBitBlt = true;
-    TakeWindowPicture(form);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     EXPECT_FALSE(view.picture.HasPixels());
     ExpectEverythingReleased();
 }
 
 TEST_F(WindowPictureTest, ClearEmptiesThePictureButKeepsTheBox) {
     form.FlashRect = {0, 0, 8, 6};
-    TakeWindowPicture(form);
+    TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     const unsigned generation = view.generation;
     form.MainClear();
     EXPECT_FALSE(view.picture.HasPixels());
     EXPECT_FALSE(form.pictureView.picture.HasPixels());
-    EXPECT_EQ(view.picBmp.width, 8 * kTwipsPerPixel);
+    EXPECT_EQ(view.pictureBox.width, 8 * kTwipsPerPixel);
     EXPECT_NE(view.generation, generation);
 }
 
@@ -143,10 +143,10 @@ class PictureFillTest : public WindowPictureTest {};
 TEST_F(PictureFillTest, WindowPartlyOffTheScreenIsPicturedInItsOnScreenPart) {
     const Hwnd h = TopLevel("Partly off", {-8, -8, 100, 60});
     form.SnapHwnd = h;
-    form.Fulfill();
+    form.Fill();
     EXPECT_EQ(form.FlashRect, (Rect{0, 0, 100, 60}));
     ExpectPictureOf({0, 0, 100, 60});
-    EXPECT_FALSE(view.HScroll1.visible);
+    EXPECT_FALSE(view.hScroll.visible);
     ExpectEverythingReleased();
 }
 
@@ -155,35 +155,35 @@ TEST_F(PictureFillTest, OutlinedWindowIsPicturedWhereItWasOutlined) {
     form.SetFlashRect(h);
     desk.Window(h).rect = {200, 100, 240, 130};
     form.SnapHwnd = h;
-    form.Fulfill();
+    form.Fill();
     ExpectPictureOf({10, 10, 50, 40});
 }
 
 TEST_F(PictureFillTest, LargeWindowShowsTheScrollBarsAfterTheFill) {
     const Hwnd h = TopLevel("Large", {0, 0, 320, 240});
     form.SnapHwnd = h;
-    form.Fulfill();
+    form.Fill();
     ExpectPictureOf({0, 0, 320, 240});
-    EXPECT_FALSE(view.HScroll1.visible);  // 4800 twips fit the viewport's 5830
-    EXPECT_TRUE(view.VScroll1.visible);   // 3600 twips do not fit 2055
-    EXPECT_EQ(view.VScroll1.max, 3600 - 2055 + 60);
+    EXPECT_FALSE(view.hScroll.visible);  // 4800 twips fit the viewport's 5830
+    EXPECT_TRUE(view.vScroll.visible);   // 3600 twips do not fit 2055
+    EXPECT_EQ(view.vScroll.max, 3600 - 2055 + 60);
 }
 
 TEST_F(PictureFillTest, HungWindowIsNotPictured) {
     const Hwnd first = TopLevel("First", {0, 0, 30, 20});
     form.SnapHwnd = first;
-    form.Fulfill();
+    form.Fill();
     ASSERT_TRUE(view.picture.HasPixels());
 
     const Hwnd hung = TopLevel("Hung", {50, 50, 90, 90});
     desk.Window(hung).hung = true;
     desk.gdiLog.clear();
     form.SnapHwnd = hung;
-    form.Fulfill();
+    form.Fill();
     // The reduced fill clears the tab like every other field and copies nothing.
     EXPECT_TRUE(desk.gdiLog.empty());
     EXPECT_FALSE(view.picture.HasPixels());
-    EXPECT_EQ(view.picBmp.width, 30 * kTwipsPerPixel);
+    EXPECT_EQ(view.pictureBox.width, 30 * kTwipsPerPixel);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // folder, a read-only file, a normal file.
 #pragma once
 
-#include "picture/file_ops.h"
+#include "platform/file_ops.h"
 
 namespace lumivex::sim {
 

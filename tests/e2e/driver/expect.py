@@ -8,14 +8,14 @@ TAB_CAPTIONS = [" 常规 ", " 样式 ", "  类  ", " 窗口 ", " 消息 ", " 图
 # The system's ANSI code page under LANG=zh_CN.UTF-8.
 ANSI = "gbk"
 
-GENERAL_FIELDS = ["hWndText", "WndClassText", "TitleText", "txtWindowID", "txtProcessID", "txtThreadID",
-                  "txtFilePath", "txtWndRect"]
+GENERAL_FIELDS = ["handle", "class_name", "title", "control_id", "process_id", "thread_id",
+                  "program_path", "window_rect"]
 # (relation in the facts, handle field, title field)
-RELATED_FIELDS = [("prev", "txtPreHandle", "txtPreTitle"), ("next", "txtNextHandle", "txtNextTitle"),
-                  ("parent", "txtParentHandle", "txtParentTitle"), ("child", "txtChildHandle", "txtChildTitle"),
-                  ("owner", "txtOwnerHandle", "txtOwnerTitle")]
-WINDOW_TAB_FIELDS = ["txtSelfHandle", "txtSelfTitle"] + [f for _, h, t in RELATED_FIELDS for f in (h, t)]
-STYLE_FIELDS = ["txtWndStyle", "txtWndExStyle"]
+RELATED_FIELDS = [("prev", "prev_handle", "prev_title"), ("next", "next_handle", "next_title"),
+                  ("parent", "parent_handle", "parent_title"), ("child", "child_handle", "child_title"),
+                  ("owner", "owner_handle", "owner_title")]
+WINDOW_TAB_FIELDS = ["self_handle", "self_title"] + [f for _, h, t in RELATED_FIELDS for f in (h, t)]
+STYLE_FIELDS = ["style", "ex_style"]
 FILL_FIELDS = GENERAL_FIELDS + WINDOW_TAB_FIELDS + STYLE_FIELDS
 
 
@@ -47,18 +47,18 @@ def full_fill(window, path, hexadecimal):
     n = lambda value: num_text(value, hexadecimal)  # noqa: E731
     title = without_leading_blanks(window["text"])
     fields = {
-        "hWndText": n(window["handle"]),
-        "WndClassText": window["class"],
-        "TitleText": title,
-        "txtWindowID": n(window["id"]),
-        "txtProcessID": n(window["pid"]),
-        "txtThreadID": n(window["tid"]),
-        "txtFilePath": path,
-        "txtWndRect": rect_text(window["rect"]),
-        "txtSelfHandle": n(window["handle"]),
-        "txtSelfTitle": title,
-        "txtWndStyle": n(window["style"]),
-        "txtWndExStyle": n(window["exstyle"]),
+        "handle": n(window["handle"]),
+        "class_name": window["class"],
+        "title": title,
+        "control_id": n(window["id"]),
+        "process_id": n(window["pid"]),
+        "thread_id": n(window["tid"]),
+        "program_path": path,
+        "window_rect": rect_text(window["rect"]),
+        "self_handle": n(window["handle"]),
+        "self_title": title,
+        "style": n(window["style"]),
+        "ex_style": n(window["exstyle"]),
     }
     for relation, handle_field, title_field in RELATED_FIELDS:
         related = window["related"][relation]
@@ -74,14 +74,14 @@ def hung_fill(window, path, hexadecimal):
     fields = {name: "" for name in FILL_FIELDS}
     n = lambda value: num_text(value, hexadecimal)  # noqa: E731
     fields.update({
-        "hWndText": n(window["handle"]),
-        "WndClassText": window["class"],
+        "handle": n(window["handle"]),
+        "class_name": window["class"],
         # Read without a message, into 100 bytes: 99 and a NUL.
-        "TitleText": ansi_cut(window["text"], 99),
-        "txtWindowID": n(window["id"]),
-        "txtFilePath": path,
-        "txtProcessID": n(window["pid"]),
-        "txtWndRect": rect_text(window["rect"]),
+        "title": ansi_cut(window["text"], 99),
+        "control_id": n(window["id"]),
+        "program_path": path,
+        "process_id": n(window["pid"]),
+        "window_rect": rect_text(window["rect"]),
     })
     return fields
 

@@ -32,7 +32,7 @@ class Harness:
         self._log_file = open(self.case_dir / "checks.log", "w", encoding="utf-8")
         self.session = WineSession(prefix_dir(out), display, self.case_dir / "logs")
         self.desktop = Desktop(self.session.env(), self.case_dir)
-        self.ids = ControlIds(Path(source) / "src" / "app" / "control_ids.h")
+        self.ids = ControlIds(Path(source) / "src" / "ui" / "control_ids.h")
         self.probe = Probe(self.session, self._exe(PROBE_EXE))
         self.ui = LumivexUi(self.probe, self.desktop, self.ids)
         self.fixture = Fixture(self.session, self.probe, self._exe(FIXTURE_EXE), self.case_dir / "facts.json")

@@ -13,8 +13,8 @@ PICK_HOLD_SECONDS = 1.6
 
 class ControlIds:
     """Control identifiers from src/app/control_ids.h, by the control's
-    name: 'hWndText' is IDC_HWNDTEXT. Members of a control array follow
-    their first: 'mText3' is IDC_MTEXT0 + 3."""
+    name: 'handle' is IDC_HWNDTEXT. Members of a control array follow
+    their first: 'tool_list_view_style' is IDC_MTEXT0 + 3."""
 
     def __init__(self, header):
         text = Path(header).read_text(encoding="utf-8")
@@ -175,9 +175,9 @@ class LumivexUi:
     def pick(self, point):
         """Drags the finder's cross-hair onto `point` and releases it there,
         then waits for the fill."""
-        finder = self.state().control("picShot")
+        finder = self.state().control("finder")
         self.desktop.drag(centre(finder["rect"]), point, PICK_HOLD_SECONDS)
-        self.wait_for(lambda s: s.text("hWndText") != "")
+        self.wait_for(lambda s: s.text("handle") != "")
         # Read again: a reading that overlapped the fill may hold fields
         # from before it.
         return self.state()

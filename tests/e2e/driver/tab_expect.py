@@ -80,17 +80,17 @@ def tools_fill(window, short_path, font_summary, hung=False, list_view_style=0):
     left, top, right, bottom = window["rect"]
     x, y = window["clientPos"]
     return {
-        "mText0": hexa(window["handle"]),
-        "mText1": hexa(window["style"]),
-        "mText2": hexa(window["exstyle"]),
+        "tool_handle": hexa(window["handle"]),
+        "tool_style": hexa(window["style"]),
+        "tool_ex_style": hexa(window["exstyle"]),
         # Not asked of a hung window: left empty rather than a made-up 0.
-        "mText3": "" if hung else hexa(list_view_style),
-        "mText4": str(x),
-        "mText5": str(y),
-        "mText6": str(right - left),
-        "mText7": str(bottom - top),
-        "mText8": short_path,
-        "mText9": NOT_RESPONDING if hung else font_summary,
+        "tool_list_view_style": "" if hung else hexa(list_view_style),
+        "tool_left": str(x),
+        "tool_top": str(y),
+        "tool_width": str(right - left),
+        "tool_height": str(bottom - top),
+        "tool_short_path": short_path,
+        "tool_font": NOT_RESPONDING if hung else font_summary,
     }
 
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "ui/control_ids.h"
 #include "remote_block.h"
 
 namespace probe {
@@ -171,7 +171,7 @@ void ReportTabs(JsonWriter& json, HWND tabs) {
 int VisiblePanel(HWND main) {
     int visible = -1;
     for (int i = 0; i < kPanelCount; ++i) {
-        HWND panel = GetDlgItem(main, IDC_PICTAB0 + i);
+        HWND panel = GetDlgItem(main, IDC_TAB_PANEL0 + i);
         if (panel && IsWindowVisible(panel)) {
             if (visible != -1) return -2;  // more than one: a fault in itself
             visible = i;
@@ -206,7 +206,7 @@ void ReportMainWindow(JsonWriter& json, HWND main) {
         json.Key("rect");
         ScreenRect(json, main);
         json.Key("visiblePanel").Number(VisiblePanel(main));
-        if (HWND tabs = GetDlgItem(main, IDC_TABSTRIP1)) ReportTabs(json, tabs);
+        if (HWND tabs = GetDlgItem(main, IDC_TABS)) ReportTabs(json, tabs);
         ReportControls(json, main);
     }
     json.EndObject();

@@ -30,9 +30,9 @@ def click_state_entry(h, entry, ticks_after, window_condition, label):
     """Clicks a state entry with the mouse, then checks the ticks Lumivex
     shows and the window's state as the system reports it."""
     with h.check.context(f"{STATE_ENTRIES[entry]} {label}"):
-        h.ui.click_item("lstStatus", entry)
-        state = h.ui.wait_for(lambda s: s.control("lstStatus")["selected"] == ticks_after)
-        h.check.equal("ticks", ticks_after, state.control("lstStatus")["selected"])
+        h.ui.click_item("state_list", entry)
+        state = h.ui.wait_for(lambda s: s.control("state_list")["selected"] == ticks_after)
+        h.check.equal("ticks", ticks_after, state.control("state_list")["selected"])
         report = h.fixture.wait_window("spare", window_condition)
         h.check.true("window state", window_condition(report),
                      "window is " + ", ".join(f"{k} {report[k]}" for k in ("visible", "zoomed", "iconic", "rect")))
@@ -84,8 +84,8 @@ def follow_link(h, link, handle, hexadecimal):
     window it led to."""
     h.ui.click(link)
     expected = num_text(handle, hexadecimal)
-    state = h.ui.wait_for(lambda s: s.text("hWndText") == expected)
-    h.check.equal(f"{link} followed: hWndText", expected, state.text("hWndText"))
+    state = h.ui.wait_for(lambda s: s.text("handle") == expected)
+    h.check.equal(f"{link} followed: handle", expected, state.text("handle"))
     facts = h.fixture.refresh()
     with h.check.context(f"after {link}"):
         h.check.fields(state, full_fill(facts.window(role_of(facts, handle)), facts.path, hexadecimal))
@@ -98,14 +98,14 @@ def walk_links(h, hexadecimal):
         state, facts = h.pick("plain_button")
         parent = facts.window("plain_button")["related"]["parent"]["handle"]
         h.check.equal("fixture: the button's parent is the main window", facts.window("main")["handle"], parent)
-        h.check.equal("txtParentHandle", num_text(parent, hexadecimal), state.text("txtParentHandle"))
+        h.check.equal("parent_handle", num_text(parent, hexadecimal), state.text("parent_handle"))
         h.ui.select_tab(WINDOW_TAB)
-        state, facts = follow_link(h, "lblParentHandle", parent, hexadecimal)
+        state, facts = follow_link(h, "parent_link", parent, hexadecimal)
         # A fill by a link decodes the class too: the main window's class has no style.
         check_class_tab(h, state, facts.window("main"))
         child = facts.window("main")["related"]["child"]["handle"]
         h.check.true("fixture: the main window has a child", child, "no child")
-        follow_link(h, "lblChildHandle", child, hexadecimal)
+        follow_link(h, "child_link", child, hexadecimal)
         h.shot_main(f"links-{base}")
 
 
@@ -113,5 +113,5 @@ def walk_links(h, hexadecimal):
 def related_links(h):
     walk_links(h, True)
     with h.check.context("16进制 unticked"):
-        h.check.equal("chkHex", 0, h.ui.toggle("chkHex").check("chkHex"))
+        h.check.equal("hex_display", 0, h.ui.toggle("hex_display").check("hex_display"))
     walk_links(h, False)

@@ -16,8 +16,8 @@ def main_window(h):
     state = h.ui.state()
     h.check.equal("title", "Lumivex V3.1", state.title)
     h.check.equal("tab captions", TAB_CAPTIONS, state.tab_captions)
-    h.check.equal("chkHex ticked at start", 1, state.check("chkHex"))
-    h.check.equal("chkAlwaysOnTop ticked at start", 1, state.check("chkAlwaysOnTop"))
+    h.check.equal("hex_display ticked at start", 1, state.check("hex_display"))
+    h.check.equal("always_on_top ticked at start", 1, state.check("always_on_top"))
     h.check.true("topmost at start", state.topmost)
     h.check.equal("first tab's panel shown at start", 0, state.visible_panel)
     h.shot_main("start")
@@ -31,13 +31,13 @@ def main_window(h):
             h.shot_main(f"tab-{index}")
 
     with h.check.context("总在最上面 unticked"):
-        state = h.ui.toggle("chkAlwaysOnTop")
-        h.check.equal("chkAlwaysOnTop", 0, state.check("chkAlwaysOnTop"))
+        state = h.ui.toggle("always_on_top")
+        h.check.equal("always_on_top", 0, state.check("always_on_top"))
         h.check.true("not topmost", not state.topmost, "still topmost")
         h.shot_main("topmost-off")
     with h.check.context("总在最上面 ticked again"):
-        state = h.ui.toggle("chkAlwaysOnTop")
-        h.check.equal("chkAlwaysOnTop", 1, state.check("chkAlwaysOnTop"))
+        state = h.ui.toggle("always_on_top")
+        h.check.equal("always_on_top", 1, state.check("always_on_top"))
         h.check.true("topmost", state.topmost, "not topmost")
         h.shot_main("topmost-on")
 
@@ -77,8 +77,8 @@ def pick_hex(h):
 def pick_decimal(h):
     shown = check_pick(h, "plain_button", True)
     with h.check.context("16进制 unticked"):
-        state = h.ui.toggle("chkHex")
-        h.check.equal("chkHex", 0, state.check("chkHex"))
+        state = h.ui.toggle("hex_display")
+        h.check.equal("hex_display", 0, state.check("hex_display"))
         # The switch changes only what is written afterwards.
         for name in FILL_FIELDS:
             h.check.equal(f"{name} unchanged", shown.text(name), state.text(name))
@@ -104,5 +104,5 @@ def pick_hung(h):
         # as not responding, its list-view style stays unknown.
         hang = facts.window("hang")
         h.check.fields(state, tools_fill(hang, facts.data["shortPath"], None, hung=True))
-        h.check.equal("txtSetData", NOT_RESPONDING, state.text("txtSetData"))
+        h.check.equal("tool_text", NOT_RESPONDING, state.text("tool_text"))
         h.shot_tab(TOOLS_TAB, "hang-tools")

@@ -64,7 +64,7 @@ def save_picture(h, typed_path, answer=None):
     """Presses "保存(&S)", types a path into the save dialog and presses
     Return; answers the overwrite question with `answer` (IDYES or IDNO) when
     one is expected."""
-    h.ui.click("cmdSave")
+    h.ui.click("save_picture")
     dialog = wait_dialog(h, SAVE_TITLE)
     if not h.check.true("the save dialog appears", dialog, "no save dialog"):
         return

@@ -19,21 +19,21 @@ TEXT_HEAD = 300
 
 
 def check_style_tab(h, state, window):
-    h.check.equal("txtWndStyle", num_text(window["style"], True), state.text("txtWndStyle"))
-    h.check.equal("txtWndExStyle", num_text(window["exstyle"], True), state.text("txtWndExStyle"))
-    h.check.equal("lstWndStyle", style_names(window["style"]), state.items("lstWndStyle"))
-    h.check.equal("lstWndExStyle", extended_style_names(window["exstyle"]), state.items("lstWndExStyle"))
+    h.check.equal("style", num_text(window["style"], True), state.text("style"))
+    h.check.equal("ex_style", num_text(window["exstyle"], True), state.text("ex_style"))
+    h.check.equal("style_names", style_names(window["style"]), state.items("style_names"))
+    h.check.equal("ex_style_names", extended_style_names(window["exstyle"]), state.items("ex_style_names"))
 
 
 def check_class_tab(h, state, window):
-    h.check.equal("txtClassName", window["class"], state.text("txtClassName"))
-    h.check.equal("txtClassValue", class_value_text(window["classStyle"]), state.text("txtClassValue"))
-    h.check.equal("lstClassStyle", class_style_names(window["classStyle"]), state.items("lstClassStyle"))
+    h.check.equal("class_tab_name", window["class"], state.text("class_tab_name"))
+    h.check.equal("class_style_value", class_value_text(window["classStyle"]), state.text("class_style_value"))
+    h.check.equal("class_style_names", class_style_names(window["classStyle"]), state.items("class_style_names"))
 
 
 def check_state_ticks(h, state, window):
-    h.check.equal("lstStatus ticks", state_ticks(window["style"], window["exstyle"]),
-                  state.control("lstStatus")["selected"])
+    h.check.equal("state_list ticks", state_ticks(window["style"], window["exstyle"]),
+                  state.control("state_list")["selected"])
 
 
 def check_read_only_edit(h):
@@ -44,15 +44,15 @@ def check_read_only_edit(h):
         edit = facts.window("readonly_edit")
         h.check.true("fixture: read-only bit set", edit["style"] & 0x800, f"style {edit['style']:X}")
         check_style_tab(h, state, edit)
-        styles = state.items("lstWndStyle")
+        styles = state.items("style_names")
         h.check.true("ES_READONLY listed last", styles[-1:] == ["ES_READONLY"], f"{styles}")
         h.check.true("WS_DISABLED not listed", "WS_DISABLED" not in styles, f"{styles}")
-        h.check.true("WS_EX_CLIENTEDGE listed", "WS_EX_CLIENTEDGE" in state.items("lstWndExStyle"))
+        h.check.true("WS_EX_CLIENTEDGE listed", "WS_EX_CLIENTEDGE" in state.items("ex_style_names"))
         check_class_tab(h, state, edit)
         # The value is decimal even while "16进制" is ticked.
-        h.check.equal("txtClassValue decimal", f" {edit['classStyle']}", state.text("txtClassValue"))
+        h.check.equal("class_style_value decimal", f" {edit['classStyle']}", state.text("class_style_value"))
         check_state_ticks(h, state, edit)
-        selected = state.control("lstStatus")["selected"]
+        selected = state.control("state_list")["selected"]
         for entry in (VISIBLE, ENABLED, READ_ONLY):
             h.check.true(f"entry {entry} ticked", entry in selected, f"ticks {selected}")
         for entry in (TOPMOST, MAXIMIZED, MINIMIZED):
@@ -73,15 +73,15 @@ def check_font_edit_tools(h):
     """Another process's edit with a font of its own and a megabyte of
     text, picked in decimal: the tools tab stays hexadecimal."""
     with h.check.context("16进制 unticked"):
-        h.check.equal("chkHex", 0, h.ui.toggle("chkHex").check("chkHex"))
+        h.check.equal("hex_display", 0, h.ui.toggle("hex_display").check("hex_display"))
     with h.check.context("pick font_edit (decimal)"):
         state, facts = h.pick("font_edit")
         edit = facts.window("font_edit")
         h.check.true("fixture: text of a megabyte", edit["textLength"] > 900_000, f"{edit['textLength']}")
-        h.check.equal("hWndText decimal", num_text(edit["handle"], False), state.text("hWndText"))
+        h.check.equal("handle decimal", num_text(edit["handle"], False), state.text("handle"))
         h.check.true("fixture: short path known", facts.data["shortPath"], "the fixture has no short path")
         h.check.fields(state, tools_fill(edit, facts.data["shortPath"], WINE_FOREIGN_FONT))
-        check_long_text(h, "txtSetData", edit, state.text("txtSetData"))
+        check_long_text(h, "tool_text", edit, state.text("tool_text"))
         h.shot_tab(TOOLS_TAB, "font-edit-tools")
 
 
@@ -89,22 +89,22 @@ def check_own_button_tools(h):
     """One of Lumivex's own buttons: within one process the font comes back
     whole, so the summary names Lumivex's own font."""
     with h.check.context("pick Lumivex's 关于 button"):
-        about = h.ui.state().control("cmdAbout")
+        about = h.ui.state().control("about_button")
         state = h.ui.pick(centre(about["rect"]))
         facts = h.fixture.refresh()
         window = h.probe.window(about["handle"])
         left, top, right, bottom = about["rect"]
         lumivex_exe = ntpath.join(ntpath.dirname(facts.data["shortPath"]), "Lumivex.exe")
         expected = {
-            "mText0": num_text(about["handle"], True),
-            "mText1": num_text(window["style"], True),
-            "mText2": num_text(window["exstyle"], True),
-            "mText3": "0",
-            "mText6": str(right - left),
-            "mText7": str(bottom - top),
-            "mText8": lumivex_exe,
-            "mText9": LUMIVEX_FONT,
-            "txtSetData": "关于",
+            "tool_handle": num_text(about["handle"], True),
+            "tool_style": num_text(window["style"], True),
+            "tool_ex_style": num_text(window["exstyle"], True),
+            "tool_list_view_style": "0",
+            "tool_width": str(right - left),
+            "tool_height": str(bottom - top),
+            "tool_short_path": lumivex_exe,
+            "tool_font": LUMIVEX_FONT,
+            "tool_text": "关于",
         }
         h.check.fields(state, expected)
         h.shot_tab(TOOLS_TAB, "own-button-tools")

@@ -1,0 +1,377 @@
+#include "ui/main_window.h"
+
+#include "ops/state_list.h"
+#include "text/reader_choice.h"
+#include "ui/control_ids.h"
+#include "ui/main_controls.h"
+#include "ui/web_browser_window.h"
+
+#include <commctrl.h>
+
+namespace lumivex {
+
+namespace {
+
+constexpr wchar_t kMainClass[] = L"LumivexMain";
+constexpr wchar_t kPanelClass[] = L"LumivexPanel";
+constexpr wchar_t kFinderClass[] = L"LumivexFinder";
+
+// Panels and the finder pass these on to the main window.
+constexpr UINT WM_APP_SETCURSOR = WM_APP + 1;
+constexpr UINT WM_APP_FINDER = WM_APP + 2;
+
+constexpr int kPanelLeft = 9, kPanelTop = 69, kPanelWidth = 429, kPanelHeight = 218;
+constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+
+MainWindow* FromHandle(HWND hwnd) {
+    return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+std::string GetText(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return WideToUtf8(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, Session& session)
+    : instance_(instance), platform_(platform), session_(session), form_(platform, session) {}
+
+MainWindow::~MainWindow() {
+    if (toolTip_) DestroyWindow(toolTip_);  // unowned: not destroyed with the main window
+    if (font_) DeleteObject(font_);
+}
+
+bool MainWindow::Create() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance_;
+    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_LUMIVEX));
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMainClass;
+    RegisterClassExW(&wc);
+
+    wc.lpfnWndProc = PanelProc;
+    wc.hIcon = nullptr;
+    wc.lpszClassName = kPanelClass;
+    RegisterClassExW(&wc);
+
+    wc.lpfnWndProc = FinderProc;
+    wc.lpszClassName = kFinderClass;
+    RegisterClassExW(&wc);
+    PictureViewWindow::RegisterClasses(instance_);
+
+    finderRest_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_REST), IMAGE_ICON, 32, 32, 0));
+    finderEmpty_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_EMPTY), IMAGE_ICON, 32, 32, 0));
+    finderCursor_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDCUR_FINDER));
+
+    const int width = kMainWidthTwips / kTwipsPerPixel, height = kMainHeightTwips / kTwipsPerPixel;
+    hwnd_ = CreateWindowExW(0, kMainClass, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr, nullptr, instance_, this);
+    if (!hwnd_) return false;
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
+    return true;
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    MainWindow* self = FromHandle(hwnd);
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    // No exception may unwind through the system's dispatcher: whatever a
+    // handler ran out of, the message is handled as the default would.
+    try {
+        return self->Handle(msg, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CREATE: OnCreate(); return 0;
+        case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->hwndFrom == tabStrip_ &&
+                reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+                form_.SelectTab(TabCtrl_GetCurSel(tabStrip_) + 1);
+                Render();
+            }
+            return 0;
+        case WM_TIMER: OnTimer(wParam); return 0;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            if (pictureView_.OnScroll(reinterpret_cast<HWND>(lParam), wParam)) Render();
+            return 0;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED) {
+                form_.LayoutPicture();
+                Render();
+            }
+            return 0;
+        case WM_APP_SETCURSOR: return OnSetCursor(reinterpret_cast<HWND>(wParam));
+        case WM_APP_FINDER: OnFinderMouse(static_cast<UINT>(wParam)); return 0;
+        case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_CLOSE: DestroyWindow(hwnd_); return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    }
+}
+
+void MainWindow::OnCreate() {
+    form_.selfHwnd = FromHwnd(hwnd_);
+    font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+
+    // Not owned by the main window: under Wine, SetWindowPos(HWND_TOPMOST) on
+    // a window that owns a topmost pop-up slides it under that pop-up and
+    // leaves it an ordinary window, so "总在最上面" would do nothing.
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                               nullptr, nullptr, instance_, nullptr);
+
+    HWND finder = CreateWindowExW(0, kFinderClass, L"", WS_CHILD | WS_VISIBLE, 10, 8, 32, 32, hwnd_,
+                                  reinterpret_cast<HMENU>(IDC_FINDER), instance_, nullptr);
+    controls_[IDC_FINDER] = finder;
+    form_.finderHwnd = FromHwnd(finder);
+    for (const ControlDef& def : FrameControls()) CreateControl(hwnd_, def);
+
+    tabStrip_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 5,
+                                45, 437, 246, hwnd_, reinterpret_cast<HMENU>(IDC_TABS), instance_, nullptr);
+    SendMessageW(tabStrip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // The first six tabs are the window's design; " 工具 " is appended at load.
+    for (int i = 0; i < 7; ++i) {
+        std::wstring caption = Utf8ToWide(kTabCaptions[static_cast<std::size_t>(i)]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(tabStrip_, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+
+    for (int i = 0; i < 7; ++i) {
+        tabPanels_[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_CLIPSIBLINGS, kPanelLeft,
+                                     kPanelTop, kPanelWidth, kPanelHeight, hwnd_,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TAB_PANEL0 + i)), instance_, nullptr);
+        SetWindowPos(tabPanels_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        for (const ControlDef& def : TabControls(i)) CreateControl(tabPanels_[i], def);
+    }
+    HWND status = Control(IDC_STATE_LIST);
+    for (const StateRow& row : kStateTable)
+        SendMessageW(status, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(row.caption).c_str()));
+    SetWindowSubclass(status, StateListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetUpToolsTab();
+    pictureView_.Attach(hwnd_, tabPanels_[5], instance_);
+
+    form_.Load();
+    // The browser comes last in the load: it only shows the program's banner.
+    CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
+    Render();
+}
+
+// The reader choice's entries and the lengths the tools tab's number fields take.
+void MainWindow::SetUpToolsTab() {
+    HWND combo = Control(IDC_READER_CHOICE);
+    for (const ReaderChoice& choice : kReaderChoices)
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(choice.key).c_str()));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(form_.readerChoice), 0);
+    constexpr WPARAM kHexDigits = 10, kDecimalDigits = 5;
+    for (int i = 0; i < 8; ++i)
+        SendMessageW(Control(IDC_TOOL_HANDLE + i), EM_LIMITTEXT, i < 4 ? kHexDigits : kDecimalDigits, 0);
+    // A window's whole text may be megabytes; the edit's default is 32 K.
+    SendMessageW(Control(IDC_TOOL_TEXT), EM_LIMITTEXT, 0, 0);
+}
+
+void MainWindow::CreateControl(HWND parent, const ControlDef& def) {
+    const bool sunken = lstrcmpiW(def.className, L"EDIT") == 0 || lstrcmpiW(def.className, L"LISTBOX") == 0;
+    HWND control = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, def.className, Utf8ToWide(def.caption).c_str(),
+                                   def.style, def.x, def.y, def.width, def.height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(def.id)), instance_, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    if (def.id != IDC_STATIC) controls_[def.id] = control;
+    if (def.toolTip) {
+        std::wstring tip = Utf8ToWide(def.toolTip);
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = parent;
+        info.uId = reinterpret_cast<UINT_PTR>(control);
+        info.lpszText = tip.data();
+        SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+HWND MainWindow::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void MainWindow::OnCommand(int id, int code, HWND control) {
+    switch (id) {
+        case IDC_ALWAYS_ON_TOP:
+            form_.SetAlwaysOnTop(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+            break;
+        case IDC_HEX_DISPLAY: form_.SetHexDisplay(SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED); break;
+        case IDC_DELAYED_READ: form_.StartDelayedRead(); break;
+        case IDC_READER_CHOICE:
+            if (code != CBN_SELCHANGE) return;
+            form_.readerChoice = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+            break;
+        case IDC_SAVE_PICTURE:
+            if (code == BN_CLICKED) pictureView_.OnSave();
+            break;
+        case IDC_GO_TO_PROGRAM:
+            if (code == STN_CLICKED) form_.OpenProgramFolder();
+            break;
+        case IDC_PREV_LINK:
+        case IDC_NEXT_LINK:
+        case IDC_PARENT_LINK:
+        case IDC_CHILD_LINK:
+        case IDC_OWNER_LINK:
+            if (code != STN_CLICKED) return;
+            form_.FollowRelatedLink(static_cast<RelatedLink>(id - IDC_PREV_LINK));
+            break;
+        // The keyboard (space bar) changes a tick without acting on the window.
+        case IDC_STATE_LIST:
+            if (code == LBN_SELCHANGE) HarvestTicks();
+            return;
+        // Ends the program at once, without the unload step.
+        case IDC_OK_BUTTON: ExitProcess(0);
+        default:
+            if (code == EN_CHANGE) HarvestText(control);
+            return;
+    }
+    Render();
+}
+
+// A field the user edits keeps MainForm in step with what is on screen.
+void MainWindow::HarvestText(HWND control) {
+    if (rendering_) return;
+    const int id = GetDlgCtrlID(control);
+    for (int tab = 0; tab < 7; ++tab)
+        for (const ControlDef& def : TabControls(tab))
+            if (def.id == id && def.text) {
+                *def.text(form_) = GetText(control);
+                shownText_[id] = *def.text(form_);
+                return;
+            }
+}
+
+void MainWindow::OnActivate(bool active) {
+    if (!active) return;
+    form_.Activate();
+    Render();
+    SetFocus(Control(IDC_HANDLE));
+}
+
+void MainWindow::OnTimer(UINT_PTR id) {
+    switch (id) {
+        case kDragTimer: if (form_.dragTimerOn) form_.DragTick(); break;
+        case kFlashTimer: if (form_.flashTimerOn) form_.FlashTick(); break;
+        case kDelayedReadTimer: if (form_.delayedReadTimerOn) form_.DelayedReadTick(); break;
+        default: return;
+    }
+    Render();
+}
+
+void MainWindow::OnFinderMouse(UINT msg) {
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: form_.PressFinder(); break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: form_.ReleaseFinder(); break;
+        case WM_MOUSEMOVE: break;
+        default: return;
+    }
+    Render();
+}
+
+bool MainWindow::OnSetCursor(HWND control) {
+    const int id = GetDlgCtrlID(control);
+    bool hand = id == IDC_GO_TO_PROGRAM;
+    for (int i = 0; i < kRelatedCount; ++i)
+        if (id == kLinkLabels[i]) hand = form_.linkActive[static_cast<std::size_t>(i)];
+    if (!hand) return false;
+    SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
+    return true;
+}
+
+LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    COLORREF colour = GetSysColor(COLOR_WINDOWTEXT);
+    for (int i = 0; i < kRelatedCount; ++i)
+        if (id == kLinkLabels[i]) colour = form_.linkActive[static_cast<std::size_t>(i)] ? kLinkBlue : RGB(0, 0, 0);
+    SetTextColor(dc, colour);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    // Read-only edits are painted as statics: keep them white like the others.
+    wchar_t className[16] = {};
+    GetClassNameW(control, className, 16);
+    if (lstrcmpiW(className, L"EDIT") == 0) {
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND main = GetParent(hwnd);
+    switch (msg) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORSTATIC:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+        case WM_HSCROLL:
+        case WM_VSCROLL: return SendMessageW(main, msg, wParam, lParam);
+        case WM_SETCURSOR:
+            if (SendMessageW(main, WM_APP_SETCURSOR, wParam, 0)) return TRUE;
+            break;
+        default: break;
+    }
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWindow::FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    MainWindow* self = FromHandle(GetParent(hwnd));
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            if (self) {
+                const bool dragging = self->form_.finderPicture == FinderPicture::Dragging;
+                DrawIconEx(dc, 0, 0, dragging ? self->finderEmpty_ : self->finderRest_, 32, 32, 0, nullptr, DI_NORMAL);
+            }
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_MOUSEMOVE:
+            // While the mouse is captured no WM_SETCURSOR arrives: keep the
+            // cross-hair up by hand.
+            if (self && self->form_.dragCursor) SetCursor(self->finderCursor_);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            SendMessageW(GetParent(hwnd), WM_APP_FINDER, msg, 0);
+            if (self && !self->form_.dragCursor) SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+            return 0;
+        default: return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+}  // namespace lumivex

@@ -1,0 +1,87 @@
+// The Win32 main window: creates the controls, forwards events to MainForm
+// and shows what it holds.
+//
+// The ui folder holds the program's Win32 windows, one window per file, on
+// top of everything else: it may include the application's view models, the
+// logic folders and the platform; nothing outside it includes it.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/main_form.h"
+#include "app/session.h"
+#include "platform/win32/win32_platform.h"
+#include "ui/picture_view_window.h"
+
+namespace lumivex {
+
+// The three timers of the main window and their periods.
+enum TimerId : UINT_PTR { kDragTimer = 1, kFlashTimer = 2, kDelayedReadTimer = 3 };
+constexpr UINT kTimerPeriods[] = {400, 500, 500};
+
+class MainWindow {
+public:
+    MainWindow(HINSTANCE instance, Win32Platform& platform, Session& session);
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    bool Create();
+    HWND hwnd() const { return hwnd_; }
+    MainForm& form() { return form_; }
+    // Pushes everything MainForm holds into the controls.
+    void Render();
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnCreate();
+    void CreateControl(HWND parent, const struct ControlDef& def);
+    void SetUpToolsTab();
+    void OnCommand(int id, int code, HWND control);
+    void OnActivate(bool active);
+    void OnTimer(UINT_PTR id);
+    bool OnSetCursor(HWND control);
+    LRESULT OnCtlColorStatic(HDC dc, HWND control);
+    void OnFinderMouse(UINT msg);
+    void ShowSelectedPanel();
+    void SyncTimers();
+    void HarvestText(HWND control);
+    void HarvestTicks();
+    void OnStateListMouseUp(HWND list);
+    LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item);
+    LRESULT OnDrawItem(const DRAWITEMSTRUCT* item);
+    HWND Control(int id) const;
+    void RenderTexts();
+    void RenderLists();
+    void RenderChecks();
+    void RenderFinder();
+
+    static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK StateListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR self);
+
+    HINSTANCE instance_;
+    Win32Platform& platform_;
+    Session& session_;
+    MainForm form_;
+    PictureViewWindow pictureView_{form_};
+    HWND hwnd_ = nullptr;
+    HWND tabStrip_ = nullptr;
+    HWND tabPanels_[7] = {};
+    HWND toolTip_ = nullptr;
+    HFONT font_ = nullptr;
+    HICON finderRest_ = nullptr, finderEmpty_ = nullptr;
+    HCURSOR finderCursor_ = nullptr;
+    std::map<int, HWND> controls_;
+    std::map<int, std::string> shownText_;          // last text set, by control id
+    std::map<int, std::vector<std::string>> shownList_;
+    bool timerOn_[3] = {};
+    bool rendering_ = false;
+};
+
+}  // namespace lumivex
