@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,10 @@ public:
     // Our own windows, known once the Win32 window exists (0 in tests).
     Hwnd selfHwnd = 0;
     Hwnd finderHwnd = 0;
+    // Shows what the model holds at once. The window sets it: a handler
+    // that blocks (an outline holds the thread 400 ms) calls it first, so
+    // that what it changed is on the screen meanwhile.
+    std::function<void()> showNow;
 
     // Start-up and the main window.
     void Load();
@@ -117,6 +122,10 @@ public:
     // The finder and the delayed read.
     void PressFinder();
     void ReleaseFinder();
+    // The mouse capture went elsewhere in the middle of a drag (Alt+Tab, a
+    // pop-up taking the focus): the drag ends without choosing anything.
+    // True when a drag ended.
+    bool LoseFinderCapture();
     void DragTick();
     void StartDelayedRead();
     void DelayedReadTick();
@@ -139,6 +148,7 @@ public:
     Session& session() { return session_; }
 
 private:
+    void EndDrag();
     void FillHung();
     void FillTools();
     void ShowFacts(const WindowFacts& facts);
@@ -151,7 +161,10 @@ private:
     bool isDragging_ = false;
     int delayCount_ = 0;
     int flashCount_ = 0;
-    Hwnd lastOutlined_ = 0;  // the window FlashRect was taken from by an outline
+    Hwnd flashRectOf_ = 0;  // the window FlashRect is the rectangle of
+    // The related windows the fill found: a link follows the window it
+    // shows, whatever the number base is now.
+    std::array<Hwnd, kRelatedCount> relatedHwnd_{};
 };
 
 }  // namespace lumivex

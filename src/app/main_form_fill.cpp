@@ -7,6 +7,7 @@
 #include "info/num_text.h"
 #include "info/window_text.h"
 #include "picture/window_picture.h"
+#include "platform/send.h"
 #include "styles/class_style.h"
 #include "styles/window_style.h"
 
@@ -20,6 +21,9 @@ void MainForm::Fill() {
         FillHung();
         return;
     }
+    // A window that stops answering costs this fill one time-out, not one
+    // per message.
+    const UnansweredScope oneTimeOut(p_);
     FillTools();
     texts.handle = NumText(static_cast<std::int32_t>(h));
     const auto facts = ReadWindowFacts(p_, session_.drives, h);
@@ -27,8 +31,11 @@ void MainForm::Fill() {
     ShowFacts(*facts);
 
     // A window chosen without an outline (a link, the tree, the child list)
-    // is pictured where it is, not where the last outlined window was.
-    if (h != lastOutlined_) FlashRect = ClampedWindowRect(p_, h);
+    // is pictured where it is, not where the window outlined before was.
+    if (h != flashRectOf_) {
+        FlashRect = ClampedWindowRect(p_, h);
+        flashRectOf_ = h;
+    }
     TakeWindowPicture(p_, FlashRect, pictureView);
     p_.ReleaseCapture();
     LayoutPicture();
@@ -50,8 +57,10 @@ void MainForm::ShowFacts(const WindowFacts& facts) {
     texts.threadId = NumText(static_cast<std::int32_t>(facts.threadId));
     texts.windowRect = RectText(facts.rect);
 
-    for (std::size_t i = 0; i < kRelatedCount; ++i)
+    for (std::size_t i = 0; i < kRelatedCount; ++i) {
+        relatedHwnd_[i] = facts.related[i].hwnd;
         texts.related[i] = {NumText(static_cast<std::int32_t>(facts.related[i].hwnd)), facts.related[i].title};
+    }
     MarkLinks();
 
     texts.style = NumText(static_cast<std::int32_t>(facts.style));

@@ -28,15 +28,32 @@ void MainForm::DragTick() {
 }
 
 void MainForm::ReleaseFinder() {
+    if (!isDragging_) {
+        EndDrag();
+        return;
+    }
+    EndDrag();
+    // Released on every way out, also when the fill throws: a capture left
+    // behind would send every later click in our windows to the finder.
+    struct ReleaseOnExit {
+        Platform& p;
+        ~ReleaseOnExit() { p.ReleaseCapture(); }
+    } release{p_};
+    if (SnapHwnd != 0) Fill();
+}
+
+bool MainForm::LoseFinderCapture() {
+    if (!isDragging_) return false;
+    EndDrag();
+    return true;
+}
+
+void MainForm::EndDrag() {
     dragTimerOn = false;
     finderPicture = FinderPicture::AtRest;
     if (!isDragging_) return;
     dragCursor = false;
     isDragging_ = false;
-    if (SnapHwnd != 0) Fill();
-    // Released whether or not anything was filled: a capture left behind
-    // would send every later click in our windows to the finder.
-    p_.ReleaseCapture();
 }
 
 void MainForm::StartDelayedRead() {
@@ -49,6 +66,8 @@ void MainForm::DelayedReadTick() {
     caption = CountdownTitle(delayCount_ + 10, cursor);
     delayCount_ = (delayCount_ - 1) % kDelayTicks;  // C++ % keeps the dividend's sign
     TmpHwnd = GetMouseHwnd(p_);
+    // The count is seen while its outline holds the thread, the last one (0) too.
+    if (showNow) showNow();
     SetFlashRect(TmpHwnd);
     if (delayCount_ != 0) return;
 
@@ -62,7 +81,7 @@ void MainForm::DelayedReadTick() {
 void MainForm::SetFlashRect(Hwnd hwnd) {
     if (const auto outlined = OutlineWindow(p_, hwnd)) {
         FlashRect = *outlined;
-        lastOutlined_ = hwnd;
+        flashRectOf_ = hwnd;
     }
 }
 

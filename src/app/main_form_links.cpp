@@ -1,17 +1,17 @@
 // The related-window links of the window tab: a click makes the related
 // window the inspected one and refills everything for it.
 #include "app/main_form.h"
-#include "ops/read_handle.h"
 
 namespace lumivex {
 
 void MainForm::FollowRelatedLink(RelatedLink which) {
     if (which < 0 || which >= kRelatedCount) return;
-    const std::string& field = texts.related[static_cast<std::size_t>(which)].handle;
+    const auto index = static_cast<std::size_t>(which);
+    const std::string& field = texts.related[index].handle;
     if (field.empty() || field == "0") return;
-    // The link keeps no handle of its own: the field's text is read back in
-    // the base chosen now, even if the switch changed since the fill.
-    SnapHwnd = static_cast<Hwnd>(ReadNumText(field, hexDisplay));
+    // The window the fill found, not the field's text read back: the number
+    // base may have changed since, and the text would then name another window.
+    SnapHwnd = relatedHwnd_[index];
     Fill();
 }
 

@@ -1,7 +1,6 @@
 // Releasing a mouse button over the state list acts on the inspected window.
 #include "ops/state_list.h"
 
-#include "ops/set_top_most.h"
 #include "platform/send.h"
 
 namespace lumivex {
@@ -25,27 +24,26 @@ const std::array<StateRow, kStateEntryCount> kStateTable = {{
 }};
 
 namespace {
+// Nothing here waits for the target's thread: a hung program, or one busy
+// for half a minute, must not freeze us. Messages go through the one door
+// (a "save changes?" box behind WM_CLOSE is not waited for beyond the
+// time-out); the window functions take their forms that do not wait, so the
+// change happens as soon as the target answers.
 void RunStateAction(Platform& p, Hwnd h, const StateAction& action) {
+    constexpr std::uint32_t kKeepPlace = win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_ASYNCWINDOWPOS;
     switch (action.act) {
         case StateAct::None: return;
-        // Messages go through the one door: a hung target fails at once and a
-        // slow one (a "save changes?" box behind WM_CLOSE) is not waited for
-        // beyond the time-out.
         case StateAct::SetReadOnly:
             SendTimeout(p, h, win::EM_SETREADONLY, static_cast<Wparam>(action.arg), 0);
             return;
         case StateAct::Close: SendTimeout(p, h, win::WM_CLOSE, 0, 0); return;
-        default: break;
-    }
-    // The window functions below wait for the target's thread to handle the
-    // messages they send it: a hung target would freeze us, so it is left alone.
-    if (p.IsHungAppWindow(h)) return;
-    switch (action.act) {
-        case StateAct::ShowWindow: p.ShowWindow(h, action.arg); break;
-        case StateAct::EnableWindow: p.EnableWindow(h, action.arg != 0); break;
-        case StateAct::SetTopMost: SetTopMost(p, h, action.arg); break;
-        case StateAct::BringWindowToTop: p.BringWindowToTop(h); break;
-        default: break;
+        case StateAct::ShowWindow: p.ShowWindowAsync(h, action.arg); return;
+        case StateAct::EnableWindow: p.EnableWindow(h, action.arg != 0); return;
+        case StateAct::SetTopMost:
+            p.SetWindowPos(h, action.arg == 1 ? win::HWND_TOPMOST : win::HWND_NOTOPMOST, 0, 0, 0, 0, kKeepPlace);
+            return;
+        // BringWindowToTop is SetWindowPos to the top of the Z order.
+        case StateAct::BringWindowToTop: p.SetWindowPos(h, win::HWND_TOP, 0, 0, 0, 0, kKeepPlace); return;
     }
 }
 }  // namespace

@@ -16,6 +16,7 @@
 #endif
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,7 @@ constexpr std::uint32_t WS_POPUP = 0x80000000u, WS_CHILD = 0x40000000u, WS_MINIM
 constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008u;
 
 constexpr std::uint32_t SMTO_ABORTIFHUNG = 0x0002, SMTO_BLOCK = 0x0001;
+constexpr std::uint32_t ERROR_TIMEOUT = 1460;
 
 constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
 constexpr int LOGPIXELSX = 88, LOGPIXELSY = 90;
@@ -104,7 +106,9 @@ constexpr std::uint32_t BI_RGB = 0;
 constexpr std::uint32_t DIB_RGB_COLORS = 0;
 
 constexpr Hwnd HWND_TOPMOST = static_cast<Hwnd>(-1), HWND_NOTOPMOST = static_cast<Hwnd>(-2);
-constexpr std::uint32_t SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOACTIVATE = 0x0010;
+constexpr Hwnd HWND_TOP = 0;
+constexpr std::uint32_t SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOZORDER = 0x0004,
+                        SWP_NOACTIVATE = 0x0010, SWP_ASYNCWINDOWPOS = 0x4000;
 
 constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMAXIMIZED = 3, SW_SHOW = 5, SW_MINIMIZE = 6,
               SW_RESTORE = 9;
@@ -137,17 +141,24 @@ public:
     virtual std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) = 0;
     virtual Hwnd WindowFromPoint(Point p) = 0;
 
-    // Messages. SendMessageTimeoutA returns false on time-out, on a hung
-    // target (SMTO_ABORTIFHUNG) and on an invalid window.
-    virtual Lresult SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) = 0;
+    // Messages: only with a time-out, so that no other program can keep us
+    // waiting (send.h is the door). False on time-out, on a hung target
+    // (SMTO_ABORTIFHUNG) and on an invalid window; GetLastError then tells
+    // ERROR_TIMEOUT (the window did not answer) from other failures (under
+    // Wine, WM_GETFONT to another process fails at once without one).
     virtual bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                      std::uint32_t flags, std::uint32_t timeoutMs,
                                      Lresult* result) = 0;
 
-    // Window state changes.
+    // Window state changes. ShowWindow, SetWindowPos without
+    // SWP_ASYNCWINDOWPOS, BringWindowToTop and MoveWindow wait for the
+    // window's thread: for a window of another program use ShowWindowAsync
+    // and SWP_ASYNCWINDOWPOS. EnableWindow never waits on another thread
+    // for long: it is done by a helper thread the caller waits for briefly.
     virtual bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) = 0;
     virtual bool ShowWindow(Hwnd hwnd, int cmdShow) = 0;
+    virtual bool ShowWindowAsync(Hwnd hwnd, int cmdShow) = 0;
     virtual bool EnableWindow(Hwnd hwnd, bool enable) = 0;
     virtual bool BringWindowToTop(Hwnd hwnd) = 0;
     virtual bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) = 0;
@@ -174,6 +185,7 @@ public:
     // a font); returns the bytes copied, 0 on failure.
     virtual int GetObjectA(Hgdiobj object, int size, void* buffer) = 0;
     virtual void Sleep(std::uint32_t ms) = 0;
+    virtual std::uint32_t GetLastError() = 0;
 
     // Screen copies: memory device contexts, bitmaps, block transfers.
     virtual Hdc CreateCompatibleDC(Hdc dc) = 0;
@@ -205,6 +217,11 @@ public:
     // Text exchanged with other windows is in the system's ANSI code page.
     virtual std::string AnsiToUtf8(const std::string& ansi) = 0;
     virtual std::string Utf8ToAnsi(const std::string& utf8) = 0;
+
+    // Windows that did not answer in time since an UnansweredScope began:
+    // the door (send.h) sends them nothing more until the scope ends, so
+    // that the time-outs of one slow window do not add up.
+    std::set<Hwnd>* unanswered = nullptr;
 };
 
 }  // namespace lumivex

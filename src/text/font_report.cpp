@@ -23,12 +23,13 @@ constexpr const char* kCrLf = "\r\n";
 std::optional<Hgdiobj> AskWindowFont(Platform& p, Hwnd hwnd) {
     if (hwnd == 0 || !p.IsWindow(hwnd)) return Hgdiobj{0};
     if (p.IsHungAppWindow(hwnd)) return std::nullopt;
-    if (const auto font = SendTimeout(p, hwnd, win::WM_GETFONT, 0, 0)) return static_cast<Hgdiobj>(*font);
-    // A failed send is not proof of a hung window: under Wine WM_GETFONT to
-    // another process fails at once. Only a window now known to be hung
-    // goes unanswered; any other is described by its display context, which
-    // GetDC gives without a message.
-    if (p.IsWindow(hwnd) && p.IsHungAppWindow(hwnd)) return std::nullopt;
+    const SendOutcome font = SendWithOutcome(p, hwnd, win::WM_GETFONT, 0, 0);
+    if (font.answer) return static_cast<Hgdiobj>(*font.answer);
+    // A window that did not answer in time is not described by a guess.
+    // A send that failed otherwise (under Wine, WM_GETFONT to another
+    // process fails at once) is answered by the window's display context,
+    // which GetDC gives without a message.
+    if (font.noAnswer || (p.IsWindow(hwnd) && p.IsHungAppWindow(hwnd))) return std::nullopt;
     return Hgdiobj{0};
 }
 

@@ -132,6 +132,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnCreate() {
     form_.selfHwnd = FromHwnd(hwnd_);
+    form_.showNow = [this] {
+        Render();
+        UpdateWindow(hwnd_);
+    };
     font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
 
@@ -292,6 +296,10 @@ void MainWindow::OnFinderMouse(UINT msg) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: form_.ReleaseFinder(); break;
+        // Our own release of the capture comes here too, after the drag ended.
+        case WM_CAPTURECHANGED:
+            if (!form_.LoseFinderCapture()) return;
+            break;
         case WM_MOUSEMOVE: break;
         default: return;
     }
@@ -326,6 +334,7 @@ LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
 }
 
 LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // What it passes on is handled, exceptions and all, by the main window.
     HWND main = GetParent(hwnd);
     switch (msg) {
         case WM_COMMAND:
@@ -344,6 +353,14 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 }
 
 LRESULT CALLBACK MainWindow::FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    try {
+        return FinderMessage(hwnd, msg, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+LRESULT MainWindow::FinderMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     MainWindow* self = FromHandle(GetParent(hwnd));
     switch (msg) {
         case WM_PAINT: {
@@ -369,6 +386,9 @@ LRESULT CALLBACK MainWindow::FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         case WM_MBUTTONUP:
             SendMessageW(GetParent(hwnd), WM_APP_FINDER, msg, 0);
             if (self && !self->form_.dragCursor) SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+            return 0;
+        case WM_CAPTURECHANGED:
+            SendMessageW(GetParent(hwnd), WM_APP_FINDER, msg, 0);
             return 0;
         default: return DefWindowProcW(hwnd, msg, wParam, lParam);
     }

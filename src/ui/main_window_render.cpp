@@ -31,7 +31,13 @@ void MainWindow::ShowSelectedPanel() {
 }
 
 void MainWindow::Render() {
-    rendering_ = true;
+    // The flag tells the edit boxes' change notices from the user's edits;
+    // it is lowered on every way out, or every later edit would be ignored.
+    struct RenderingFlag {
+        bool& flag;
+        explicit RenderingFlag(bool& f) : flag(f) { flag = true; }
+        ~RenderingFlag() { flag = false; }
+    } renderingFlag(rendering_);
     RenderTexts();
     RenderLists();
     RenderChecks();
@@ -48,7 +54,6 @@ void MainWindow::Render() {
     if (caption != shown) SetWindowTextW(hwnd_, caption.c_str());
     pictureView_.Render();
     SyncTimers();
-    rendering_ = false;
 }
 
 void MainWindow::RenderTexts() {

@@ -30,8 +30,12 @@ LRESULT CALLBACK MainWindow::StateListProc(HWND hwnd, UINT msg, WPARAM wParam, L
                                             DWORD_PTR self) {
     if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, StateListProc, 0);
     const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
-    if (msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP)
-        reinterpret_cast<MainWindow*>(self)->OnStateListMouseUp(hwnd);
+    // No exception may unwind through the system's dispatcher.
+    try {
+        if (msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP)
+            reinterpret_cast<MainWindow*>(self)->OnStateListMouseUp(hwnd);
+    } catch (...) {
+    }
     return result;
 }
 

@@ -1,6 +1,7 @@
 // The fill of the main window for normal, hung, vanished and zero windows.
 #include <gtest/gtest.h>
 
+#include "platform/send.h"
 #include "sim_fixture.h"
 
 namespace lumivex::test {
@@ -165,7 +166,24 @@ TEST_F(FillTest, HungWindowGetsTheReducedFillWithoutAnyMessage) {
     EXPECT_EQ(form.texts.related[kPrev].handle, "");
     EXPECT_EQ(form.texts.style, "");
     for (const auto& m : desk.sent) EXPECT_NE(m.hwnd, dialog) << "message " << m.msg;
-    EXPECT_EQ(desk.blockingSendsToHung, 0);
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
+}
+
+TEST_F(FillTest, ABusyWindowCostsTheFillOneTimeOutAndShowsItDidNotAnswer) {
+    desk.Window(edit).answersAfterMs = 30000;  // busy, not reported hung
+    form.SnapHwnd = edit;
+    form.Fill();
+    EXPECT_EQ(desk.waitedMs, kSendTimeoutMs);
+    EXPECT_EQ(form.texts.tools.text, "(未响应)");
+    EXPECT_EQ(form.texts.tools.fontSummary, "(未响应)");
+    EXPECT_EQ(form.texts.tools.listViewStyle, "");
+    EXPECT_EQ(form.texts.title, "");
+    EXPECT_EQ(form.texts.className, "Edit");  // read without a message
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
+    // The next fill asks again: the window may answer by then.
+    desk.Window(edit).answersAfterMs = 0;
+    form.Fill();
+    EXPECT_EQ(form.texts.title, "text");
 }
 
 TEST_F(FillTest, HungRelatedWindowIsNotWaitedFor) {
@@ -175,7 +193,7 @@ TEST_F(FillTest, HungRelatedWindowIsNotWaitedFor) {
     EXPECT_EQ(form.texts.related[kNext].handle, HexText(edit));
     EXPECT_EQ(form.texts.related[kNext].title, "");
     EXPECT_EQ(form.texts.related[kPrev].title, "确定");
-    EXPECT_EQ(desk.blockingSendsToHung, 0);
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 
 TEST_F(FillTest, EveryMessageToAnotherWindowCarriesATimeOut) {

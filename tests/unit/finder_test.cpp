@@ -1,6 +1,8 @@
 // Choosing the window under the pointer, the drag and the delayed read.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "capture/window_under_pointer.h"
 #include "sim_fixture.h"
 
@@ -193,6 +195,53 @@ TEST_F(FinderTest, DelayedReadCountsTenToZeroThenFillsOnce) {
     EXPECT_EQ(form.texts.title, "plain");
     EXPECT_EQ(form.DelayCount(), 0);
     EXPECT_EQ(desk.drawn.size(), 22u);  // one outline per tick
+}
+
+TEST_F(FinderTest, EachCountIsOnTheScreenWhileItsOutlineHoldsTheThreadTheLastZeroToo) {
+    desk.SetCursor({410, 30}, 0x1F);
+    std::vector<std::string> onScreen;
+    form.showNow = [&] { onScreen.push_back(form.caption); };
+    form.StartDelayedRead();
+    for (int tick = 0; tick < 11; ++tick) {
+        const std::size_t outlinesBefore = desk.drawn.size();
+        form.DelayedReadTick();
+        // Shown before the tick's outline was drawn, not after it.
+        ASSERT_EQ(onScreen.size(), static_cast<std::size_t>(tick + 1));
+        EXPECT_EQ(desk.drawn.size(), outlinesBefore + 2);
+    }
+    EXPECT_EQ(onScreen.front(), "获取数据 10 - 【鼠标 X: 410, Y: 30, 光标: 0x1F】");
+    EXPECT_EQ(onScreen.back(), "获取数据 0 - 【鼠标 X: 410, Y: 30, 光标: 0x1F】");
+    EXPECT_EQ(form.caption, "Lumivex V3.1");
+}
+
+TEST_F(FinderTest, LosingTheCaptureEndsTheDragWithoutChoosingAnything) {
+    form.finderHwnd = plain;
+    form.PressFinder();
+    desk.SetCursor({410, 30});
+    form.DragTick();
+    form.LoseFinderCapture();
+    EXPECT_FALSE(form.dragTimerOn);
+    EXPECT_FALSE(form.IsDragging());
+    EXPECT_FALSE(form.dragCursor);
+    EXPECT_EQ(form.finderPicture, FinderPicture::AtRest);
+    EXPECT_EQ(form.texts.title, "");
+    // The button's release that follows finds no drag: nothing is filled.
+    form.ReleaseFinder();
+    EXPECT_EQ(form.texts.title, "");
+}
+
+TEST_F(FinderTest, AFillThatThrowsStillReleasesTheCapture) {
+    form.finderHwnd = dialog;
+    desk.Window(plain).hook = [](sim::SimWindow&, std::uint32_t, Wparam, Lparam) -> std::optional<Lresult> {
+        throw std::runtime_error("hostile answer");
+    };
+    form.PressFinder();
+    desk.SetCursor({410, 30});
+    form.DragTick();
+    ASSERT_EQ(desk.capture(), dialog);
+    EXPECT_THROW(form.ReleaseFinder(), std::runtime_error);
+    EXPECT_EQ(desk.capture(), 0u);
+    EXPECT_FALSE(form.IsDragging());
 }
 
 TEST_F(FinderTest, SecondClickDuringTheCountDoesNotRestartIt) {

@@ -171,13 +171,21 @@ TEST_F(FontReportTest, HungWindowIsNotAskedForItsFont) {
     EXPECT_EQ(Summary(control), "(未响应)");
     EXPECT_EQ(Report(control), "");
     EXPECT_TRUE(desk.sent.empty());
-    EXPECT_EQ(desk.blockingSendsToHung, 0);
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 
 TEST_F(FontReportTest, FailedAskOfAnAnsweringWindowFallsBackToTheDisplayContext) {
     UseFont(SongTi());
     desk.Window(control).failingTimedSends.insert(win::WM_GETFONT);
     EXPECT_EQ(Summary(control), "字体(System),尺寸(16px|12pt),粗体(700),字符集(GB2312_CHARSET)");
+    EXPECT_EQ(desk.openDcs(), 0);
+}
+
+TEST_F(FontReportTest, AWindowThatDoesNotAnswerInTimeIsNotDescribedByAGuess) {
+    UseFont(SongTi());
+    desk.Window(control).answersAfterMs = 5000;  // busy, not (yet) reported hung
+    EXPECT_EQ(Summary(control), "(未响应)");
+    EXPECT_EQ(Report(control), "");
     EXPECT_EQ(desk.openDcs(), 0);
 }
 

@@ -48,17 +48,17 @@ TEST_F(RelatedLinksTest, ParentLinkInDecimal) {
     EXPECT_EQ(form.texts.handle, "65700");
 }
 
-TEST_F(RelatedLinksTest, TheFieldIsReadInTheBaseChosenAtTheClick) {
+TEST_F(RelatedLinksTest, ALinkGoesToTheWindowItShowsAfterTheBaseChanged) {
     Inspect(first);
     form.SetHexDisplay(false);
-    form.FollowRelatedLink(kParent);  // 100A4 read as decimal
-    EXPECT_EQ(form.SnapHwnd, 100u);
+    form.FollowRelatedLink(kParent);  // shows 100A4: not read as decimal 100
+    EXPECT_EQ(form.SnapHwnd, dialog);
 
     form.SetHexDisplay(false);
     Inspect(first);
     form.SetHexDisplay(true);
-    form.FollowRelatedLink(kParent);  // 65700 read as hexadecimal
-    EXPECT_EQ(form.SnapHwnd, 415488u);
+    form.FollowRelatedLink(kParent);  // shows 65700: not read as hexadecimal
+    EXPECT_EQ(form.SnapHwnd, dialog);
 }
 
 TEST_F(RelatedLinksTest, WalkingDownSidewaysAndBack) {
@@ -121,7 +121,7 @@ TEST_F(RelatedLinksTest, HungRelatedWindowGetsTheReducedFill) {
     EXPECT_EQ(form.SnapHwnd, dialog);
     EXPECT_EQ(form.texts.title, "Dialog");
     EXPECT_EQ(form.texts.threadId, "");
-    EXPECT_EQ(desk.blockingSendsToHung, 0);
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(StateListTest, TopMostSetsAndClearsTheTopMostPlace) {
     ASSERT_EQ(desk.calls.size(), 1u);
     EXPECT_EQ(desk.calls[0].name, "SetWindowPos");
     EXPECT_EQ(static_cast<Hwnd>(desk.calls[0].a), win::HWND_TOPMOST);
-    EXPECT_EQ(desk.calls[0].b, win::SWP_NOMOVE | win::SWP_NOSIZE);
+    EXPECT_EQ(desk.calls[0].b, win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_ASYNCWINDOWPOS);
     EXPECT_TRUE(desk.Window(target).exStyle & win::WS_EX_TOPMOST);
     Click(kStateTopMost);
     EXPECT_EQ(static_cast<Hwnd>(desk.calls[1].a), win::HWND_NOTOPMOST);
@@ -116,7 +116,7 @@ TEST_F(StateListTest, RestoreRestoresAndUnticksItselfAndBothSizes) {
     desk.calls.clear();
     form.stateTicks[kStateMaximized] = form.stateTicks[kStateMinimized] = true;
     Click(kStateRestore);
-    EXPECT_EQ(CallNames(), std::vector<std::string>{"ShowWindow"});
+    EXPECT_EQ(CallNames(), std::vector<std::string>{"ShowWindowAsync"});
     EXPECT_EQ(desk.calls[0].a, win::SW_RESTORE);
     EXPECT_FALSE(Style() & win::WS_MAXIMIZE);
     EXPECT_FALSE(form.stateTicks[kStateRestore]);
@@ -198,20 +198,44 @@ TEST_F(StateListTest, VanishedWindowOnlyChangesTheTick) {
     EXPECT_TRUE(desk.sent.empty());
 }
 
-TEST_F(StateListTest, HungTargetNeverFreezesUs) {
-    desk.Window(target).hung = true;
-    for (int entry = 0; entry < kStateEntryCount; ++entry) {
-        Click(entry);
-        Click(entry);
+// A hung window, one busy for half a minute, and one that stops answering
+// right after the hung test: every action still reaches the window (when it
+// answers) and nothing waits for its thread.
+TEST_F(StateListTest, UnresponsiveTargetsAreActedOnWithoutWaiting) {
+    const struct {
+        const char* name;
+        bool hung;
+        std::uint32_t answersAfterMs;
+        bool hangsAfterHungTest;
+    } targets[] = {{"hung", true, 0, false}, {"busy", false, 30000, false}, {"hangs later", false, 0, true}};
+    for (const auto& t : targets) {
+        SCOPED_TRACE(t.name);
+        sim::SimWindow& w = desk.Window(target);
+        w.style = kOverlapped;
+        w.hung = t.hung;
+        w.answersAfterMs = t.answersAfterMs;
+        w.hangsAfterHungTest = t.hangsAfterHungTest;
+        form.stateTicks = Ticks{};
+        form.stateTicks[kStateVisible] = form.stateTicks[kStateEnabled] = true;
+        desk.calls.clear();
+        desk.sent.clear();
+        for (int entry = 0; entry < kStateEntryCount; ++entry) {
+            if (entry == kStateClose) continue;  // closing would end the round
+            Click(entry);
+            Click(entry);
+        }
+        Click(kStateVisible);
+        EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
+        for (const auto& m : desk.sent) EXPECT_TRUE(m.withTimeout);
+        for (const auto& c : desk.calls) {
+            EXPECT_NE(c.name, "ShowWindow");
+            EXPECT_NE(c.name, "BringWindowToTop");
+            if (c.name == "SetWindowPos") EXPECT_TRUE(c.b & win::SWP_ASYNCWINDOWPOS);
+        }
+        // The ticks tell what was done: the window was hidden.
+        EXPECT_FALSE(form.stateTicks[kStateVisible]);
+        EXPECT_FALSE(desk.Window(target).style & win::WS_VISIBLE);
     }
-    EXPECT_EQ(desk.blockingSendsToHung, 0);
-    EXPECT_EQ(Sent(win::EM_SETREADONLY), 2);
-    EXPECT_EQ(Sent(win::WM_CLOSE), 2);  // an action entry is ticked by each click
-    for (const auto& m : desk.sent) EXPECT_TRUE(m.withTimeout);
-    // Window functions wait for the target's thread: none was called.
-    EXPECT_TRUE(desk.calls.empty());
-    EXPECT_TRUE(form.stateTicks[kStateVisible]);
-    EXPECT_FALSE(form.stateTicks[kStateClose]);
 }
 
 TEST_F(StateListTest, ActionsGoToTheInspectedWindowOnly) {

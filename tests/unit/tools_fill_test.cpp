@@ -75,7 +75,7 @@ TEST_F(ToolsFillTest, HungWindowGetsTheReducedFillAndNoMessage) {
     EXPECT_EQ(t.tools.shortPath, "C:\\PROGRA~1\\App\\app.exe");
     EXPECT_TRUE(form.goToLinkVisible);
     for (const auto& m : desk.sent) EXPECT_NE(m.hwnd, edit) << "message " << m.msg;
-    EXPECT_EQ(desk.blockingSendsToHung, 0);
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 
 TEST_F(ToolsFillTest, VanishedWindowLeavesTheFieldsAsTheyWere) {

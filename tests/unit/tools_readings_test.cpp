@@ -147,7 +147,7 @@ TEST_F(ToolsReadingsTest, WindowThatStopsAnsweringMidwayIsNotResponding) {
         return std::nullopt;
     };
     EXPECT_EQ(GetWndText(desk, edit, kToolsTextLimit), "(未响应)");
-    EXPECT_EQ(desk.blockingSendsToHung, 0);
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 
 TEST_F(ToolsReadingsTest, StylesIncludeTheListViewStyleUnlessNotAnswered) {

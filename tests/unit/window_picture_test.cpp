@@ -159,6 +159,21 @@ TEST_F(PictureFillTest, OutlinedWindowIsPicturedWhereItWasOutlined) {
     ExpectPictureOf({10, 10, 50, 40});
 }
 
+TEST_F(PictureFillTest, GoingBackToTheOutlinedWindowByLinksPicturesItAgain) {
+    const Hwnd a = TopLevel("A", {10, 10, 30, 40});
+    const Hwnd b = TopLevel("B", {100, 50, 200, 150});
+    form.SetFlashRect(a);  // the finder outlined A
+    form.SnapHwnd = a;
+    form.Fill();
+    form.SnapHwnd = b;  // a link to B
+    form.Fill();
+    ExpectPictureOf({100, 50, 200, 150});
+    form.SnapHwnd = a;  // and a link back to A
+    form.Fill();
+    EXPECT_EQ(form.FlashRect, (Rect{10, 10, 30, 40}));
+    ExpectPictureOf({10, 10, 30, 40});
+}
+
 TEST_F(PictureFillTest, LargeWindowShowsTheScrollBarsAfterTheFill) {
     const Hwnd h = TopLevel("Large", {0, 0, 320, 240});
     form.SnapHwnd = h;

@@ -93,8 +93,16 @@ void SimDesktop::DestroyWindow(Hwnd hwnd) {
 bool SimDesktop::IsWindow(Hwnd hwnd) { return hwnd != 0 && Find(hwnd) != nullptr; }
 
 bool SimDesktop::IsHungAppWindow(Hwnd hwnd) {
+    SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    const bool hung = w->hung;
+    if (w->hangsAfterHungTest) w->hung = true;
+    return hung;
+}
+
+void SimDesktop::NoteWaitingCall(Hwnd hwnd) {
     const SimWindow* w = Find(hwnd);
-    return w && w->hung;
+    if (w && (w->hung || w->answersAfterMs > 0)) ++blockingCallsToUnresponsive;
 }
 
 Hwnd SimDesktop::GetWindow(Hwnd hwnd, std::uint32_t cmd) {
@@ -226,26 +234,24 @@ Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam 
     return DefaultAnswer(*w, msg, wParam, lParam);
 }
 
-Lresult SimDesktop::SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) {
-    sent.push_back({hwnd, msg, wParam, lParam, false});
-    const SimWindow* w = Find(hwnd);
-    if (!w) return 0;
-    if (w->hung) {
-        ++blockingSendsToHung;
-        return 0;
-    }
-    return Deliver(hwnd, msg, wParam, lParam);
-}
-
 bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
-                                     std::uint32_t, std::uint32_t, Lresult* result) {
+                                     std::uint32_t, std::uint32_t timeoutMs, Lresult* result) {
     sent.push_back({hwnd, msg, wParam, lParam, true});
     if (result) *result = 0;
+    lastError_ = 0;
     const SimWindow* w = Find(hwnd);
-    if (!w) return false;
-    // A hung target fails at once with SMTO_ABORTIFHUNG, after the
-    // time-out without it; either way the caller gets failure.
-    if (w->hung || w->failingTimedSends.count(msg)) return false;
+    if (!w) {
+        lastError_ = 1400;  // ERROR_INVALID_WINDOW_HANDLE
+        return false;
+    }
+    // A hung target fails at once with SMTO_ABORTIFHUNG; a busy one after
+    // the time-out. Both are time-outs to the caller.
+    if (w->hung || w->answersAfterMs > timeoutMs) {
+        if (!w->hung) waitedMs += timeoutMs;
+        lastError_ = win::ERROR_TIMEOUT;
+        return false;
+    }
+    if (w->failingTimedSends.count(msg)) return false;
     const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
     if (result) *result = answer;
     return true;
@@ -254,10 +260,16 @@ bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam
 bool SimDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) {
     calls.push_back({"SetWindowPos", hwnd, static_cast<std::int32_t>(insertAfter), flags});
+    if (!(flags & win::SWP_ASYNCWINDOWPOS)) NoteWaitingCall(hwnd);
     SimWindow* w = Find(hwnd);
     if (!w) return false;
     if (insertAfter == win::HWND_TOPMOST) w->exStyle |= win::WS_EX_TOPMOST;
     if (insertAfter == win::HWND_NOTOPMOST) w->exStyle &= ~win::WS_EX_TOPMOST;
+    if (insertAfter == win::HWND_TOP && !(flags & win::SWP_NOZORDER)) {
+        auto& siblings = Siblings(*w);
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
+        siblings.insert(siblings.begin(), hwnd);
+    }
     if (!(flags & win::SWP_NOMOVE)) {
         const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
         w->rect = {x, y, x + width, y + height};
@@ -272,6 +284,17 @@ bool SimDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx,
 
 bool SimDesktop::ShowWindow(Hwnd hwnd, int cmdShow) {
     calls.push_back({"ShowWindow", hwnd, cmdShow, 0});
+    NoteWaitingCall(hwnd);
+    return ApplyShowWindow(hwnd, cmdShow);
+}
+
+bool SimDesktop::ShowWindowAsync(Hwnd hwnd, int cmdShow) {
+    calls.push_back({"ShowWindowAsync", hwnd, cmdShow, 0});
+    ApplyShowWindow(hwnd, cmdShow);
+    return IsWindow(hwnd);
+}
+
+bool SimDesktop::ApplyShowWindow(Hwnd hwnd, int cmdShow) {
     SimWindow* w = Find(hwnd);
     if (!w) return false;
     const bool wasVisible = (w->style & win::WS_VISIBLE) != 0;
@@ -307,6 +330,7 @@ bool SimDesktop::EnableWindow(Hwnd hwnd, bool enable) {
 
 bool SimDesktop::BringWindowToTop(Hwnd hwnd) {
     calls.push_back({"BringWindowToTop", hwnd, 0, 0});
+    NoteWaitingCall(hwnd);
     SimWindow* w = Find(hwnd);
     if (!w) return false;
     auto& siblings = Siblings(*w);
@@ -317,6 +341,7 @@ bool SimDesktop::BringWindowToTop(Hwnd hwnd) {
 
 bool SimDesktop::MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool) {
     calls.push_back({"MoveWindow", hwnd, x, y});
+    NoteWaitingCall(hwnd);
     SimWindow* w = Find(hwnd);
     if (!w) return false;
     // Children are placed in the parent's client area.

@@ -32,6 +32,12 @@ struct SimWindow {
     Hwnd owner = 0;
     std::uint32_t processId = 0, threadId = 0;
     bool hung = false;
+    // Busy: answers a timed send only when the time-out is longer; calls
+    // that wait for its thread would freeze the caller that long.
+    std::uint32_t answersAfterMs = 0;
+    // Answers the hung test once as responding, then stops answering, as a
+    // window does whose thread hangs right after the test.
+    bool hangsAfterHungTest = false;
     // WM_NCHITTEST answers HTTRANSPARENT (a group box): WindowFromPoint
     // passes through it to what lies below.
     bool transparentHit = false;
@@ -118,8 +124,12 @@ public:
     std::vector<DrawnRectangle> drawn;
     std::vector<CallRecord> calls;
     std::uint32_t sleptMs = 0;
-    // Sends without a time-out to a hung window: on Windows each one freezes us.
-    int blockingSendsToHung = 0;
+    // Calls that wait for the thread of a hung or busy window (ShowWindow,
+    // SetWindowPos without SWP_ASYNCWINDOWPOS, BringWindowToTop,
+    // MoveWindow): on Windows each one freezes us.
+    int blockingCallsToUnresponsive = 0;
+    // Time spent waiting for timed sends that did not get an answer.
+    std::uint32_t waitedMs = 0;
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
     int liveGdiObjects() const { return static_cast<int>(gdiObjects_.size()); }
     int openProcessHandles() const { return static_cast<int>(processHandles_.size()); }
@@ -147,7 +157,6 @@ public:
     std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) override;
     Hwnd WindowFromPoint(Point p) override;
 
-    Lresult SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) override;
     bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                              std::uint32_t flags, std::uint32_t timeoutMs,
                              Lresult* result) override;
@@ -155,6 +164,7 @@ public:
     bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
     bool ShowWindow(Hwnd hwnd, int cmdShow) override;
+    bool ShowWindowAsync(Hwnd hwnd, int cmdShow) override;
     bool EnableWindow(Hwnd hwnd, bool enable) override;
     bool BringWindowToTop(Hwnd hwnd) override;
     bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
@@ -177,6 +187,7 @@ public:
     Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
     int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override { sleptMs += ms; }
+    std::uint32_t GetLastError() override { return lastError_; }
 
     Hdc CreateCompatibleDC(Hdc dc) override;
     bool DeleteDC(Hdc dc) override;
@@ -224,6 +235,9 @@ protected:
     Lresult DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam, Lparam lParam);
     Lresult Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam);
     Hwnd HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel);
+    // Counts a call that waits for the window's thread when it would freeze.
+    void NoteWaitingCall(Hwnd hwnd);
+    bool ApplyShowWindow(Hwnd hwnd, int cmdShow);
 
     std::map<Hwnd, SimWindow> windows_;
     std::vector<Hwnd> topLevel_;  // Z order, top first
@@ -245,6 +259,7 @@ protected:
     std::map<Hgdiobj, LogFontA> fonts_;
     Hgdiobj systemFont_ = 0;
     std::string codePage_ = "CP936";
+    std::uint32_t lastError_ = 0;
 };
 
 }  // namespace lumivex::sim

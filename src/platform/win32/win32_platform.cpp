@@ -78,10 +78,6 @@ std::uint32_t Win32Platform::GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* 
 
 Hwnd Win32Platform::WindowFromPoint(Point p) { return FromHwnd(::WindowFromPoint(POINT{p.x, p.y})); }
 
-Lresult Win32Platform::SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) {
-    return ::SendMessageA(ToHwnd(hwnd), msg, wParam, lParam);
-}
-
 bool Win32Platform::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                         std::uint32_t flags, std::uint32_t timeoutMs, Lresult* result) {
     DWORD_PTR answer = 0;
@@ -92,13 +88,11 @@ bool Win32Platform::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wPa
 
 bool Win32Platform::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                                  std::uint32_t flags) {
-    // HWND_TOPMOST and HWND_NOTOPMOST are -1 and -2: sign-extend them.
-    const HWND after = reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(insertAfter)));
-    return ::SetWindowPos(ToHwnd(hwnd), after, x, y, cx, cy, flags);
+    return ::SetWindowPos(ToHwnd(hwnd), ToHwnd(insertAfter), x, y, cx, cy, flags);
 }
 
 bool Win32Platform::ShowWindow(Hwnd hwnd, int cmdShow) { return ::ShowWindow(ToHwnd(hwnd), cmdShow); }
-bool Win32Platform::EnableWindow(Hwnd hwnd, bool enable) { return ::EnableWindow(ToHwnd(hwnd), enable); }
+bool Win32Platform::ShowWindowAsync(Hwnd hwnd, int cmdShow) { return ::ShowWindowAsync(ToHwnd(hwnd), cmdShow); }
 bool Win32Platform::BringWindowToTop(Hwnd hwnd) { return ::BringWindowToTop(ToHwnd(hwnd)); }
 bool Win32Platform::MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) {
     return ::MoveWindow(ToHwnd(hwnd), x, y, width, height, repaint);
@@ -155,6 +149,7 @@ int Win32Platform::GetObjectA(Hgdiobj object, int size, void* buffer) {
 }
 
 void Win32Platform::Sleep(std::uint32_t ms) { ::Sleep(ms); }
+std::uint32_t Win32Platform::GetLastError() { return ::GetLastError(); }
 
 Hdc Win32Platform::CreateCompatibleDC(Hdc dc) { return reinterpret_cast<Hdc>(::CreateCompatibleDC(ToHdc(dc))); }
 bool Win32Platform::DeleteDC(Hdc dc) { return ::DeleteDC(ToHdc(dc)); }

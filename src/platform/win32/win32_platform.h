@@ -7,7 +7,9 @@
 
 namespace lumivex {
 
-inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h)); }
+// Handles shared between 32- and 64-bit code are sign-extended, as the
+// system does with its own (HWND_TOPMOST is -1).
+inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(h))); }
 // Window handles fit in 32 bits on 64-bit Windows by design.
 inline Hwnd FromHwnd(HWND h) {
     return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(h));
@@ -29,7 +31,6 @@ public:
     std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) override;
     Hwnd WindowFromPoint(Point p) override;
 
-    Lresult SendMessageA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) override;
     bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                              std::uint32_t flags, std::uint32_t timeoutMs,
                              Lresult* result) override;
@@ -37,6 +38,7 @@ public:
     bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
     bool ShowWindow(Hwnd hwnd, int cmdShow) override;
+    bool ShowWindowAsync(Hwnd hwnd, int cmdShow) override;
     bool EnableWindow(Hwnd hwnd, bool enable) override;
     bool BringWindowToTop(Hwnd hwnd) override;
     bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
@@ -59,6 +61,7 @@ public:
     Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
     int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
+    std::uint32_t GetLastError() override;
 
     Hdc CreateCompatibleDC(Hdc dc) override;
     bool DeleteDC(Hdc dc) override;
