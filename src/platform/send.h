@@ -24,4 +24,13 @@ inline std::optional<Lresult> SendTimeout(Platform& p, Hwnd hwnd, std::uint32_t 
     return result;
 }
 
+// The same door for messages whose text travels as UTF-16.
+inline std::optional<Lresult> SendTimeoutW(Platform& p, Hwnd hwnd, std::uint32_t msg, Wparam wParam,
+                                           Lparam lParam, std::uint32_t timeoutMs = kSendTimeoutMs) {
+    Lresult result = 0;
+    if (!p.SendMessageTimeoutW(hwnd, msg, wParam, lParam, win::SMTO_ABORTIFHUNG, timeoutMs, &result))
+        return std::nullopt;
+    return result;
+}
+
 }  // namespace lumivex

@@ -214,12 +214,19 @@ Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam
     }
 }
 
-Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) {
+Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, bool wide) {
     SimWindow* w = Find(hwnd);
     if (!w) return 0;
     if (w->hook) {
         // The hook may destroy the window; do not touch w after it.
         if (auto answer = w->hook(*w, msg, wParam, lParam)) return *answer;
+        w = Find(hwnd);
+        if (!w) return 0;
+    }
+    if (w->control) {
+        // Held while it answers: the control may destroy its own window.
+        const auto control = w->control;
+        if (auto answer = control->Answer(*this, *w, msg, wParam, lParam, wide)) return *answer;
         w = Find(hwnd);
         if (!w) return 0;
     }
@@ -247,6 +254,18 @@ bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam
     // time-out without it; either way the caller gets failure.
     if (w->hung || w->failingTimedSends.count(msg)) return false;
     const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
+    if (result) *result = answer;
+    return true;
+}
+
+bool SimDesktop::SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                                     std::uint32_t, std::uint32_t, Lresult* result) {
+    sent.push_back({hwnd, msg, wParam, lParam, true, true});
+    if (result) *result = 0;
+    const SimWindow* w = Find(hwnd);
+    if (!w) return false;
+    if (w->hung || w->failingTimedSends.count(msg)) return false;
+    const Lresult answer = Deliver(hwnd, msg, wParam, lParam, true);
     if (result) *result = answer;
     return true;
 }
