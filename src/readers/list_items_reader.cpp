@@ -49,7 +49,8 @@ ReadResult ReadListItems(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     const auto listCount = SendTimeout(p, hwnd, win::LB_GETCOUNT, 0, 0);
     const auto comboCount = listCount ? SendTimeout(p, hwnd, win::CB_GETCOUNT, 0, 0) : std::nullopt;
     if (!comboCount) {
-        result.stoppedAnswering = true;
+        // A handle that names no window is not one that stopped answering.
+        result.stoppedAnswering = p.IsWindow(hwnd);
         return result;
     }
     // The combo box first: its counts are 32-bit answers.

@@ -23,15 +23,16 @@ ListShape AskShape(Platform& p, Hwnd hwnd, const ReadLimits& limits) {
     if (p.IsHungAppWindow(hwnd)) return shape;
     const auto rows = SendTimeout(p, hwnd, win::LVM_GETITEMCOUNT, 0, 0);
     const auto header = rows ? SendTimeout(p, hwnd, win::LVM_GETHEADER, 0, 0) : std::nullopt;
+    // A handle that names no window is not one that stopped answering.
     if (!rows || !header) {
-        shape.stoppedAnswering = true;
+        shape.stoppedAnswering = p.IsWindow(hwnd);
         return shape;
     }
     // A list view without a header control has no columns to read.
     std::optional<Lresult> columns = Lresult{0};
     if (*header != 0) columns = SendTimeout(p, static_cast<Hwnd>(*header), win::HDM_GETITEMCOUNT, 0, 0);
     if (!columns) {
-        shape.stoppedAnswering = true;
+        shape.stoppedAnswering = p.IsWindow(hwnd);
         return shape;
     }
     // Both counts are 32-bit signed answers.

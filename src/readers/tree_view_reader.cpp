@@ -36,7 +36,8 @@ ReadResult ReadTreeView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     const auto count = SendTimeout(p, hwnd, win::TVM_GETCOUNT, 0, 0);
     const auto root = count ? SendTimeout(p, hwnd, win::TVM_GETNEXTITEM, win::TVGN_ROOT, 0) : std::nullopt;
     if (!root) {
-        result.stoppedAnswering = true;
+        // A handle that names no window is not one that stopped answering.
+        result.stoppedAnswering = p.IsWindow(hwnd);
         return result;
     }
     std::uint64_t item = Carried(*root, options.programIs64Bit);

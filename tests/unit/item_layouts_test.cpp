@@ -58,20 +58,6 @@ TEST(ItemLayoutsTest, EachLayoutByteForByte) {
     }
 }
 
-TEST(ItemLayoutsTest, TextLimitsAndMessages) {
-    EXPECT_EQ(LayoutFor(ItemKind::ListViewCell, false).textMax, 255u);
-    EXPECT_EQ(LayoutFor(ItemKind::ListViewCell, true).message, win::LVM_GETITEMTEXTA);
-    EXPECT_EQ(LayoutFor(ItemKind::TreeItem, false).textMax, 256u);
-    EXPECT_EQ(LayoutFor(ItemKind::TreeItem, true).message, win::TVM_GETITEMA);
-}
-
-TEST(ItemLayoutsTest, EncodingOverwritesWhatTheBufferHeld) {
-    const ItemLayout layout = LayoutFor(ItemKind::ListViewCell, true);
-    std::vector<std::uint8_t> dirty(layout.structSize, 0xCC);
-    EncodeItemRequest(layout, 3, 0x000001A011223344, dirty.data());
-    EXPECT_EQ(dirty, Hex(kLayouts[1].expected));
-}
-
 TEST(ItemLayoutsTest, DecodingRule) {
     sim::SimDesktop desk;
     const struct {

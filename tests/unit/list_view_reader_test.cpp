@@ -182,11 +182,6 @@ TEST_F(ListViewReaderTest, NothingIsSentWithoutAWrittenRequest) {
     }
 }
 
-TEST_F(ListViewReaderTest, ErrorTextOf22011EndsInAQuote) {
-    EXPECT_EQ(ReadErrorMessage(ReadError::IsWow64ProcessFailed), "IsWow64Process 执行失败\"");
-    EXPECT_EQ(kIsWow64ProcessErrorNumber, 22011);
-}
-
 TEST_F(ListViewReaderTest, HungWindowIsSentNothing) {
     const Hwnd lv = ListView(kTwoByThree, 3);
     desk.Window(lv).hung = true;

@@ -100,6 +100,16 @@ TEST_F(ReaderDispatchTest, ErrorsBecomeMessagesAndHaltsBecomeNotes) {
     EXPECT_EQ(halted.note, kStoppedAnsweringNote);
 }
 
+TEST_F(ReaderDispatchTest, HandleOfNoWindowReadsNothingQuietly) {
+    for (const char* key : {"GetListViewText", "GetTreeViewText", "GetListBoxText", "GetMenuText", "GetWindowText"}) {
+        SCOPED_TRACE(key);
+        const ReaderOutput out = RunReader(desk, charsets, key, 0x7FFF0000);
+        EXPECT_EQ(out.text, "");
+        EXPECT_EQ(out.message, "");
+        EXPECT_EQ(out.note, "");
+    }
+}
+
 TEST(ReaderDescriptionTest, ToolTipsByKey) {
     const char* expected[] = {"获取窗口标题或控件文本", "获取 ListView 列表文本", "获取 TreeView 树控件文本",
                               "获取列表框文本", "获取组合框文本", "获取窗体菜单文本", "获取字体信息文本"};
