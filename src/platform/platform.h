@@ -15,6 +15,7 @@
 #error "include platform/platform.h before <windows.h>"
 #endif
 
+#include <cstddef>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -31,6 +32,7 @@ using Hdc = std::uintptr_t;
 using Hgdiobj = std::uintptr_t;
 using Hcursor = std::uintptr_t;
 using RemoteAddress = std::uint64_t;  // an address in another process
+using Hmenu = std::uintptr_t;         // 0 means none
 
 struct Rect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
@@ -116,6 +118,20 @@ constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMAXIMIZED = 3, SW_SHOW = 5,
 constexpr std::uint32_t PROCESS_TERMINATE = 0x0001, PROCESS_VM_OPERATION = 0x0008,
                         PROCESS_VM_READ = 0x0010, PROCESS_VM_WRITE = 0x0020,
                         PROCESS_QUERY_INFORMATION = 0x0400;
+
+// Reading other programs' controls and menus, and handing texts to Notepad.
+constexpr std::uint32_t LB_GETTEXT = 0x0189, LB_GETTEXTLEN = 0x018A, LB_GETCOUNT = 0x018B;
+constexpr std::uint32_t CB_GETCOUNT = 0x0146, CB_GETLBTEXT = 0x0148, CB_GETLBTEXTLEN = 0x0149;
+constexpr Lresult LB_ERR = -1, CB_ERR = -1;
+constexpr std::uint32_t LVM_GETITEMCOUNT = 0x1004, LVM_GETHEADER = 0x101F, LVM_GETITEMTEXTA = 0x102D;
+constexpr std::uint32_t HDM_GETITEMCOUNT = 0x1200;
+constexpr std::uint32_t TVM_GETCOUNT = 0x1105, TVM_GETNEXTITEM = 0x110A, TVM_GETITEMA = 0x110C;
+constexpr Wparam TVGN_ROOT = 0x0000, TVGN_NEXTVISIBLE = 0x0006;
+constexpr std::uint32_t LVIF_TEXT = 0x0001, TVIF_TEXT = 0x0001;
+constexpr std::uint32_t MEM_COMMIT = 0x1000, MEM_RESERVE = 0x2000, MEM_RELEASE = 0x8000;
+constexpr std::uint32_t PAGE_READWRITE = 0x04;
+constexpr std::uint32_t MF_BYCOMMAND = 0x0000, MF_GRAYED = 0x0001, MF_DISABLED = 0x0002,
+                        MF_POPUP = 0x0010, MF_BYPOSITION = 0x0400, MF_SEPARATOR = 0x0800;
 }  // namespace win
 
 class Platform {
@@ -149,6 +165,18 @@ public:
     virtual bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                      std::uint32_t flags, std::uint32_t timeoutMs,
                                      Lresult* result) = 0;
+    // The wide form: a text the message carries is UTF-16. List boxes and
+    // combo boxes of another process are asked this way, because under Wine
+    // their A answers come back as UTF-16.
+    virtual bool SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                                     std::uint32_t flags, std::uint32_t timeoutMs,
+                                     Lresult* result) = 0;
+    // Top-level windows in Z order, top first.
+    virtual std::vector<Hwnd> EnumWindows() = 0;
+    // className and windowName may be null (any); parent 0 searches the
+    // top-level windows.
+    virtual Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                               const char* windowName) = 0;
 
     // Window state changes. ShowWindow, SetWindowPos without
     // SWP_ASYNCWINDOWPOS, BringWindowToTop and MoveWindow wait for the
@@ -209,6 +237,35 @@ public:
     virtual std::vector<std::string> LogicalDrives() = 0;
     virtual std::uint32_t GetShortPathNameA(const char* longPath, char* buffer,
                                             std::uint32_t size) = 0;
+    // Memory of another process. Addresses are carried whole: a 32-bit
+    // build only ever sees addresses below 4 GiB.
+    virtual RemoteAddress VirtualAllocEx(Handle process, RemoteAddress address, std::uint64_t size,
+                                         std::uint32_t allocationType, std::uint32_t protect) = 0;
+    virtual bool VirtualFreeEx(Handle process, RemoteAddress address, std::uint64_t size,
+                               std::uint32_t freeType) = 0;
+    virtual bool WriteProcessMemory(Handle process, RemoteAddress address, const void* buffer,
+                                    std::size_t size, std::size_t* written) = 0;
+    virtual bool ReadProcessMemory(Handle process, RemoteAddress address, void* buffer,
+                                   std::size_t size, std::size_t* read) = 0;
+    virtual bool IsWow64Process(Handle process, bool* wow64) = 0;
+    // The pseudo handle of the program's own process; never closed.
+    virtual Handle GetCurrentProcess() = 0;
+    // Starts a program with its window shown as showCmd says and does not
+    // wait for it; stores its process identifier. The program's handles are
+    // closed at once.
+    virtual bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) = 0;
+
+    // Menus. GetMenuState and GetMenuStringA take an item identifier (or,
+    // with MF_BYPOSITION, a position); a submenu's handle serves as the
+    // identifier of the item that opens it.
+    virtual Hmenu GetMenu(Hwnd hwnd) = 0;
+    virtual Hmenu GetSystemMenu(Hwnd hwnd, bool revert) = 0;
+    virtual Hmenu GetSubMenu(Hmenu menu, int pos) = 0;
+    virtual int GetMenuItemCount(Hmenu menu) = 0;
+    virtual std::uint32_t GetMenuItemID(Hmenu menu, int pos) = 0;
+    virtual std::uint32_t GetMenuState(Hmenu menu, std::uint32_t id, std::uint32_t flags) = 0;
+    virtual int GetMenuStringA(Hmenu menu, std::uint32_t id, char* buffer, int maxCount,
+                               std::uint32_t flags) = 0;
 
     // Shell.
     virtual void ShellExecuteA(Hwnd owner, const char* operation, const char* file,
@@ -217,6 +274,8 @@ public:
     // Text exchanged with other windows is in the system's ANSI code page.
     virtual std::string AnsiToUtf8(const std::string& ansi) = 0;
     virtual std::string Utf8ToAnsi(const std::string& utf8) = 0;
+    // WideCharToMultiByte(CP_ACP): what an A message would have answered.
+    virtual std::string WideToAnsi(const std::u16string& wide) = 0;
 
     // Windows that did not answer in time since an UnansweredScope began:
     // the door (send.h) sends them nothing more until the scope ends, so

@@ -58,4 +58,14 @@ private:
     std::set<Hwnd> windows_;
 };
 
+// The same door for messages whose text travels as UTF-16.
+inline std::optional<Lresult> SendTimeoutW(Platform& p, Hwnd hwnd, std::uint32_t msg, Wparam wParam,
+                                           Lparam lParam, std::uint32_t timeoutMs = kSendTimeoutMs) {
+    if (p.unanswered && p.unanswered->count(hwnd)) return std::nullopt;
+    Lresult result = 0;
+    if (p.SendMessageTimeoutW(hwnd, msg, wParam, lParam, win::SMTO_ABORTIFHUNG, timeoutMs, &result)) return result;
+    if (p.unanswered && p.GetLastError() == win::ERROR_TIMEOUT && p.IsWindow(hwnd)) p.unanswered->insert(hwnd);
+    return std::nullopt;
+}
+
 }  // namespace lumivex

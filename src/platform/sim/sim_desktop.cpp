@@ -222,7 +222,7 @@ Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam
     }
 }
 
-Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) {
+Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, bool wide) {
     SimWindow* w = Find(hwnd);
     if (!w) return 0;
     if (w->hook) {
@@ -231,12 +231,29 @@ Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam 
         w = Find(hwnd);
         if (!w) return 0;
     }
+    if (w->control) {
+        // Held while it answers: the control may destroy its own window.
+        const auto control = w->control;
+        if (auto answer = control->Answer(*this, *w, msg, wParam, lParam, wide)) return *answer;
+        w = Find(hwnd);
+        if (!w) return 0;
+    }
     return DefaultAnswer(*w, msg, wParam, lParam);
 }
 
 bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                      std::uint32_t, std::uint32_t timeoutMs, Lresult* result) {
-    sent.push_back({hwnd, msg, wParam, lParam, true});
+    return TimedSend(hwnd, msg, wParam, lParam, timeoutMs, result, false);
+}
+
+bool SimDesktop::SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                                     std::uint32_t, std::uint32_t timeoutMs, Lresult* result) {
+    return TimedSend(hwnd, msg, wParam, lParam, timeoutMs, result, true);
+}
+
+bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
+                           Lresult* result, bool wide) {
+    sent.push_back({hwnd, msg, wParam, lParam, true, wide});
     if (result) *result = 0;
     lastError_ = 0;
     const SimWindow* w = Find(hwnd);
@@ -252,7 +269,7 @@ bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam
         return false;
     }
     if (w->failingTimedSends.count(msg)) return false;
-    const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
+    const Lresult answer = Deliver(hwnd, msg, wParam, lParam, wide);
     if (result) *result = answer;
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -15,10 +16,21 @@
 namespace lumivex::sim {
 
 struct SimWindow;
+class SimDesktop;
 
 // Answers a message before the default handling; nullopt falls through.
 using MessageHook =
     std::function<std::optional<Lresult>(SimWindow& self, std::uint32_t msg, Wparam, Lparam)>;
+
+// What a common control answers by itself (list box, list view, tree view):
+// asked after the test's hook and before the default answers. wide is true
+// for the W forms of the messages.
+class SimControl {
+public:
+    virtual ~SimControl() = default;
+    virtual std::optional<Lresult> Answer(SimDesktop& desk, SimWindow& self, std::uint32_t msg,
+                                          Wparam wParam, Lparam lParam, bool wide) = 0;
+};
 
 struct SimWindow {
     Hwnd hwnd = 0;
@@ -48,6 +60,8 @@ struct SimWindow {
     std::set<std::uint32_t> failingTimedSends;
     std::vector<Hwnd> children;  // Z order, top first
     MessageHook hook;
+    std::shared_ptr<SimControl> control;
+    Hmenu menu = 0, systemMenu = 0;
 };
 
 // What CreateWindow needs; the rest has defaults.
@@ -71,6 +85,25 @@ struct SimProcess {
     std::string imagePath;  // native form, \Device\HarddiskVolumeN\…
     bool openable = true;
     bool is64Bit = false;
+    // Access rights OpenProcess refuses (PROCESS_VM_OPERATION …).
+    std::uint32_t deniedAccess = 0;
+    bool wow64QueryFails = false;
+    // Allocations that succeed before VirtualAllocEx starts failing; -1: never fails.
+    int allocationsBeforeFailure = -1;
+    bool writesFail = false;
+    // A 32-bit process whose allocations land above 4 GiB anyway (hostile).
+    bool allocatesHigh = false;
+    // The process's address space: committed blocks by base address.
+    std::map<RemoteAddress, std::vector<std::uint8_t>> blocks;
+    RemoteAddress nextAddress = 0;
+};
+
+// One VirtualAllocEx as the target saw it.
+struct RemoteAllocation {
+    std::uint32_t processId;
+    RemoteAddress address;
+    std::uint64_t size;
+    std::uint32_t allocationType, protect;
 };
 
 struct SentMessage {
@@ -79,6 +112,7 @@ struct SentMessage {
     Wparam wParam;
     Lparam lParam;
     bool withTimeout;
+    bool wide = false;  // SendMessageTimeoutW
 };
 
 struct DrawnRectangle {
@@ -114,6 +148,18 @@ public:
     void SetDpi(int dpi) { dpi_ = dpi; }
     // Code page used by AnsiToUtf8/Utf8ToAnsi ("CP936" by default).
     void SetCodePage(const std::string& codePage) { codePage_ = codePage; }
+    // A Notepad main window with its edit child, in a process of its own.
+    Hwnd CreateNotepad(std::uint32_t processId);
+    // Menus: items are appended in order; a submenu's handle is its item's identifier.
+    Hmenu CreateMenu();
+    void AppendMenu(Hmenu menu, const std::string& text, std::uint32_t id, Hmenu sub = 0,
+                    std::uint32_t state = 0);
+    void AppendSeparator(Hmenu menu);
+    // Remote memory as the owning process sees it; false (and counted as a
+    // bad access) outside its committed blocks.
+    bool ReadRemote(std::uint32_t processId, RemoteAddress address, void* out, std::size_t size);
+    bool WriteRemote(std::uint32_t processId, RemoteAddress address, const void* data, std::size_t size);
+    SimProcess* Process(std::uint32_t processId);
     // A font object, as CreateFontIndirectA makes one.
     Hgdiobj AddFont(const LogFontA& logFont);
     // The font a fresh display context holds.
@@ -130,6 +176,27 @@ public:
     int blockingCallsToUnresponsive = 0;
     // Time spent waiting for timed sends that did not get an answer.
     std::uint32_t waitedMs = 0;
+    // Remote memory: every allocation made, blocks still allocated, and
+    // accesses a control made to memory that was not allocated (each one
+    // would crash the target).
+    std::vector<RemoteAllocation> allocations;
+    int liveRemoteBlocks() const;
+    int badRemoteAccesses = 0;
+    // Item handles a tree view was given that it never handed out.
+    int badItemHandles = 0;
+    // Whether the program is 64-bit: a 32-bit one gets addresses below 4 GiB
+    // from every process, and its own process is a WOW64 one on a 64-bit system.
+    bool callerIs64Bit = true;
+    bool system64Bit = true;
+    // Under Wine an A list-box text message across processes answers UTF-16.
+    bool listTextAnswersWide = false;
+    // Programs started, by command line; Notepad's window appears this long
+    // after its start (in Sleep time), never when negative.
+    std::vector<std::string> started;
+    int notepadDelayMs = 0;
+    bool createProcessFails = false;
+    // GetMenuItemCount answers these for the menus named, whatever they hold.
+    std::map<Hmenu, int> menuCountLies;
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
     int liveGdiObjects() const { return static_cast<int>(gdiObjects_.size()); }
     int openProcessHandles() const { return static_cast<int>(processHandles_.size()); }
@@ -160,6 +227,12 @@ public:
     bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                              std::uint32_t flags, std::uint32_t timeoutMs,
                              Lresult* result) override;
+    bool SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                             std::uint32_t flags, std::uint32_t timeoutMs,
+                             Lresult* result) override;
+    std::vector<Hwnd> EnumWindows() override { return topLevel_; }
+    Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                       const char* windowName) override;
 
     bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
@@ -186,7 +259,7 @@ public:
     bool Rectangle(Hdc dc, int left, int top, int right, int bottom) override;
     Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
     int GetObjectA(Hgdiobj object, int size, void* buffer) override;
-    void Sleep(std::uint32_t ms) override { sleptMs += ms; }
+    void Sleep(std::uint32_t ms) override;
     std::uint32_t GetLastError() override { return lastError_; }
 
     Hdc CreateCompatibleDC(Hdc dc) override;
@@ -203,14 +276,38 @@ public:
     std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) override;
     std::vector<std::string> LogicalDrives() override;
     std::uint32_t GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) override;
+    RemoteAddress VirtualAllocEx(Handle process, RemoteAddress address, std::uint64_t size,
+                                 std::uint32_t allocationType, std::uint32_t protect) override;
+    bool VirtualFreeEx(Handle process, RemoteAddress address, std::uint64_t size,
+                       std::uint32_t freeType) override;
+    bool WriteProcessMemory(Handle process, RemoteAddress address, const void* buffer,
+                            std::size_t size, std::size_t* written) override;
+    bool ReadProcessMemory(Handle process, RemoteAddress address, void* buffer, std::size_t size,
+                           std::size_t* read) override;
+    bool IsWow64Process(Handle process, bool* wow64) override;
+    Handle GetCurrentProcess() override { return kCurrentProcess; }
+    bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) override;
+
+    Hmenu GetMenu(Hwnd hwnd) override;
+    Hmenu GetSystemMenu(Hwnd hwnd, bool revert) override;
+    Hmenu GetSubMenu(Hmenu menu, int pos) override;
+    int GetMenuItemCount(Hmenu menu) override;
+    std::uint32_t GetMenuItemID(Hmenu menu, int pos) override;
+    std::uint32_t GetMenuState(Hmenu menu, std::uint32_t id, std::uint32_t flags) override;
+    int GetMenuStringA(Hmenu menu, std::uint32_t id, char* buffer, int maxCount,
+                       std::uint32_t flags) override;
 
     void ShellExecuteA(Hwnd owner, const char* operation, const char* file, const char* parameters,
                        const char* directory, int showCmd) override;
 
     std::string AnsiToUtf8(const std::string& ansi) override;
     std::string Utf8ToAnsi(const std::string& utf8) override;
+    std::string WideToAnsi(const std::u16string& wide) override;
+    // The code page's text as UTF-16, as a control that keeps Unicode texts holds it.
+    std::u16string AnsiToWide(const std::string& ansi);
 
     static constexpr Hwnd kDesktop = 0x10010;
+    static constexpr Handle kCurrentProcess = static_cast<Handle>(-1);
     // What a fresh memory device context holds: the stock 1x1 bitmap.
     static constexpr Hgdiobj kStockBitmap = 0x8;
 
@@ -233,8 +330,11 @@ protected:
     SimWindow* Find(Hwnd hwnd);
     std::vector<Hwnd>& Siblings(const SimWindow& w);
     Lresult DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam, Lparam lParam);
-    Lresult Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam);
+    Lresult Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, bool wide = false);
+    SimProcess* ProcessOfHandle(Handle handle, std::uint32_t access);
     Hwnd HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel);
+    bool TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
+                   Lresult* result, bool wide);
     // Counts a call that waits for the window's thread when it would freeze.
     void NoteWaitingCall(Hwnd hwnd);
     bool ApplyShowWindow(Hwnd hwnd, int cmdShow);
@@ -244,6 +344,7 @@ protected:
     Hwnd nextHwnd_ = 0x100A4;
     std::map<std::uint32_t, SimProcess> processes_;
     std::map<Handle, std::uint32_t> processHandles_;  // handle -> process id
+    std::map<Handle, std::uint32_t> handleAccess_;    // handle -> access granted
     Handle nextHandle_ = 0x100;
     std::vector<std::pair<std::string, std::string>> drives_;  // root, device
     std::map<std::string, std::string> shortPaths_;
@@ -260,6 +361,21 @@ protected:
     Hgdiobj systemFont_ = 0;
     std::string codePage_ = "CP936";
     std::uint32_t lastError_ = 0;
+    struct SimMenuItem {
+        std::string text;  // ANSI bytes
+        std::uint32_t id = 0;
+        Hmenu sub = 0;
+        std::uint32_t state = 0;
+    };
+    std::map<Hmenu, std::vector<SimMenuItem>> menus_;
+    Hmenu nextMenu_ = 0x2000A;
+    const SimMenuItem* FindMenuItem(Hmenu root, std::uint32_t id, std::uint32_t flags);
+    struct PendingWindow {
+        std::uint32_t processId;
+        std::uint32_t dueMs;
+    };
+    std::vector<PendingWindow> pendingNotepads_;
+    std::uint32_t nextProcessId_ = 0x1F00;
 };
 
 }  // namespace lumivex::sim

@@ -20,16 +20,20 @@ void SimDesktop::AddShortPath(const std::string& longPath, const std::string& sh
     shortPaths_[longPath] = shortPath;
 }
 
-Handle SimDesktop::OpenProcess(std::uint32_t, bool, std::uint32_t processId) {
+Handle SimDesktop::OpenProcess(std::uint32_t access, bool, std::uint32_t processId) {
     const auto it = processes_.find(processId);
-    if (it == processes_.end() || !it->second.openable) return 0;
+    if (it == processes_.end() || !it->second.openable || (access & it->second.deniedAccess)) return 0;
     const Handle h = nextHandle_;
     nextHandle_ += 4;
     processHandles_[h] = processId;
+    handleAccess_[h] = access;
     return h;
 }
 
-bool SimDesktop::CloseHandle(Handle handle) { return processHandles_.erase(handle) > 0; }
+bool SimDesktop::CloseHandle(Handle handle) {
+    handleAccess_.erase(handle);
+    return processHandles_.erase(handle) > 0;
+}
 
 std::uint32_t SimDesktop::GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) {
     const auto it = processHandles_.find(process);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <utility>
 
 namespace lumivex::sim {
 
@@ -16,8 +18,29 @@ int CopyOut(const std::string& text, char* buffer, int maxCount) {
     return n;
 }
 
+namespace {
+// Opening a converter costs far more than most conversions: each pair of
+// code pages keeps its converter for the life of the thread.
+iconv_t Converter(const char* to, const char* from) {
+    struct Cache {
+        std::map<std::pair<std::string, std::string>, iconv_t> open;
+        ~Cache() {
+            for (auto& entry : open)
+                if (entry.second != reinterpret_cast<iconv_t>(-1)) iconv_close(entry.second);
+        }
+    };
+    thread_local Cache cache;
+    const auto key = std::make_pair(std::string(to), std::string(from));
+    auto it = cache.open.find(key);
+    if (it == cache.open.end()) it = cache.open.emplace(key, iconv_open(to, from)).first;
+    // Back to the initial shift state, whatever the last use left.
+    if (it->second != reinterpret_cast<iconv_t>(-1)) iconv(it->second, nullptr, nullptr, nullptr, nullptr);
+    return it->second;
+}
+}  // namespace
+
 std::string Convert(const std::string& text, const char* to, const char* from) {
-    iconv_t cd = iconv_open(to, from);
+    iconv_t cd = Converter(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return text;
     std::string out;
     char buffer[4096];
@@ -35,7 +58,6 @@ std::string Convert(const std::string& text, const char* to, const char* from) {
             --inLeft;
         }
     }
-    iconv_close(cd);
     return out;
 }
 

@@ -34,6 +34,12 @@ public:
     bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                              std::uint32_t flags, std::uint32_t timeoutMs,
                              Lresult* result) override;
+    bool SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
+                             std::uint32_t flags, std::uint32_t timeoutMs,
+                             Lresult* result) override;
+    std::vector<Hwnd> EnumWindows() override;
+    Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                       const char* windowName) override;
 
     bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
@@ -77,12 +83,33 @@ public:
     std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) override;
     std::vector<std::string> LogicalDrives() override;
     std::uint32_t GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) override;
+    RemoteAddress VirtualAllocEx(Handle process, RemoteAddress address, std::uint64_t size,
+                                 std::uint32_t allocationType, std::uint32_t protect) override;
+    bool VirtualFreeEx(Handle process, RemoteAddress address, std::uint64_t size,
+                       std::uint32_t freeType) override;
+    bool WriteProcessMemory(Handle process, RemoteAddress address, const void* buffer,
+                            std::size_t size, std::size_t* written) override;
+    bool ReadProcessMemory(Handle process, RemoteAddress address, void* buffer, std::size_t size,
+                           std::size_t* read) override;
+    bool IsWow64Process(Handle process, bool* wow64) override;
+    Handle GetCurrentProcess() override;
+    bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) override;
+
+    Hmenu GetMenu(Hwnd hwnd) override;
+    Hmenu GetSystemMenu(Hwnd hwnd, bool revert) override;
+    Hmenu GetSubMenu(Hmenu menu, int pos) override;
+    int GetMenuItemCount(Hmenu menu) override;
+    std::uint32_t GetMenuItemID(Hmenu menu, int pos) override;
+    std::uint32_t GetMenuState(Hmenu menu, std::uint32_t id, std::uint32_t flags) override;
+    int GetMenuStringA(Hmenu menu, std::uint32_t id, char* buffer, int maxCount,
+                       std::uint32_t flags) override;
 
     void ShellExecuteA(Hwnd owner, const char* operation, const char* file, const char* parameters,
                        const char* directory, int showCmd) override;
 
     std::string AnsiToUtf8(const std::string& ansi) override;
     std::string Utf8ToAnsi(const std::string& utf8) override;
+    std::string WideToAnsi(const std::u16string& wide) override;
 };
 
 // UTF-8 and UTF-16, for the program's own windows.

@@ -1,0 +1,113 @@
+// Programs the simulated desktop starts (Notepad), the passing of time that
+// lets their windows appear, top-level window lookups, and UTF-16 texts.
+#include <algorithm>
+#include <cctype>
+
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_text.h"
+
+namespace lumivex::sim {
+
+namespace {
+bool SameClass(const std::string& a, const char* b) {
+    const std::string other(b);
+    return a.size() == other.size() &&
+           std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+}  // namespace
+
+Hwnd SimDesktop::CreateNotepad(std::uint32_t processId) {
+    if (!Process(processId)) AddProcess(processId, "\\Device\\HarddiskVolume1\\Windows\\notepad.exe").is64Bit = true;
+    WindowSpec main;
+    main.className = "Notepad";
+    main.text = Utf8ToAnsi("无标题 - 记事本");
+    main.style = win::WS_VISIBLE | win::WS_CAPTION | 0x00080000;
+    main.rect = {40, 40, 840, 640};
+    main.processId = processId;
+    main.threadId = processId + 1;
+    const Hwnd hwnd = CreateWindow(main);
+    WindowSpec edit;
+    edit.className = "Edit";
+    edit.style = win::WS_CHILD | win::WS_VISIBLE | 0x0004;  // ES_MULTILINE
+    edit.rect = {48, 90, 832, 632};
+    edit.parent = hwnd;
+    edit.id = 15;
+    CreateWindow(edit);
+    return hwnd;
+}
+
+bool SimDesktop::CreateProcessA(const char* commandLine, int, std::uint32_t* processId) {
+    if (processId) *processId = 0;
+    started.emplace_back(commandLine ? commandLine : "");
+    if (createProcessFails || !commandLine) return false;
+    nextProcessId_ += 4;
+    const std::uint32_t pid = nextProcessId_;
+    AddProcess(pid, std::string("\\Device\\HarddiskVolume1\\Windows\\") + commandLine).is64Bit = true;
+    if (SameClass(commandLine, "notepad.exe")) {
+        if (notepadDelayMs == 0)
+            CreateNotepad(pid);
+        else if (notepadDelayMs > 0)
+            pendingNotepads_.push_back({pid, sleptMs + static_cast<std::uint32_t>(notepadDelayMs)});
+    }
+    if (processId) *processId = pid;
+    return true;
+}
+
+void SimDesktop::Sleep(std::uint32_t ms) {
+    sleptMs += ms;
+    // Programs started earlier show their windows once their time has come.
+    auto due = std::stable_partition(pendingNotepads_.begin(), pendingNotepads_.end(),
+                                     [&](const PendingWindow& w) { return w.dueMs > sleptMs; });
+    const std::vector<PendingWindow> ready(due, pendingNotepads_.end());
+    pendingNotepads_.erase(due, pendingNotepads_.end());
+    for (const PendingWindow& w : ready) CreateNotepad(w.processId);
+}
+
+Hwnd SimDesktop::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className, const char* windowName) {
+    const SimWindow* p = parent ? Find(parent) : nullptr;
+    if (parent && !p) return 0;
+    const std::vector<Hwnd>& list = p ? p->children : topLevel_;
+    auto it = list.begin();
+    if (childAfter) {
+        it = std::find(list.begin(), list.end(), childAfter);
+        if (it == list.end()) return 0;
+        ++it;
+    }
+    for (; it != list.end(); ++it) {
+        const SimWindow& w = windows_.at(*it);
+        if (className && !SameClass(w.className, className)) continue;
+        if (windowName && w.text != windowName) continue;
+        return *it;
+    }
+    return 0;
+}
+
+std::string SimDesktop::WideToAnsi(const std::u16string& wide) {
+    // One character at a time, so that a character the code page lacks
+    // becomes '?' without upsetting the ones after it.
+    std::string out;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        std::size_t units = 1;
+        if (wide[i] >= 0xD800 && wide[i] < 0xDC00 && i + 1 < wide.size()) units = 2;
+        const std::string bytes(reinterpret_cast<const char*>(wide.data() + i), units * 2);
+        const std::string converted = Convert(bytes, codePage_.c_str(), "UTF-16LE");
+        out += converted.empty() || converted.find('?') != std::string::npos ? std::string("?") : converted;
+        i += units - 1;
+    }
+    return out;
+}
+
+std::u16string SimDesktop::AnsiToWide(const std::string& ansi) {
+    // Through UTF-8: a byte the code page rejects becomes one '?' there,
+    // which keeps the UTF-16 units aligned.
+    const std::string bytes = Convert(AnsiToUtf8(ansi), "UTF-16LE", "UTF-8");
+    std::u16string wide(bytes.size() / 2, u'\0');
+    for (std::size_t i = 0; i < wide.size(); ++i)
+        wide[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                        static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    return wide;
+}
+
+}  // namespace lumivex::sim

@@ -1,0 +1,120 @@
+#include "readers/notepad_output.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "info/window_text.h"
+#include "platform/handles.h"
+#include "platform/send.h"
+
+namespace lumivex {
+
+namespace {
+
+constexpr const char* kNotepadProgram = "notepad.exe";
+constexpr const char* kNotepadClass = "Notepad";
+constexpr const char* kEditClass = "Edit";
+constexpr double kTwipsPerInch = 1440.0, kTwipsPerPixel = 15.0;
+constexpr int kDefaultDpi = 96;
+
+bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+bool SameClassName(const std::string& a, const char* b) {
+    const std::string other(b);
+    if (a.size() != other.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(other[i])))
+            return false;
+    return true;
+}
+
+// A top-level Notepad window of the process: found by its process, so that
+// a Notepad the user opened is never taken for ours.
+bool IsNotepadOf(Platform& p, Hwnd hwnd, std::uint32_t processId) {
+    if (hwnd == 0 || processId == 0 || !p.IsWindow(hwnd)) return false;
+    std::uint32_t owner = 0;
+    p.GetWindowThreadProcessId(hwnd, &owner);
+    return owner == processId && SameClassName(GetWndClass(p, hwnd), kNotepadClass);
+}
+
+Hwnd FindNotepadOf(Platform& p, std::uint32_t processId) {
+    for (Hwnd hwnd : p.EnumWindows())
+        if (IsNotepadOf(p, hwnd, processId)) return hwnd;
+    return 0;
+}
+
+NotepadResult Failure(NotepadOutcome outcome, const char* message) { return {outcome, message}; }
+
+// Our Notepad's window: the one in use, one that appeared after an earlier
+// wait ran out, or a new one started and waited for.
+NotepadResult FindOrStart(Platform& p, NotepadState& state) {
+    if (IsNotepadOf(p, state.window, state.processId)) return {NotepadOutcome::Shown, {}};
+    state.window = FindNotepadOf(p, state.processId);
+    if (state.window) return {NotepadOutcome::Shown, {}};
+
+    std::uint32_t processId = 0;
+    if (!p.CreateProcessA(kNotepadProgram, win::SW_SHOWNORMAL, &processId) || processId == 0)
+        return Failure(NotepadOutcome::NotStarted, "无法启动记事本，无法显示文本。");
+    state.processId = processId;
+    for (std::uint32_t waited = 0;; waited += kNotepadPollMs) {
+        state.window = FindNotepadOf(p, processId);
+        if (state.window) return {NotepadOutcome::Shown, {}};
+        if (waited >= kNotepadWaitMs) break;
+        p.Sleep(kNotepadPollMs);
+    }
+    return Failure(NotepadOutcome::WindowDidNotAppear, "记事本窗口没有出现，无法显示文本。");
+}
+
+int ScreenDpi(Platform& p) {
+    const WindowDc screen(p, 0, p.GetDC(0));
+    const int dpi = screen ? p.GetDeviceCaps(screen.get(), win::LOGPIXELSX) : 0;
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+}  // namespace
+
+std::string NormaliseLineBreaks(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\r') continue;
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+Point CentredPlace(int screenWidth, int screenHeight, int dpi, int width, int height) {
+    const double twipsWide = screenWidth * kTwipsPerInch / dpi, twipsHigh = screenHeight * kTwipsPerInch / dpi;
+    return {static_cast<std::int32_t>(std::floor((twipsWide / kTwipsPerPixel - width) / 2)),
+            static_cast<std::int32_t>(std::floor((twipsHigh / kTwipsPerPixel - height) / 2))};
+}
+
+NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string& text, const std::string& title,
+                            int width, int height, bool topmost) {
+    if (IsBlank(text)) return {};
+    const NotepadResult found = FindOrStart(p, state);
+    if (found.outcome != NotepadOutcome::Shown) return found;
+    const Hwnd notepad = state.window;
+
+    const std::string ansiTitle = p.Utf8ToAnsi(title);
+    SendTimeout(p, notepad, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(ansiTitle.c_str()));
+    // Placement that waits for Notepad's thread would let a stuck Notepad
+    // stop us: both changes are posted.
+    const Point place = CentredPlace(p.GetSystemMetrics(win::SM_CXSCREEN), p.GetSystemMetrics(win::SM_CYSCREEN),
+                                     ScreenDpi(p), width, height);
+    p.SetWindowPos(notepad, 0, place.x, place.y, width, height,
+                   win::SWP_NOZORDER | win::SWP_NOACTIVATE | win::SWP_ASYNCWINDOWPOS);
+    if (topmost)
+        p.SetWindowPos(notepad, win::HWND_TOPMOST, 0, 0, 0, 0,
+                       win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_ASYNCWINDOWPOS);
+
+    const Hwnd edit = p.FindWindowExA(notepad, 0, kEditClass, nullptr);
+    if (!edit) return Failure(NotepadOutcome::NoEditControl, "记事本窗口中没有文本框，无法显示文本。");
+    const std::string ansiText = p.Utf8ToAnsi(NormaliseLineBreaks(text));
+    if (!SendTimeout(p, edit, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(ansiText.c_str()), kNotepadTextTimeoutMs))
+        return Failure(NotepadOutcome::NotAnswering, "记事本没有及时响应，文本可能没有显示出来。");
+    return {NotepadOutcome::Shown, {}};
+}
+
+}  // namespace lumivex

@@ -1,0 +1,57 @@
+// Handing a text to a Notepad window: the one this program started, found
+// by its process, reused while it lives, with a fixed title, size, centred
+// place and topmost state; its whole content replaced by the text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace lumivex {
+
+inline const std::string kNotepadTitle = "无标题文档 - 记事本";
+constexpr int kNotepadWidth = 600, kNotepadHeight = 400;
+// How long a started Notepad is waited for, and how often it is looked for.
+constexpr std::uint32_t kNotepadWaitMs = 5000, kNotepadPollMs = 50;
+// WM_SETTEXT of a long text takes Notepad a while; a hung one fails at once.
+constexpr std::uint32_t kNotepadTextTimeoutMs = 10000;
+
+// The Notepad this program started: its main window and its process. Owned
+// by the caller for the whole run; a fresh one means none started yet.
+struct NotepadState {
+    Hwnd window = 0;
+    std::uint32_t processId = 0;
+};
+
+enum class NotepadOutcome {
+    NothingToShow,       // the text was blank: nothing started, nothing changed
+    Shown,
+    NotStarted,          // notepad.exe could not be started
+    WindowDidNotAppear,  // started, but no window within kNotepadWaitMs
+    NoEditControl,       // the window has no "Edit" child to write to
+    NotAnswering,        // Notepad did not take the text in time
+};
+
+struct NotepadResult {
+    NotepadOutcome outcome = NotepadOutcome::NothingToShow;
+    std::string message;  // for the user; empty for NothingToShow and Shown
+};
+
+// A text empty or made of blanks (U+0020) only is not shown. Otherwise a
+// Notepad of this program's is reused while its window lives, or one is
+// started and waited for; a Notepad the user opened is never written to.
+// The window gets the title, width x height pixels centred on the screen,
+// and, when topmost, the topmost state; the text's line breaks become CR LF.
+NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string& text,
+                            const std::string& title = kNotepadTitle, int width = kNotepadWidth,
+                            int height = kNotepadHeight, bool topmost = true);
+
+// Every CR removed, then every LF made CR LF.
+std::string NormaliseLineBreaks(const std::string& text);
+
+// Where a width x height window is centred on a screen of the given pixels
+// and dots per inch, by way of twips at 15 per pixel, rounded down.
+Point CentredPlace(int screenWidth, int screenHeight, int dpi, int width, int height);
+
+}  // namespace lumivex

@@ -1,0 +1,16 @@
+#include "readers/read_result.h"
+
+namespace lumivex {
+
+std::string ReadErrorMessage(ReadError error) {
+    switch (error) {
+        case ReadError::None: return {};
+        case ReadError::IsWow64ProcessFailed: return "IsWow64Process 执行失败\"";
+        case ReadError::ProcessNotOpened: return "无法打开目标进程，不能读取它的控件。";
+        case ReadError::RemoteMemoryFailed: return "无法在目标进程中分配或写入内存，不能读取它的控件。";
+        case ReadError::TargetNeeds64BitBuild: return "目标是 64 位程序的树控件，请使用 64 位版本的 Lumivex 读取";
+    }
+    return {};
+}
+
+}  // namespace lumivex

@@ -1,0 +1,55 @@
+// What a reader returns, the errors it can end with, and the bounds that
+// keep a hostile control from making a read endless or huge.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lumivex {
+
+// Whether this build is a 64-bit program: it then carries remote addresses
+// and tree-item handles whole.
+constexpr bool kProgramIs64Bit = sizeof(void*) == 8;
+
+// Counts and lengths come from the other program and are not believed
+// beyond these.
+struct ReadLimits {
+    std::uint64_t maxListViewCells = 1000000;
+    std::uint64_t maxTreeItems = 1000000;
+    std::uint64_t maxListItems = 1000000;
+    // UTF-16 units of one list-box item; a longer answer is not believed.
+    std::uint64_t maxListItemChars = 16u * 1024 * 1024;
+    std::uint64_t maxMenuLines = 100000;
+    int maxMenuDepth = 32;
+};
+
+struct ReaderOptions {
+    bool programIs64Bit = kProgramIs64Bit;
+    ReadLimits limits;
+};
+
+enum class ReadError {
+    None,
+    IsWow64ProcessFailed,   // error number 22011
+    ProcessNotOpened,
+    RemoteMemoryFailed,     // allocation or write in the target failed: nothing was sent
+    TargetNeeds64BitBuild,  // a 64-bit tree view read by the 32-bit build
+};
+
+constexpr std::int32_t kIsWow64ProcessErrorNumber = 22011;
+
+// The message the user is shown for an error; empty for None. UTF-8.
+std::string ReadErrorMessage(ReadError error);
+
+// Shown beside a text whose window stopped answering before the end.
+inline const std::string kStoppedAnsweringNote = "窗口在读取中途停止响应，只显示了已经读到的部分。";
+
+struct ReadResult {
+    std::string text;  // UTF-8: lines joined by CR LF, list-view cells by TAB
+    ReadError error = ReadError::None;
+    // A message went unanswered (hung, gone, too slow): text holds what was
+    // read before it, and nothing more was sent.
+    bool stoppedAnswering = false;
+};
+
+}  // namespace lumivex

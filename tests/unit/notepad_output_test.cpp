@@ -1,0 +1,167 @@
+#include <string>
+
+#include "readers/notepad_output.h"
+#include "readers_fixture.h"
+
+namespace lumivex::test {
+namespace {
+
+class NotepadOutputTest : public ReadersTest {
+protected:
+    NotepadState state;
+
+    Hwnd EditOf(Hwnd notepad) { return desk.FindWindowExA(notepad, 0, "Edit", nullptr); }
+    std::string TextOf(Hwnd hwnd) { return desk.AnsiToUtf8(desk.Window(hwnd).text); }
+    NotepadResult Show(const std::string& text) { return ShowInNotepad(desk, state, text); }
+};
+
+TEST(NotepadPlacementTest, CentredByWayOfTwips) {
+    const struct {
+        int width, height, dpi;
+        std::int32_t x, y;
+    } cases[] = {
+        {1920, 1080, 96, 660, 340},
+        {1280, 800, 96, 340, 200},
+        {1365, 767, 96, 382, 183},   // halves round down
+        {1920, 1080, 120, 468, 232},  // 1536 x 864 in fifteenths of a twip-inch
+        {1000, 700, 144, 33, 33},     // 666.67 x 466.67 pixels' worth
+        {599, 399, 96, -1, -1},       // below zero, halves round down too
+        {500, 300, 96, -50, -50},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + "@" + std::to_string(c.dpi));
+        const Point place = CentredPlace(c.width, c.height, c.dpi, 600, 400);
+        EXPECT_EQ(place.x, c.x);
+        EXPECT_EQ(place.y, c.y);
+    }
+}
+
+TEST(NotepadLineBreaksTest, EveryBreakBecomesCrLf) {
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"a\nb", "a\r\nb"},  {"a\r\nb", "a\r\nb"}, {"a\rb", "ab"},       {"a\r\n", "a\r\n"},
+        {"\n\n", "\r\n\r\n"}, {"a\r\r\nb", "a\r\nb"}, {"\ta b", "\ta b"}, {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.in);
+        EXPECT_EQ(NormaliseLineBreaks(c.in), c.out);
+    }
+}
+
+TEST_F(NotepadOutputTest, BlankTextStartsNothing) {
+    for (const char* text : {"", " ", "     "}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(Show(text).outcome, NotepadOutcome::NothingToShow);
+    }
+    EXPECT_TRUE(desk.started.empty());
+    EXPECT_TRUE(desk.sent.empty());
+    // Other white space is shown.
+    EXPECT_EQ(Show("\t").outcome, NotepadOutcome::Shown);
+}
+
+TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
+    desk.SetScreenSize(1920, 1080);
+    const NotepadResult result = Show("第一行\n第二行");
+    EXPECT_EQ(result.outcome, NotepadOutcome::Shown);
+    EXPECT_EQ(result.message, "");
+    ASSERT_EQ(desk.started, std::vector<std::string>{"notepad.exe"});
+    ASSERT_NE(state.window, 0u);
+    EXPECT_EQ(TextOf(state.window), "无标题文档 - 记事本");
+    EXPECT_EQ(TextOf(EditOf(state.window)), "第一行\r\n第二行");
+    const Rect rect = desk.Window(state.window).rect;
+    EXPECT_EQ(rect, (Rect{660, 340, 1260, 740}));
+    EXPECT_TRUE(desk.Window(state.window).exStyle & win::WS_EX_TOPMOST);
+    // Nothing waits for Notepad's thread: positions are posted, texts sent through the door.
+    for (const auto& call : desk.calls) {
+        if (call.name == "SetWindowPos") {
+            EXPECT_TRUE(call.b & win::SWP_ASYNCWINDOWPOS);
+        }
+    }
+    EXPECT_TRUE(AllSendsTimed());
+}
+
+TEST_F(NotepadOutputTest, WithoutTopmostTheZOrderIsLeftAlone) {
+    ShowInNotepad(desk, state, "x", kNotepadTitle, 600, 400, false);
+    EXPECT_FALSE(desk.Window(state.window).exStyle & win::WS_EX_TOPMOST);
+}
+
+TEST_F(NotepadOutputTest, SecondTextReusesTheSameNotepad) {
+    Show("first");
+    const Hwnd first = state.window;
+    desk.Window(first).text = "renamed by the user";
+    Show("second");
+    EXPECT_EQ(state.window, first);
+    EXPECT_EQ(desk.started.size(), 1u);
+    EXPECT_EQ(TextOf(EditOf(first)), "second");
+    EXPECT_EQ(TextOf(first), "无标题文档 - 记事本");  // set again on every hand-off
+}
+
+TEST_F(NotepadOutputTest, TheUsersNotepadIsNeverWrittenTo) {
+    const Hwnd users = desk.CreateNotepad(777);
+    desk.Window(EditOf(users)).text = "unsaved work";
+    Show("ours");
+    EXPECT_NE(state.window, users);
+    EXPECT_EQ(desk.Window(EditOf(users)).text, "unsaved work");
+    // A handle that now names the user's Notepad is not taken for ours.
+    NotepadState stale{users, state.processId};
+    desk.DestroyWindow(state.window);
+    ShowInNotepad(desk, stale, "again");
+    EXPECT_NE(stale.window, users);
+    EXPECT_EQ(desk.Window(EditOf(users)).text, "unsaved work");
+    EXPECT_EQ(desk.started.size(), 2u);
+}
+
+TEST_F(NotepadOutputTest, ClosedNotepadIsStartedAgain) {
+    Show("one");
+    desk.DestroyWindow(state.window);
+    Show("two");
+    EXPECT_EQ(desk.started.size(), 2u);
+    EXPECT_EQ(TextOf(EditOf(state.window)), "two");
+}
+
+TEST_F(NotepadOutputTest, WaitsForAWindowThatComesLate) {
+    desk.notepadDelayMs = 120;
+    EXPECT_EQ(Show("late").outcome, NotepadOutcome::Shown);
+    EXPECT_EQ(desk.sleptMs, 150u);  // three polls of 50 ms
+    EXPECT_EQ(TextOf(EditOf(state.window)), "late");
+}
+
+TEST_F(NotepadOutputTest, TheWaitIsBounded) {
+    desk.notepadDelayMs = 6000;
+    const NotepadResult result = Show("text");
+    EXPECT_EQ(result.outcome, NotepadOutcome::WindowDidNotAppear);
+    EXPECT_EQ(result.message, "记事本窗口没有出现，无法显示文本。");
+    EXPECT_EQ(desk.sleptMs, kNotepadWaitMs);
+    // The window that came after the wait serves the next hand-off.
+    desk.Sleep(2000);
+    EXPECT_EQ(Show("next").outcome, NotepadOutcome::Shown);
+    EXPECT_EQ(desk.started.size(), 1u);
+    EXPECT_EQ(TextOf(EditOf(state.window)), "next");
+}
+
+TEST_F(NotepadOutputTest, FailuresAreToldToTheUser) {
+    desk.createProcessFails = true;
+    const NotepadResult notStarted = Show("text");
+    EXPECT_EQ(notStarted.outcome, NotepadOutcome::NotStarted);
+    EXPECT_EQ(notStarted.message, "无法启动记事本，无法显示文本。");
+    desk.createProcessFails = false;
+
+    Show("text");
+    // A hung thread: the window and its edit control alike.
+    desk.Window(state.window).hung = true;
+    desk.Window(EditOf(state.window)).hung = true;
+    const NotepadResult hung = Show("more");
+    EXPECT_EQ(hung.outcome, NotepadOutcome::NotAnswering);
+    EXPECT_FALSE(hung.message.empty());
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
+
+    desk.Window(state.window).hung = false;
+    desk.Window(EditOf(state.window)).hung = false;
+    desk.DestroyWindow(EditOf(state.window));
+    EXPECT_EQ(Show("more").outcome, NotepadOutcome::NoEditControl);
+}
+
+}  // namespace
+}  // namespace lumivex::test
