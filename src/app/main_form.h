@@ -29,6 +29,9 @@ inline const std::array<const char*, 7> kTabCaptions = {
 
 constexpr int kMainWidthTwips = 6780, kMainHeightTwips = 5280;
 
+// The caption of the program's message boxes.
+inline constexpr const char* kMessageBoxTitle = "Quorva";
+
 // What the finder box shows: the cross-hair at rest, or the empty box while
 // the cross-hair is out on the screen as the pointer.
 enum class FinderPicture { AtRest, Dragging };
@@ -135,6 +138,18 @@ public:
     void StartFlashRun(Hwnd hwnd);
     void FlashTick();
 
+    // The tools tab. The operation target: the window whose handle is
+    // typed in the handle field (always hexadecimal), or the inspected
+    // window when the field is blank; 0 when that is not a window.
+    Hwnd OperationHandle();
+    // "读取数据": the chosen reader's text into Notepad.
+    void ReadData();
+    // The reader choice's description, its tool tip and the read button's.
+    std::string ReaderToolTip() const;
+
+    // What the window must tell the user in a message box, then clear.
+    std::string messageForUser;
+
     // The picture tab.
     SaveOutcome SavePicture(SaveUi& ui, FileOps& files);
     // Fits the scroll bars to the picture, unless the window is minimised.
@@ -149,6 +164,7 @@ public:
 
 private:
     void EndDrag();
+    void ShowInNotepad(const std::string& text);
     void FillHung();
     void FillTools();
     void ShowFacts(const WindowFacts& facts);

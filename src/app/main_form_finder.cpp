@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 #include "capture/outline.h"
 #include "capture/window_under_pointer.h"
+#include "readers/list_items_reader.h"
 
 namespace lumivex {
 
@@ -75,7 +76,7 @@ void MainForm::DelayedReadTick() {
     SnapHwnd = TmpHwnd;
     caption = NormalTitle();
     Fill();
-    // TODO: hand the list items of SnapHwnd to Notepad once the readers exist.
+    ShowInNotepad(ReadListItems(p_, SnapHwnd).text);
 }
 
 void MainForm::SetFlashRect(Hwnd hwnd) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "info/process_path.h"
+#include "readers/notepad_output.h"
 #include "platform/platform.h"
 #include "text/charset_table.h"
 
@@ -12,8 +13,9 @@ namespace lumivex {
 struct Session {
     // Inspected window handed from the child-window list to the main window.
     Hwnd ChildListHwnd = 0;
-    // The Notepad window texts are shown in.
-    Hwnd NotepadHwnd = 0;
+    // The Notepad texts are shown in: the one this program started (its
+    // window is the NotepadHwnd of old), reused while it lives.
+    NotepadState notepad;
     // Device names to drives, built on first use.
     DriveMapCache drives;
     // Character sets named by the font report, built when the main window loads.

@@ -194,6 +194,33 @@ void MainWindow::SetUpToolsTab() {
         SendMessageW(Control(IDC_TOOL_HANDLE + i), EM_LIMITTEXT, i < 4 ? kHexDigits : kDecimalDigits, 0);
     // A window's whole text may be megabytes; the edit's default is 32 K.
     SendMessageW(Control(IDC_TOOL_TEXT), EM_LIMITTEXT, 0, 0);
+    ShowReaderToolTips();
+}
+
+// The chosen reader's description, on the choice and on the read button.
+void MainWindow::ShowReaderToolTips() {
+    std::wstring tip = Utf8ToWide(form_.ReaderToolTip());
+    for (int id : {IDC_READER_CHOICE, IDC_READ_DATA}) {
+        HWND control = Control(id);
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = GetParent(control);
+        info.uId = reinterpret_cast<UINT_PTR>(control);
+        info.lpszText = tip.data();
+        const bool known = SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) > 0 &&
+                           SendMessageW(toolTip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
+        info.lpszText = tip.data();
+        SendMessageW(toolTip_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
+// What the model has to tell the user, in a box owned by the main window.
+void MainWindow::ShowMessageForUser() {
+    if (form_.messageForUser.empty()) return;
+    const std::wstring text = Utf8ToWide(form_.messageForUser);
+    form_.messageForUser.clear();
+    MessageBoxW(hwnd_, text.c_str(), Utf8ToWide(kMessageBoxTitle).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 void MainWindow::CreateControl(HWND parent, const ControlDef& def) {
@@ -230,6 +257,10 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         case IDC_READER_CHOICE:
             if (code != CBN_SELCHANGE) return;
             form_.readerChoice = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+            ShowReaderToolTips();
+            break;
+        case IDC_READ_DATA:
+            if (code == BN_CLICKED) form_.ReadData();
             break;
         case IDC_SAVE_PICTURE:
             if (code == BN_CLICKED) pictureView_.OnSave();
@@ -256,6 +287,7 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
             return;
     }
     Render();
+    ShowMessageForUser();
 }
 
 // A field the user edits keeps MainForm in step with what is on screen.
@@ -286,6 +318,7 @@ void MainWindow::OnTimer(UINT_PTR id) {
         default: return;
     }
     Render();
+    ShowMessageForUser();
 }
 
 void MainWindow::OnFinderMouse(UINT msg) {

@@ -41,6 +41,8 @@ private:
     void OnCreate();
     void CreateControl(HWND parent, const struct ControlDef& def);
     void SetUpToolsTab();
+    void ShowReaderToolTips();
+    void ShowMessageForUser();
     void OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
     void OnTimer(UINT_PTR id);
