@@ -14,9 +14,10 @@ set(LUMIVEX_E2E_DISPLAY 40 CACHE STRING "X display number of the end-to-end test
 set(E2E_DRIVER ${CMAKE_SOURCE_DIR}/tests/e2e/driver/run_e2e.py)
 set(E2E_COMMAND ${Python3_EXECUTABLE} ${E2E_DRIVER} --bin ${LUMIVEX_WIN64_DIR} --out ${CMAKE_BINARY_DIR}/e2e
                 --display ${LUMIVEX_E2E_DISPLAY})
-# ctest's limit is above the driver's own (150 s), so that a case that runs
-# too long still ends Wine and Xvfb itself.
-set(E2E_TIMEOUT 180)
+# ctest's limit is above the driver's own (400 s), so that a case that runs
+# too long still ends Wine and Xvfb itself. Both are deadlines for a case that
+# hangs: on a loaded machine a case takes up to two minutes.
+set(E2E_TIMEOUT 450)
 
 add_test(NAME e2e.prefix COMMAND ${E2E_COMMAND} prefix)
 set_tests_properties(e2e.prefix PROPERTIES FIXTURES_SETUP e2e_prefix RESOURCE_LOCK e2e_wine TIMEOUT ${E2E_TIMEOUT})

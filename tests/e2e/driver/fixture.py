@@ -39,7 +39,7 @@ class Fixture:
         self.facts_file = facts_file
         self.facts = None
 
-    def start(self, timeout=30.0):
+    def start(self, timeout=60.0):
         self.facts_file.unlink(missing_ok=True)
         self.session.start(self.exe, [windows_path(self.facts_file)], "fixture")
         deadline = time.monotonic() + timeout
@@ -66,7 +66,7 @@ class Fixture:
             raise RuntimeError("the facts file was not rewritten")
         return self.facts
 
-    def wait_window(self, role, condition, timeout=5.0, interval=0.2):
+    def wait_window(self, role, condition, timeout=15.0, interval=0.2):
         """The probe's report of a fixture window once `condition` holds for
         it, or the last report when time runs out."""
         deadline = time.monotonic() + timeout
@@ -76,7 +76,7 @@ class Fixture:
                 return report
             time.sleep(interval)
 
-    def hang(self, timeout=20.0):
+    def hang(self, timeout=40.0):
         """Stops the hang window's thread and waits until the system reports
         the window as not responding (about five seconds under Wine)."""
         hang = self.facts.window("hang")["handle"]

@@ -12,9 +12,9 @@ PICK_HOLD_SECONDS = 1.6
 
 
 class ControlIds:
-    """Control identifiers from src/app/control_ids.h, by the control's
-    name: 'handle' is IDC_HWNDTEXT. Members of a control array follow
-    their first: 'tool_list_view_style' is IDC_MTEXT0 + 3."""
+    """Control identifiers from src/ui/control_ids.h, by the control's
+    name: 'handle' is IDC_HANDLE, 'tool_text' is IDC_TOOL_TEXT. Members
+    of a numbered run follow their first: 'tab_panel3' is IDC_TAB_PANEL0 + 3."""
 
     def __init__(self, header):
         text = Path(header).read_text(encoding="utf-8")
@@ -58,6 +58,11 @@ class Probe:
     def find(self, class_name):
         """Top-level windows of a class: handle, title, visibility, process."""
         return self.one(f"find:{class_name}")
+
+    def focus(self, hwnd):
+        """The foreground window, and the active and focus windows of the
+        thread that owns `hwnd`."""
+        return self.one(f"focus:{hwnd}")
 
 
 class MainState:
@@ -125,19 +130,32 @@ class LumivexUi:
     def state(self):
         return MainState(self.probe.one("main"), self.ids)
 
-    def wait_for(self, condition, timeout=5.0, interval=0.25):
-        """The first reading for which `condition` holds, or the last one
-        read when time runs out (the checks then say what was wrong)."""
+    def wait_for(self, condition, timeout=15.0, interval=0.25):
+        """A reading for which `condition` holds, taken wholly after the
+        change it waits for; or the last one read when time runs out (the
+        checks then say what was wrong).
+
+        One reading is many messages, and Lumivex answers them between its
+        own steps: while it waits for an answer from an inspected window
+        during a fill, or before it has handled a click whose key or button
+        message is already queued. A reading may then hold some controls
+        from before a change and some from after it: the probe reads
+        " 常规 " (hWndText) and the check boxes after the other tabs, and
+        the title and the topmost flag first. Once a reading shows the
+        change, Lumivex has made it; the next reading is wholly from after
+        it, and is the one returned."""
         deadline = time.monotonic() + timeout
         while True:
             state = self.state()
             if state.found and condition(state):
-                return state
+                state = self.state()
+                if state.found and condition(state):
+                    return state
             if time.monotonic() > deadline:
                 return state
             time.sleep(interval)
 
-    def wait_started(self, timeout=30.0):
+    def wait_started(self, timeout=60.0):
         state = self.wait_for(lambda s: s.title.startswith("Lumivex V"), timeout=timeout, interval=0.5)
         if not state.found:
             raise RuntimeError("Lumivex's main window did not appear")
@@ -177,7 +195,6 @@ class LumivexUi:
         then waits for the fill."""
         finder = self.state().control("finder")
         self.desktop.drag(centre(finder["rect"]), point, PICK_HOLD_SECONDS)
-        self.wait_for(lambda s: s.text("handle") != "")
-        # Read again: a reading that overlapped the fill may hold fields
-        # from before it.
-        return self.state()
+        # The press cleared every field; the release fills them. A window
+        # of a megabyte of text takes a while under load.
+        return self.wait_for(lambda s: s.text("handle") != "", timeout=30.0)

@@ -79,7 +79,11 @@ class WineSession:
         cmdline = _process_cmdline(pid)
         if cmdline and cmdline[0].endswith(b"Xvfb") and f":{self.display}".encode() in cmdline:
             os.kill(pid, signal.SIGTERM)
-            time.sleep(0.5)
+            # Until it has gone, the display still answers and its lock
+            # file stays.
+            deadline = time.monotonic() + 10
+            while _process_cmdline(pid) == cmdline and time.monotonic() < deadline:
+                time.sleep(0.1)
         self._pid_file.unlink(missing_ok=True)
 
     def start_display(self):

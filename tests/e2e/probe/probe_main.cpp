@@ -9,6 +9,8 @@
 //   responds[:ms]             does Lumivex's main window answer WM_NULL in time
 //   window:<hwnd>             one window: class, text, rectangle, styles, hung
 //   find:<class>              top-level windows of a class, with their titles
+//   focus:<hwnd>              the foreground window, and the active and focus
+//                             windows of the thread that owns <hwnd>
 //   children:<hwnd>           every descendant: id, class, text, rectangle
 //   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
@@ -75,6 +77,20 @@ void SendOrPost(JsonWriter& json, const std::vector<std::wstring>& parts, bool s
     json.EndObject();
 }
 
+void Focus(JsonWriter& json, const std::vector<std::wstring>& parts) {
+    HWND hwnd = HandleArg(parts);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = IsWindow(hwnd) ? GetWindowThreadProcessId(hwnd, nullptr) : 0;
+    const bool ok = thread != 0 && GetGUIThreadInfo(thread, &info) != 0;
+    json.BeginObject();
+    json.Key("ok").Bool(ok);
+    json.Key("foreground").Handle(GetForegroundWindow());
+    json.Key("active").Handle(ok ? info.hwndActive : nullptr);
+    json.Key("focus").Handle(ok ? info.hwndFocus : nullptr);
+    json.EndObject();
+}
+
 struct FindByClass {
     std::wstring className;
     std::vector<HWND> found;
@@ -119,6 +135,8 @@ void Run(JsonWriter& json, const std::wstring& command) {
         probe::ReportWindow(json, HandleArg(parts));
     else if (verb == L"find")
         Find(json, parts);
+    else if (verb == L"focus")
+        Focus(json, parts);
     else if (verb == L"children")
         probe::ReportChildren(json, HandleArg(parts));
     else if (verb == L"send" || verb == L"post")

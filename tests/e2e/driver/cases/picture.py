@@ -18,7 +18,7 @@ WM_SYSCOMMAND, SC_MAXIMIZE = 0x0112, 0xF030
 SCREEN = (1280, 800)  # the size the driver gives Xvfb
 
 
-def wait_dialog(h, title, timeout=10.0):
+def wait_dialog(h, title, timeout=20.0):
     """The handle of a shown dialog with this title, or None."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -29,7 +29,7 @@ def wait_dialog(h, title, timeout=10.0):
     return None
 
 
-def wait_closed(h, handle, timeout=5.0):
+def wait_closed(h, handle, timeout=15.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         report = h.probe.window(handle)
@@ -60,6 +60,51 @@ def answer_question(h, button):
     h.check.true("question closed", wait_closed(h, box), "the question box stayed open")
 
 
+def wait_name_box(h, dialog, timeout=20.0):
+    """The dialog's file name box once it holds the keyboard focus, or None.
+    The dialog is visible before it is active and has put the focus in the
+    box; keys typed before that go elsewhere, and the path arrives cut."""
+    deadline = time.monotonic() + timeout
+    while True:
+        focus = h.probe.focus(dialog)
+        if focus["ok"] and focus["active"] == dialog and focus["focus"]:
+            for child in h.probe.children(dialog):
+                if child["handle"] == focus["focus"] and child["class"].lower() == "edit":
+                    return child["handle"]
+        if time.monotonic() > deadline:
+            return None
+        time.sleep(0.25)
+
+
+def typed_in(shown, typed):
+    """The box holds what was typed, blanks around it aside; the dialog's
+    completion may have appended the rest of a file name it knows."""
+    return shown.strip(" ").startswith(typed)
+
+
+def wait_typed(h, hwnd, typed, timeout=20.0):
+    """The box's text once every typed key has reached it, or the last text
+    read."""
+    deadline = time.monotonic() + timeout
+    while True:
+        shown = h.probe.window(hwnd).get("text", "")
+        if typed_in(shown, typed) or time.monotonic() > deadline:
+            return shown
+        time.sleep(0.25)
+
+
+def return_handled(h, dialog):
+    """True once the dialog's thread has handled the Return typed into it,
+    and the dialog is still shown. The dialog runs on Lumivex's own thread:
+    a message sent there is answered only between two input messages, so
+    the second answer comes after the one that handled the key."""
+    for _ in range(2):
+        if not h.ui.responds(5000)["answered"]:
+            return False
+    report = h.probe.window(dialog)
+    return report["exists"] and report["visible"]
+
+
 def save_picture(h, typed_path, answer=None):
     """Presses "保存(&S)", types a path into the save dialog and presses
     Return; answers the overwrite question with `answer` (IDYES or IDNO) when
@@ -68,9 +113,15 @@ def save_picture(h, typed_path, answer=None):
     dialog = wait_dialog(h, SAVE_TITLE)
     if not h.check.true("the save dialog appears", dialog, "no save dialog"):
         return
+    name_box = wait_name_box(h, dialog)
+    if not h.check.true("the file name box has the keyboard focus", name_box,
+                        f"focus {h.probe.focus(dialog)}"):
+        return
     h.desktop.type(typed_path)
+    shown = wait_typed(h, name_box, typed_path)
+    h.check.true("the typed path in the file name box", typed_in(shown, typed_path), f"the box shows {shown!r}")
     h.desktop.key("Return")
-    if not wait_closed(h, dialog, timeout=2.0):
+    if return_handled(h, dialog):
         # Return may only have refreshed the file list: the dialog's own
         # button saves for certain.
         h.log("the save dialog stayed open after Return; clicking its save button")
@@ -78,6 +129,18 @@ def save_picture(h, typed_path, answer=None):
     h.check.true("the save dialog closed", wait_closed(h, dialog), "the save dialog stayed open")
     if answer is not None:
         answer_question(h, answer)
+    wait_save_handled(h)
+
+
+def wait_save_handled(h):
+    """Lumivex writes the file on its own thread after the dialog and the
+    question have gone: the file is what the save left only once that thread
+    is back at its message loop, where a message sent to the main window is
+    answered. Two answers in a row: the first may come from a loop inside
+    the save."""
+    answers = [h.ui.responds(20000) for _ in range(2)]
+    h.check.true("Lumivex back at its message loop after the save", all(a["answered"] for a in answers),
+                 f"answers {answers}")
 
 
 def clamp_to_screen(rect):
@@ -155,7 +218,9 @@ def check_clamped_picture(h):
     the part on the screen."""
     spare = h.fixture.facts.window("spare")["handle"]
     h.probe.one(f"send:{spare}:{WM_SYSCOMMAND}:{SC_MAXIMIZE}")
-    report = h.fixture.wait_window("spare", lambda w: w["zoomed"])
+    # The maximised flag is set before the window is sized: wait for both.
+    original = h.fixture.facts.window("spare")["rect"]
+    report = h.fixture.wait_window("spare", lambda w: w["zoomed"] and w["rect"] != original)
     left, top, right, bottom = report["rect"]
     h.check.true("fixture: the maximised window reaches past the screen",
                  left < 0 and top < 0 and right > SCREEN[0] and bottom > SCREEN[1], f"rect {report['rect']}")
