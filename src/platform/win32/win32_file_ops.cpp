@@ -94,7 +94,19 @@ WriteResult Win32FileOps::WriteNewFile(const std::string& path, const std::vecto
 }
 
 bool Win32FileOps::MoveFileExW(const std::string& from, const std::string& to, std::uint32_t flags) {
-    if (::MoveFileExW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(), flags)) return true;
+    const std::wstring target = Utf8ToWide(to);
+    if (flags & MOVEFILE_REPLACE_EXISTING) {
+        // Windows refuses to replace a read-only file; Wine 8 replaces it.
+        // Refuse it here the same way, so that the file the user protected
+        // is kept, and the reason is the system's own, on both.
+        const DWORD attributes = ::GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+            !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            lastError_ = ERROR_ACCESS_DENIED;
+            return false;
+        }
+    }
+    if (::MoveFileExW(Utf8ToWide(from).c_str(), target.c_str(), flags)) return true;
     lastError_ = ::GetLastError();
     return false;
 }
