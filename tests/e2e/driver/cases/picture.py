@@ -34,6 +34,16 @@ def wait_dialog(h, title, timeout=10.0):
     return None
 
 
+def wait_until(condition, timeout=10.0):
+    """Polls condition until it holds or the time is up; its last answer."""
+    deadline = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() >= deadline:
+            return False
+        time.sleep(0.2)
+    return True
+
+
 def wait_closed(h, handle, timeout=5.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
@@ -105,6 +115,9 @@ def save_picture(h, typed_path, answer=None, typed=True):
     h.check.true("the save dialog closed", wait_closed(h, dialog), "the save dialog stayed open")
     if answer is not None:
         answer_question(h, answer)
+    # The save runs on Lumivex's window thread once the boxes are closed: an
+    # answer to a message means it is over (or a box of its own is up).
+    h.check.true("Lumivex answers after the save", h.ui.responds(10000)["answered"], "Lumivex does not answer")
 
 
 def clamp_to_screen(rect):
@@ -148,7 +161,7 @@ def picture_save(h):
     target.unlink(missing_ok=True)
     with h.check.context("first save"):
         save_picture(h, windows_path(target))
-        h.check.true("file written", target.is_file(), f"no file at {target}")
+        h.check.true("file written", wait_until(target.is_file), f"no file at {target}")
         if target.is_file():
             check_pattern_file(h, target, pattern, facts.contents)
     if not target.is_file():
@@ -168,7 +181,7 @@ def picture_save(h):
         # typed name lacks ".bmp", which the save adds before it asks.
         target.write_bytes(b"not a bitmap")
         save_picture(h, windows_path(target)[:-len(".bmp")], answer=IDYES)
-        h.check.true("file replaced with the picture", target.read_bytes() == saved[0],
+        h.check.true("file replaced with the picture", wait_until(lambda: target.read_bytes() == saved[0]),
                      f"the file holds {target.stat().st_size} bytes")
         h.check.true("no file without the extension", not target.with_suffix("").exists(),
                      "a file without the extension was written")
@@ -191,6 +204,7 @@ def check_clamped_picture(h):
     target = h.case_dir / "screen.bmp"
     target.unlink(missing_ok=True)
     save_picture(h, windows_path(target))
+    wait_until(target.is_file)
     try:
         size = bmp_size(target.read_bytes())
     except (OSError, BmpError) as error:
@@ -243,7 +257,7 @@ def picture_save_unicode(h):
         # Outside code page 936: an ANSI call would turn it into "??".
         target = folder / "사진.bmp"
         save_picture(h, windows_path(folder / "사진"), typed=False)
-        h.check.true("file written under its own name", target.is_file(),
+        h.check.true("file written under its own name", wait_until(target.is_file),
                      f"the folder holds {sorted(p.name for p in folder.iterdir())}")
         if target.is_file():
             check_pattern_file(h, target, pattern, facts.contents)
