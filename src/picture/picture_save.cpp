@@ -10,8 +10,8 @@ char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 }  // namespace
 
 std::string WithBmpExtension(const std::string& path) {
-    // Comparing bytes is safe in a double-byte code page: a '.' is never the
-    // second byte of a character, so ".bmp" at the end is always four characters.
+    // Comparing bytes is safe in UTF-8: ASCII bytes are never part of another
+    // character, so ".bmp" at the end is always four characters.
     static const std::string kSuffix = ".bmp";
     bool matches = path.size() >= kSuffix.size();
     for (std::size_t i = 0; matches && i < kSuffix.size(); ++i)
@@ -19,10 +19,9 @@ std::string WithBmpExtension(const std::string& path) {
     return matches ? path : path + kSuffix;
 }
 
-bool IsNormalFile(FileOps& files, const std::string& path) {
-    const std::uint32_t attributes = files.GetFileAttributesA(path);
-    if (attributes == win::INVALID_FILE_ATTRIBUTES) return false;
-    return (attributes & (win::FILE_ATTRIBUTE_HIDDEN | win::FILE_ATTRIBUTE_SYSTEM | win::FILE_ATTRIBUTE_DIRECTORY)) == 0;
+bool IsExistingFile(FileOps& files, const std::string& path) {
+    const std::uint32_t attributes = files.GetFileAttributesW(path);
+    return attributes != win::INVALID_FILE_ATTRIBUTES && (attributes & win::FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 SaveOutcome SavePicture(const Picture& picture, SaveUi& ui, FileOps& files) {
@@ -30,10 +29,16 @@ SaveOutcome SavePicture(const Picture& picture, SaveUi& ui, FileOps& files) {
     std::string path = ui.ShowSaveDialog(kBitmapExtension);
     if (path.empty()) return SaveOutcome::Cancelled;
     path = WithBmpExtension(path);
-    if (IsNormalFile(files, path) &&
+    // A hidden or system file is the user's file as much as any other: it
+    // gets the question too, rather than being replaced unasked.
+    if (IsExistingFile(files, path) &&
         ui.ShowMessageBox(kOverwriteQuestion, kOverwriteTitle, win::MB_YESNO | win::MB_ICONQUESTION) != win::IDYES)
         return SaveOutcome::Declined;
-    return SaveFileReplacing(files, path, EncodeBmp(picture)) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    const ReplaceResult result = SaveFileReplacing(files, path, EncodeBmp(picture));
+    if (result.replaced) return SaveOutcome::Saved;
+    // Silence would let the user believe the picture was saved.
+    ui.ShowMessageBox(kSaveFailedText + result.failure, kOverwriteTitle, win::MB_OK | win::MB_ICONERROR);
+    return SaveOutcome::Failed;
 }
 
 }  // namespace lumivex

@@ -1,5 +1,6 @@
 // The texts around the common save dialog (the mdDlgs module): the filter
-// it offers and the path read back from its buffer.
+// it offers and the path read back from its buffer, in UTF-16 as the wide
+// dialog takes and gives them, so that a name in any script survives.
 #pragma once
 
 #include <cstddef>
@@ -8,15 +9,18 @@
 namespace lumivex {
 
 // lpstrFile and lpstrFileTitle start as this many blanks, NUL-terminated
-// in a buffer one larger (nMaxFile, nMaxFileTitle).
+// in a buffer one larger (nMaxFile, nMaxFileTitle, in characters).
 constexpr std::size_t kDialogBufferBlanks = 254;
-constexpr const char* kSaveDialogTitle = "Save File";
+constexpr const char16_t* kSaveDialogTitle = u"Save File";
 
 // "<e> Files (*.<e>)" NUL "*.<e>" NUL "All Files (*.*)" NUL "*.*" NUL, and
-// the string's own terminating NUL (std::string keeps it past size()).
-std::string SaveDialogFilter(const std::string& extension);
+// the string's own terminating NUL (std::u16string keeps it past size()).
+std::u16string SaveDialogFilter(const std::u16string& extension);
+
+// A buffer for the dialog to write into: kDialogBufferBlanks blanks and a NUL.
+std::u16string BlankDialogBuffer();
 
 // The dialog's buffer as a path: every NUL removed, blanks trimmed at both ends.
-std::string CleanDialogPath(const std::string& buffer);
+std::u16string CleanDialogPath(const std::u16string& buffer);
 
 }  // namespace lumivex

@@ -1,6 +1,8 @@
 // The file operations a save needs, behind one interface: the Windows build
-// uses the Win32 calls of the same names, native tests a real folder.
-// Paths are bytes in the system's ANSI code page, as the save dialog gives them.
+// uses the wide Win32 calls of the same names, native tests a real folder.
+// Paths are UTF-8: a name the save dialog gives may hold characters outside
+// the system's ANSI code page, which the wide calls keep and the ANSI calls
+// would turn into "?".
 #pragma once
 
 #include <cstdint>
@@ -26,12 +28,15 @@ enum class WriteResult {
 class FileOps {
 public:
     virtual ~FileOps() = default;
-    virtual std::uint32_t GetFileAttributesA(const std::string& path) = 0;
+    virtual std::uint32_t GetFileAttributesW(const std::string& path) = 0;
     // Makes the file only where nothing is yet (CREATE_NEW), writes the bytes
     // and flushes them to the disk before it answers Complete.
     virtual WriteResult WriteNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
-    virtual bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) = 0;
-    virtual bool DeleteFileA(const std::string& path) = 0;
+    virtual bool MoveFileExW(const std::string& from, const std::string& to, std::uint32_t flags) = 0;
+    virtual bool DeleteFileW(const std::string& path) = 0;
+    // The system's own words (UTF-8) for why the last of these operations
+    // that failed did so; ask right after the failure, before cleaning up.
+    virtual std::string LastErrorText() = 0;
 };
 
 }  // namespace lumivex

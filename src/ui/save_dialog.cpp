@@ -1,21 +1,25 @@
 #include "picture/save_dialog_text.h"
 
+#include "platform/win32/win32_platform.h"
 #include "ui/save_dialog.h"
 
 #include <commdlg.h>
 
 #include <cstddef>
-#include <vector>
 
 namespace lumivex {
 
 namespace {
 // The structure of the Windows 95/NT4 era: the dialog then takes no
 // places bar and no extra flags. 76 bytes in the 32-bit build.
-constexpr DWORD kOpenFileNameSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+constexpr DWORD kOpenFileNameSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR);
 #ifndef _WIN64
-static_assert(kOpenFileNameSize == 76, "OPENFILENAMEA version 4.0");
+static_assert(kOpenFileNameSize == 76, "OPENFILENAMEW version 4.0");
 #endif
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wide characters");
+
+std::wstring ToWide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+std::u16string ToU16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
 // Kept for the whole run: the dialog writes back the filter the user chose,
 // and the next save starts with it.
@@ -23,13 +27,12 @@ DWORD lastFilterIndex = 0;
 }  // namespace
 
 std::string ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& extension) {
-    const std::string filter = SaveDialogFilter(extension);
-    // 254 blanks and a NUL: the 255 bytes the dialog may fill.
-    std::vector<char> file(kDialogBufferBlanks + 1, ' ');
-    std::vector<char> fileTitle(kDialogBufferBlanks + 1, ' ');
-    file.back() = fileTitle.back() = '\0';
+    const std::wstring filter = ToWide(SaveDialogFilter(ToU16(Utf8ToWide(extension))));
+    const std::wstring title = ToWide(kSaveDialogTitle);
+    std::wstring file = ToWide(BlankDialogBuffer());
+    std::wstring fileTitle = ToWide(BlankDialogBuffer());
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = kOpenFileNameSize;
     dialog.hwndOwner = owner;
     dialog.hInstance = instance;
@@ -39,12 +42,12 @@ std::string ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& ex
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrFileTitle = fileTitle.data();
     dialog.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
-    dialog.lpstrTitle = kSaveDialogTitle;
+    dialog.lpstrTitle = title.c_str();
     dialog.Flags = 0;  // no overwrite prompt: the caller asks itself
-    const BOOL chosen = GetSaveFileNameA(&dialog);
+    const BOOL chosen = GetSaveFileNameW(&dialog);
     lastFilterIndex = dialog.nFilterIndex;
     if (!chosen) return {};
-    return CleanDialogPath(std::string(file.data(), file.size()));
+    return WideToUtf8(ToWide(CleanDialogPath(ToU16(file))));
 }
 
 }  // namespace lumivex

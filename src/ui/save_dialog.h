@@ -1,4 +1,4 @@
-// The common save dialog (GetSaveFileNameA). Windows build only.
+// The common save dialog (GetSaveFileNameW). Windows build only.
 #pragma once
 
 #include <string>
@@ -7,8 +7,8 @@
 
 namespace lumivex {
 
-// The chosen path in the ANSI code page, or the empty text when the user
-// cancels or the dialog fails. Modal to owner.
+// The chosen path in UTF-8, or the empty text when the user cancels or the
+// dialog fails. Modal to owner.
 std::string ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& extension);
 
 }  // namespace lumivex

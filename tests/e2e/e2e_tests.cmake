@@ -48,3 +48,6 @@ lumivex_e2e_case(related_links)
 # The picture of a window saved as a bitmap; the overwrite question; a
 # window reaching past the screen.
 lumivex_e2e_case(picture_save)
+# Saving under a Korean name on a Chinese system; the question for a hidden
+# file; a save into a read-only file reported in a box owned by Lumivex.
+lumivex_e2e_case(picture_save_unicode)

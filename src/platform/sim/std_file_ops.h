@@ -1,6 +1,8 @@
 // The save's file operations on a real folder of the machine the native
-// tests run on. Attributes are those a POSIX file system can tell: a
-// folder, a read-only file, a normal file.
+// tests run on, paths in UTF-8 as the file system takes them. Attributes are
+// those a POSIX file system can tell, read as Wine reads them: a folder, a
+// read-only file (no write permission), a hidden file (a name starting with
+// a dot). Replacing a read-only file is refused as Windows refuses it.
 #pragma once
 
 #include "platform/file_ops.h"
@@ -9,10 +11,19 @@ namespace lumivex::sim {
 
 class StdFileOps : public FileOps {
 public:
-    std::uint32_t GetFileAttributesA(const std::string& path) override;
+    std::uint32_t GetFileAttributesW(const std::string& path) override;
     WriteResult WriteNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
-    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
-    bool DeleteFileA(const std::string& path) override;
+    bool MoveFileExW(const std::string& from, const std::string& to, std::uint32_t flags) override;
+    bool DeleteFileW(const std::string& path) override;
+    // strerror of the errno the last failed operation ended with.
+    std::string LastErrorText() override;
+
+protected:
+    // Records error as the reason of a failure; answers false.
+    bool Fail(int error);
+
+private:
+    int lastError_ = 0;
 };
 
 }  // namespace lumivex::sim

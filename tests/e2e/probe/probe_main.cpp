@@ -7,13 +7,15 @@
 //   main                      Lumivex's main window: title, topmost, tabs,
 //                             visible panel, every control by identifier
 //   responds[:ms]             does Lumivex's main window answer WM_NULL in time
-//   window:<hwnd>             one window: class, text, rectangle, styles, hung
+//   window:<hwnd>             one window: class, text, rectangle, styles, hung, owner
 //   find:<class>              top-level windows of a class, with their titles
 //   focus:<hwnd>              the foreground window, and the active and focus
 //                             windows of the thread that owns <hwnd>
 //   children:<hwnd>           every descendant: id, class, text, rectangle
 //   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
+//   settext:<hwnd>:<text>     WM_SETTEXT of a UTF-16 text (which may hold
+//                             colons), as SendMessageTimeoutW; reports the answer
 // Numbers are decimal or 0x-prefixed hexadecimal.
 #include <windows.h>
 
@@ -91,6 +93,21 @@ void Focus(JsonWriter& json, const std::vector<std::wstring>& parts) {
     json.EndObject();
 }
 
+// Text in any script goes in whole: xdotool, typing a character outside the
+// keyboard map, remaps a key for it and can lose the next one.
+void SetText(JsonWriter& json, const std::wstring& command) {
+    const auto parts = Split(command, L':');
+    const auto textStart = command.find(L':', command.find(L':') + 1);
+    const std::wstring text = textStart == std::wstring::npos ? std::wstring() : command.substr(textStart + 1);
+    DWORD_PTR answer = 0;
+    const bool ok = SendMessageTimeoutW(HandleArg(parts), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                                        SMTO_ABORTIFHUNG, probe::kAnswerTimeoutMs, &answer) != 0;
+    json.BeginObject();
+    json.Key("ok").Bool(ok);
+    json.Key("result").Number(static_cast<std::int64_t>(answer));
+    json.EndObject();
+}
+
 struct FindByClass {
     std::wstring className;
     std::vector<HWND> found;
@@ -141,6 +158,8 @@ void Run(JsonWriter& json, const std::wstring& command) {
         probe::ReportChildren(json, HandleArg(parts));
     else if (verb == L"send" || verb == L"post")
         SendOrPost(json, parts, verb == L"send");
+    else if (verb == L"settext")
+        SetText(json, command);
     else
         json.Null();
     json.EndObject();

@@ -229,6 +229,7 @@ void ReportWindow(JsonWriter& json, HWND hwnd) {
         json.Key("zoomed").Bool(IsZoomed(hwnd) != 0);
         json.Key("iconic").Bool(IsIconic(hwnd) != 0);
         json.Key("hung").Bool(IsHungAppWindow(hwnd) != 0);
+        json.Key("owner").Handle(GetWindow(hwnd, GW_OWNER));
     }
     json.EndObject();
 }
