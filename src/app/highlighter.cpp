@@ -25,17 +25,13 @@ Rect MainForm::ClampedWindowRect(Hwnd hwnd) {
 
 void MainForm::SetFlashRect(Hwnd hwnd) {
     if (hwnd == 0 || !p_.IsWindow(hwnd)) return;
-    const Hwnd desktop = p_.GetDesktopWindow();
-    WindowDc screen(p_, desktop, p_.GetWindowDC(desktop));
-    Rop2Guard notXor(p_, screen.get(), win::R2_NOTXORPEN);
     FlashRect = ClampedWindowRect(hwnd);
     lastOutlined_ = hwnd;
-    GdiObject pen(p_, p_.CreatePen(win::PS_SOLID, kPenWidth, 0));
-    SelectGuard usePen(p_, screen.get(), pen.get());
-    // Drawing twice in NOT-XOR mode inverts the frame and puts it back.
-    p_.Rectangle(screen.get(), FlashRect.left, FlashRect.top, FlashRect.right, FlashRect.bottom);
+    // A window of our own shows the inverted frame: drawn on the screen's
+    // device context it would be discarded under Wine, and on Windows it
+    // would leave inverted pixels behind where the window beneath repaints.
+    ShownInvertedFrame frame(p_, FlashRect, kPenWidth);
     p_.Sleep(kOutlineMs);
-    p_.Rectangle(screen.get(), FlashRect.left, FlashRect.top, FlashRect.right, FlashRect.bottom);
 }
 
 void MainForm::Timer1_Timer() {

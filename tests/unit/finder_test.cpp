@@ -140,7 +140,10 @@ TEST_F(FinderTest, DragClearsOutlinesEachTickAndFillsTheLastWindowFound) {
     desk.SetCursor({60, 70});
     form.tmr_Timer();
     EXPECT_EQ(form.SnapHwnd, disabled);
-    EXPECT_EQ(desk.drawn.size(), 4u);
+    ASSERT_EQ(desk.frames.size(), 2u);  // one outline per tick, round the window found
+    EXPECT_EQ(desk.frames[0].rect, (Rect{400, 20, 480, 44}));
+    EXPECT_EQ(desk.frames[1].rect, (Rect{40, 60, 140, 90}));
+    EXPECT_EQ(desk.visibleFrames(), 0);
 
     desk.SetCursor({410, 30});  // moved after the last tick: not looked at again
     form.picShot_MouseUp();
@@ -194,7 +197,7 @@ TEST_F(FinderTest, DelayedReadCountsTenToZeroThenFillsOnce) {
     EXPECT_EQ(form.SnapHwnd, plain);
     EXPECT_EQ(form.texts.TitleText, "plain");
     EXPECT_EQ(form.DelayCount(), 0);
-    EXPECT_EQ(desk.drawn.size(), 22u);  // one outline per tick
+    EXPECT_EQ(desk.frames.size(), 11u);  // one outline per tick
 }
 
 TEST_F(FinderTest, SecondClickDuringTheCountDoesNotRestartIt) {

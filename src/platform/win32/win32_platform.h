@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace lumivex {
 
 inline HWND ToHwnd(Hwnd h) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(h)); }
@@ -13,8 +15,16 @@ inline Hwnd FromHwnd(HWND h) {
     return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(h));
 }
 
+// The outline's window (win32_outline.cpp).
+class InvertedFrameWindow;
+
 class Win32Platform : public Platform {
 public:
+    Win32Platform();
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
     bool IsWindow(Hwnd hwnd) override;
     bool IsHungAppWindow(Hwnd hwnd) override;
     Hwnd GetWindow(Hwnd hwnd, std::uint32_t cmd) override;
@@ -51,14 +61,13 @@ public:
     Hdc GetWindowDC(Hwnd hwnd) override;
     Hdc GetDC(Hwnd hwnd) override;
     int ReleaseDC(Hwnd hwnd, Hdc dc) override;
-    int SetROP2(Hdc dc, int mode) override;
-    Hgdiobj CreatePen(int style, int width, std::uint32_t colour) override;
     Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
     bool DeleteObject(Hgdiobj object) override;
-    bool Rectangle(Hdc dc, int left, int top, int right, int bottom) override;
     Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
     int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
+    void ShowInvertedFrame(const Rect& rect, int penWidth) override;
+    void HideInvertedFrame() override;
 
     Hdc CreateCompatibleDC(Hdc dc) override;
     bool DeleteDC(Hdc dc) override;
@@ -80,6 +89,9 @@ public:
 
     std::string AnsiToUtf8(const std::string& ansi) override;
     std::string Utf8ToAnsi(const std::string& utf8) override;
+
+private:
+    std::unique_ptr<InvertedFrameWindow> frame_;
 };
 
 // UTF-8 and UTF-16, for the program's own windows.
