@@ -47,3 +47,7 @@ lumivex_e2e_case(related_links)
 # The picture of a window saved as a bitmap; the overwrite question; a
 # window reaching past the screen.
 lumivex_e2e_case(picture_save)
+# The finder's outline on the X display: the inverted frame GDI would draw,
+# seen during a drag, gone after the release; the outline's pixels against
+# GDI's.
+lumivex_e2e_case(outline_on_screen)

@@ -23,7 +23,7 @@ namespace {
 constexpr wchar_t kFrameClass[] = L"LumivexInvertedFrame";
 constexpr DWORD kFrameExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
 // How long the screen may take to show a frame, or to show it no more.
-constexpr DWORD kScreenWaitMs = 150;
+constexpr DWORD kScreenWaitMs = 250;
 
 class ScreenDc {
 public:
@@ -126,11 +126,11 @@ bool RegisterFrameClass(HINSTANCE instance) {
     return ::RegisterClassExW(&wc) != 0;
 }
 
-// Pixels of the screen's size and format that we can read: a 32-bit DIB
-// section, top row first.
+// Pixels of a part of the screen that we can read: a 32-bit DIB section,
+// top row first.
 class Pixels {
 public:
-    Pixels(HDC like, int width, int height) : width_(width) {
+    Pixels(int width, int height) : width_(width) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;
@@ -139,7 +139,7 @@ public:
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap_ = ::CreateDIBSection(like, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap_ = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         bits_ = static_cast<const std::uint32_t*>(bits);
     }
     ~Pixels() { if (bitmap_) ::DeleteObject(bitmap_); }
@@ -202,7 +202,7 @@ private:
 
 InvertedFrameWindow::InvertedFrameWindow(const Rect& bounds, std::vector<Rect> pieces)
     : bounds_(bounds), pieces_(std::move(pieces)),
-      picture_(nullptr, bounds.right - bounds.left, bounds.bottom - bounds.top) {}
+      picture_(bounds.right - bounds.left, bounds.bottom - bounds.top) {}
 
 std::unique_ptr<InvertedFrameWindow> InvertedFrameWindow::Show(const Rect& rect, int penWidth) {
     const Rect bounds = Intersect(InvertedFrameBounds(rect, penWidth), VirtualScreen());
@@ -254,7 +254,7 @@ bool InvertedFrameWindow::Create() {
 }
 
 bool InvertedFrameWindow::ScreenShows(bool shown) {
-    Pixels seen(nullptr, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top);
+    Pixels seen(bounds_.right - bounds_.left, bounds_.bottom - bounds_.top);
     if (!seen || !seen.CopyScreen(pieces_, {bounds_.left, bounds_.top}, SRCCOPY)) return false;
     for (const Rect& p : pieces_)
         for (int y = p.top; y < p.bottom; ++y)

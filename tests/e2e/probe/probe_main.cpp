@@ -12,6 +12,8 @@
 //   children:<hwnd>           every descendant: id, class, text, rectangle
 //   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
+//   gdi-outline:<pen>:<l>:<t>:<r>:<b>  pixels GDI inverts for the old outline
+//   frame-rects:<pen>:<l>:<t>:<r>:<b>  the rectangles of Lumivex's outline
 // Numbers are decimal or 0x-prefixed hexadecimal.
 #include <windows.h>
 
@@ -19,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "outline_pixels.h"
 #include "window_report.h"
 
 namespace {
@@ -123,6 +126,10 @@ void Run(JsonWriter& json, const std::wstring& command) {
         probe::ReportChildren(json, HandleArg(parts));
     else if (verb == L"send" || verb == L"post")
         SendOrPost(json, parts, verb == L"send");
+    else if (verb == L"gdi-outline")
+        probe::ReportGdiOutline(json, parts);
+    else if (verb == L"frame-rects")
+        probe::ReportFrameRects(json, parts);
     else
         json.Null();
     json.EndObject();
