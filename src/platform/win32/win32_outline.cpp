@@ -1,18 +1,25 @@
-// The outline on the screen: a frame-shaped window of our own showing the
-// screen's pixels under it inverted.
+// The outline on the screen: windows of our own, shaped to the frame,
+// showing the screen's pixels under them inverted.
 //
 // Drawing on the screen's device context is discarded under Wine, and on
 // Windows it leaves inverted pixels behind where a window beneath repaints
 // while the outline is up. A window leaves nothing: when it goes, the system
-// shows again what lies below. It is topmost; it is never activated, so the
-// focus and the finder's mouse capture stay where they are; the mouse passes
-// through it, so WindowFromPoint sees what lies below; and as a tool window
-// it has no taskbar button. Its region is exactly the outline's pixels, and
-// it paints a copy of the screen taken with NOTSRCCOPY before it was shown.
+// shows again what lies below. The frame's windows are topmost; never
+// activated, so the focus and the finder's mouse capture stay where they
+// are; the mouse passes through them, so WindowFromPoint sees what lies
+// below; and as tool windows they have no taskbar button. Their regions are
+// exactly the outline's pixels, and they paint a copy of the screen taken
+// with NOTSRCCOPY before they were shown.
+//
+// The frame takes two windows, its upper and its lower half: Wine counts a
+// pop-up covering the whole screen as a window for the window manager, and
+// with no window manager running (as on the test display) it waited 2 s for
+// one each time the frame of a maximised window or of the desktop went.
 #include "platform/inverted_frame.h"
 #include "platform/win32/win32_platform.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -90,16 +97,24 @@ Rect VirtualScreen() {
     return Rect{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+// What one of the frame's windows paints: its part of the picture.
+struct FramePart {
+    HWND hwnd = nullptr;
+    HBITMAP picture = nullptr;
+    POINT offset{};  // the window's top-left corner in the picture
+};
+
 void PaintFrame(HWND hwnd) {
     PAINTSTRUCT ps{};
     HDC dc = ::BeginPaint(hwnd, &ps);
-    const auto picture = reinterpret_cast<HBITMAP>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (dc && picture) {
+    const auto* part = reinterpret_cast<const FramePart*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (dc && part) {
         MemoryDc memory(dc);
-        Selection usePicture(memory.get(), picture);
+        Selection usePicture(memory.get(), part->picture);
         if (usePicture)
             ::BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-                     ps.rcPaint.bottom - ps.rcPaint.top, memory.get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+                     ps.rcPaint.bottom - ps.rcPaint.top, memory.get(), part->offset.x + ps.rcPaint.left,
+                     part->offset.y + ps.rcPaint.top, SRCCOPY);
     }
     ::EndPaint(hwnd, &ps);
 }
@@ -176,35 +191,36 @@ private:
 
 }  // namespace
 
-class InvertedFrameWindow {
+class InvertedFrame {
 public:
     // Null when nothing of the frame lies on the screen or a call failed.
-    static std::unique_ptr<InvertedFrameWindow> Show(const Rect& rect, int penWidth);
-    ~InvertedFrameWindow() { if (hwnd_) ::DestroyWindow(hwnd_); }
-    InvertedFrameWindow(const InvertedFrameWindow&) = delete;
-    InvertedFrameWindow& operator=(const InvertedFrameWindow&) = delete;
-    // Takes the window away; returns once the screen no longer shows it.
+    static std::unique_ptr<InvertedFrame> Show(const Rect& rect, int penWidth);
+    ~InvertedFrame() { Destroy(); }
+    InvertedFrame(const InvertedFrame&) = delete;
+    InvertedFrame& operator=(const InvertedFrame&) = delete;
+    // Takes the windows away; returns once the screen no longer shows them.
     void Hide();
 
 private:
-    InvertedFrameWindow(const Rect& bounds, std::vector<Rect> pieces);
+    InvertedFrame(const Rect& bounds, std::vector<Rect> pieces);
     bool Create();
+    bool CreatePart(FramePart& part, const Rect& rows);
+    void Destroy();
     // Does the screen show the frame (every pixel of it, when `shown`), or
     // nothing of it (no pixel, when not)?
     bool ScreenShows(bool shown);
     void WaitUntilScreenShows(bool shown);
 
-    Rect bounds_;               // the window's place on the screen
-    std::vector<Rect> pieces_;  // the region, in window coordinates
-    Pixels picture_;            // what the window shows, in window coordinates
-    HWND hwnd_ = nullptr;       // declared after the picture it paints: destroyed first
+    Rect bounds_;               // on the screen
+    std::vector<Rect> pieces_;  // the outline's pixels, in coordinates of bounds_
+    Pixels picture_;            // what the windows show, in coordinates of bounds_
+    std::array<FramePart, 2> parts_;  // the upper half and the lower; they paint from picture_
 };
 
-InvertedFrameWindow::InvertedFrameWindow(const Rect& bounds, std::vector<Rect> pieces)
-    : bounds_(bounds), pieces_(std::move(pieces)),
-      picture_(bounds.right - bounds.left, bounds.bottom - bounds.top) {}
+InvertedFrame::InvertedFrame(const Rect& bounds, std::vector<Rect> pieces)
+    : bounds_(bounds), pieces_(std::move(pieces)), picture_(bounds.right - bounds.left, bounds.bottom - bounds.top) {}
 
-std::unique_ptr<InvertedFrameWindow> InvertedFrameWindow::Show(const Rect& rect, int penWidth) {
+std::unique_ptr<InvertedFrame> InvertedFrame::Show(const Rect& rect, int penWidth) {
     const Rect bounds = Intersect(InvertedFrameBounds(rect, penWidth), VirtualScreen());
     if (IsEmpty(bounds)) return nullptr;
     std::vector<Rect> pieces;
@@ -214,46 +230,75 @@ std::unique_ptr<InvertedFrameWindow> InvertedFrameWindow::Show(const Rect& rect,
             pieces.push_back({onScreen.left - bounds.left, onScreen.top - bounds.top, onScreen.right - bounds.left,
                               onScreen.bottom - bounds.top});
     }
-    std::unique_ptr<InvertedFrameWindow> frame(new InvertedFrameWindow(bounds, std::move(pieces)));
-    // The copy comes first: once the window is up, the screen shows it. Only
-    // the frame's pixels are read, not a whole window's worth of screen.
+    std::unique_ptr<InvertedFrame> frame(new InvertedFrame(bounds, std::move(pieces)));
+    // The copy comes first: once the windows are up, the screen shows them.
+    // Only the frame's pixels are read, not a whole window's worth of screen.
     if (!frame->picture_ || !frame->picture_.CopyScreen(frame->pieces_, {bounds.left, bounds.top}, NOTSRCCOPY) ||
         !frame->Create())
         return nullptr;
-    ::ShowWindow(frame->hwnd_, SW_SHOWNOACTIVATE);
-    ::UpdateWindow(frame->hwnd_);
+    for (const FramePart& part : frame->parts_) {
+        if (!part.hwnd) continue;
+        ::ShowWindow(part.hwnd, SW_SHOWNOACTIVATE);
+        ::UpdateWindow(part.hwnd);
+    }
     frame->WaitUntilScreenShows(true);
     return frame;
 }
 
-void InvertedFrameWindow::Hide() {
-    if (!hwnd_) return;
-    ::DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
+void InvertedFrame::Hide() {
+    Destroy();
     WaitUntilScreenShows(false);
 }
 
-bool InvertedFrameWindow::Create() {
+void InvertedFrame::Destroy() {
+    for (FramePart& part : parts_) {
+        if (part.hwnd) ::DestroyWindow(part.hwnd);
+        part.hwnd = nullptr;
+    }
+}
+
+bool InvertedFrame::Create() {
+    const int middle = (bounds_.bottom - bounds_.top) / 2;
+    return CreatePart(parts_[0], Rect{0, 0, bounds_.right - bounds_.left, middle}) &&
+           CreatePart(parts_[1], Rect{0, middle, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top});
+}
+
+// A window for the outline's pixels within `rows` (coordinates of bounds_);
+// none when the outline has no pixel there.
+bool InvertedFrame::CreatePart(FramePart& part, const Rect& rows) {
+    std::vector<Rect> mine;
+    for (const Rect& p : pieces_) {
+        const Rect r = Intersect(p, rows);
+        if (!IsEmpty(r)) mine.push_back(r);
+    }
+    if (mine.empty()) return true;
+    Rect place = mine.front();
+    for (const Rect& r : mine)
+        place = Rect{std::min(place.left, r.left), std::min(place.top, r.top), std::max(place.right, r.right),
+                     std::max(place.bottom, r.bottom)};
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     if (!RegisterFrameClass(instance)) return false;
     Region region(::CreateRectRgn(0, 0, 0, 0));
     if (!region.get()) return false;
-    for (const Rect& p : pieces_) {
-        Region piece(::CreateRectRgn(p.left, p.top, p.right, p.bottom));
+    for (const Rect& r : mine) {
+        Region piece(::CreateRectRgn(r.left - place.left, r.top - place.top, r.right - place.left,
+                                     r.bottom - place.top));
         if (!piece.get() || ::CombineRgn(region.get(), region.get(), piece.get(), RGN_OR) == ERROR) return false;
     }
-    hwnd_ = ::CreateWindowExW(kFrameExStyle, kFrameClass, L"", WS_POPUP, bounds_.left, bounds_.top,
-                              bounds_.right - bounds_.left, bounds_.bottom - bounds_.top, nullptr, nullptr, instance,
-                              nullptr);
-    if (!hwnd_) return false;
-    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture_.get()));
+    part.picture = picture_.get();
+    part.offset = {place.left, place.top};
+    part.hwnd = ::CreateWindowExW(kFrameExStyle, kFrameClass, L"", WS_POPUP, bounds_.left + place.left,
+                                  bounds_.top + place.top, place.right - place.left, place.bottom - place.top, nullptr,
+                                  nullptr, instance, nullptr);
+    if (!part.hwnd) return false;
+    ::SetWindowLongPtrW(part.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&part));
     // Without its region the window would cover what it frames.
-    if (!::SetWindowRgn(hwnd_, region.get(), FALSE)) return false;
+    if (!::SetWindowRgn(part.hwnd, region.get(), FALSE)) return false;
     region.release();  // the system's now
     return true;
 }
 
-bool InvertedFrameWindow::ScreenShows(bool shown) {
+bool InvertedFrame::ScreenShows(bool shown) {
     Pixels seen(bounds_.right - bounds_.left, bounds_.bottom - bounds_.top);
     if (!seen || !seen.CopyScreen(pieces_, {bounds_.left, bounds_.top}, SRCCOPY)) return false;
     for (const Rect& p : pieces_)
@@ -278,7 +323,7 @@ bool InvertedFrameWindow::ScreenShows(bool shown) {
 // message. Reading the frame's pixels back tells when the screen is there;
 // the limit keeps a screen that changes under the frame, or a window below
 // that does not repaint, from holding us up.
-void InvertedFrameWindow::WaitUntilScreenShows(bool shown) {
+void InvertedFrame::WaitUntilScreenShows(bool shown) {
     const DWORD started = ::GetTickCount();
     for (;;) {
         ::GdiFlush();
@@ -294,7 +339,7 @@ Win32Platform::~Win32Platform() = default;
 void Win32Platform::ShowInvertedFrame(const Rect& rect, int penWidth) {
     // The old frame goes before the screen is copied for the new one.
     HideInvertedFrame();
-    frame_ = InvertedFrameWindow::Show(rect, penWidth);
+    frame_ = InvertedFrame::Show(rect, penWidth);
 }
 
 void Win32Platform::HideInvertedFrame() {

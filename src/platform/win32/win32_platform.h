@@ -15,8 +15,8 @@ inline Hwnd FromHwnd(HWND h) {
     return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(h));
 }
 
-// The outline's window (win32_outline.cpp).
-class InvertedFrameWindow;
+// The outline's windows (win32_outline.cpp).
+class InvertedFrame;
 
 class Win32Platform : public Platform {
 public:
@@ -91,7 +91,7 @@ public:
     std::string Utf8ToAnsi(const std::string& utf8) override;
 
 private:
-    std::unique_ptr<InvertedFrameWindow> frame_;
+    std::unique_ptr<InvertedFrame> frame_;
 };
 
 // UTF-8 and UTF-16, for the program's own windows.
