@@ -19,16 +19,12 @@ Rect ClampedWindowRect(Platform& p, Hwnd hwnd) {
 
 std::optional<Rect> OutlineWindow(Platform& p, Hwnd hwnd) {
     if (hwnd == 0 || !p.IsWindow(hwnd)) return std::nullopt;
-    const Hwnd desktop = p.GetDesktopWindow();
-    WindowDc screen(p, desktop, p.GetWindowDC(desktop));
-    Rop2Guard notXor(p, screen.get(), win::R2_NOTXORPEN);
     const Rect r = ClampedWindowRect(p, hwnd);
-    GdiObject pen(p, p.CreatePen(win::PS_SOLID, kOutlinePenWidth, 0));
-    SelectGuard usePen(p, screen.get(), pen.get());
-    // Drawing twice in NOT-XOR mode inverts the frame and puts it back.
-    p.Rectangle(screen.get(), r.left, r.top, r.right, r.bottom);
+    // A window of our own shows the inverted frame: drawn on the screen's
+    // device context it would be discarded under Wine, and on Windows it
+    // would leave inverted pixels behind where the window beneath repaints.
+    ShownInvertedFrame frame(p, r, kOutlinePenWidth);
     p.Sleep(kOutlineMs);
-    p.Rectangle(screen.get(), r.left, r.top, r.right, r.bottom);
     return r;
 }
 

@@ -81,18 +81,16 @@ private:
     Hgdiobj previous_;
 };
 
-// Puts the previous raster operation back.
-class Rop2Guard {
+// The outline shown for as long as the guard lives.
+class ShownInvertedFrame {
 public:
-    Rop2Guard(Platform& p, Hdc dc, int mode) : p_(p), dc_(dc), previous_(dc ? p.SetROP2(dc, mode) : 0) {}
-    ~Rop2Guard() { if (dc_ && previous_) p_.SetROP2(dc_, previous_); }
-    Rop2Guard(const Rop2Guard&) = delete;
-    Rop2Guard& operator=(const Rop2Guard&) = delete;
+    ShownInvertedFrame(Platform& p, const Rect& rect, int penWidth) : p_(p) { p.ShowInvertedFrame(rect, penWidth); }
+    ~ShownInvertedFrame() { p_.HideInvertedFrame(); }
+    ShownInvertedFrame(const ShownInvertedFrame&) = delete;
+    ShownInvertedFrame& operator=(const ShownInvertedFrame&) = delete;
 
 private:
     Platform& p_;
-    Hdc dc_;
-    int previous_;
 };
 
 }  // namespace lumivex

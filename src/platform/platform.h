@@ -100,9 +100,6 @@ constexpr int LOGPIXELSX = 88, LOGPIXELSY = 90;
 
 constexpr std::uint32_t OBJ_FONT = 6;
 
-constexpr int R2_NOTXORPEN = 10;
-constexpr int PS_SOLID = 0;
-
 constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 constexpr std::uint32_t BI_RGB = 0;
 constexpr std::uint32_t DIB_RGB_COLORS = 0;
@@ -203,17 +200,27 @@ public:
     virtual Hdc GetWindowDC(Hwnd hwnd) = 0;
     virtual Hdc GetDC(Hwnd hwnd) = 0;
     virtual int ReleaseDC(Hwnd hwnd, Hdc dc) = 0;
-    virtual int SetROP2(Hdc dc, int mode) = 0;
-    virtual Hgdiobj CreatePen(int style, int width, std::uint32_t colour) = 0;
     virtual Hgdiobj SelectObject(Hdc dc, Hgdiobj object) = 0;
     virtual bool DeleteObject(Hgdiobj object) = 0;
-    virtual bool Rectangle(Hdc dc, int left, int top, int right, int bottom) = 0;
     virtual Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) = 0;
     // Copies at most size bytes of the object's description (a LOGFONTA for
     // a font); returns the bytes copied, 0 on failure.
     virtual int GetObjectA(Hgdiobj object, int size, void* buffer) = 0;
     virtual void Sleep(std::uint32_t ms) = 0;
     virtual std::uint32_t GetLastError() = 0;
+
+    // The outline: the pixels a NOT-XOR Rectangle(rect) with a PS_SOLID pen
+    // of penWidth would invert (platform/inverted_frame.h), shown inverted
+    // by a frame-shaped window of our own, on top of everything, never
+    // activated, letting the mouse through. Drawing on the screen's device
+    // context instead is discarded under Wine, and on Windows leaves
+    // inverted pixels behind when the window beneath repaints. The frame is
+    // on the screen when ShowInvertedFrame returns; it shows the screen as
+    // it was then. One frame at a time: showing another first hides this
+    // one. HideInvertedFrame takes it away and leaves the screen as it was;
+    // with no frame shown it does nothing.
+    virtual void ShowInvertedFrame(const Rect& rect, int penWidth) = 0;
+    virtual void HideInvertedFrame() = 0;
 
     // Screen copies: memory device contexts, bitmaps, block transfers.
     virtual Hdc CreateCompatibleDC(Hdc dc) = 0;

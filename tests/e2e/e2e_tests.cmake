@@ -51,3 +51,7 @@ lumivex_e2e_case(picture_save)
 # Saving under a Korean name on a Chinese system; the question for a hidden
 # file; a save into a read-only file reported in a box owned by Lumivex.
 lumivex_e2e_case(picture_save_unicode)
+# The finder's outline on the X display: the inverted frame GDI would draw,
+# seen during a drag, gone after the release; the outline's pixels against
+# GDI's.
+lumivex_e2e_case(outline_on_screen)

@@ -140,7 +140,10 @@ TEST_F(FinderTest, DragClearsOutlinesEachTickAndFillsTheLastWindowFound) {
     desk.SetCursor({60, 70});
     form.DragTick();
     EXPECT_EQ(form.SnapHwnd, disabled);
-    EXPECT_EQ(desk.drawn.size(), 4u);
+    ASSERT_EQ(desk.frames.size(), 2u);  // one outline per tick, round the window found
+    EXPECT_EQ(desk.frames[0].rect, (Rect{400, 20, 480, 44}));
+    EXPECT_EQ(desk.frames[1].rect, (Rect{40, 60, 140, 90}));
+    EXPECT_EQ(desk.visibleFrames(), 0);
 
     desk.SetCursor({410, 30});  // moved after the last tick: not looked at again
     form.ReleaseFinder();
@@ -194,7 +197,7 @@ TEST_F(FinderTest, DelayedReadCountsTenToZeroThenFillsOnce) {
     EXPECT_EQ(form.SnapHwnd, plain);
     EXPECT_EQ(form.texts.title, "plain");
     EXPECT_EQ(form.DelayCount(), 0);
-    EXPECT_EQ(desk.drawn.size(), 22u);  // one outline per tick
+    EXPECT_EQ(desk.frames.size(), 11u);  // one outline per tick
 }
 
 TEST_F(FinderTest, EachCountIsOnTheScreenWhileItsOutlineHoldsTheThreadTheLastZeroToo) {
@@ -203,11 +206,11 @@ TEST_F(FinderTest, EachCountIsOnTheScreenWhileItsOutlineHoldsTheThreadTheLastZer
     form.showNow = [&] { onScreen.push_back(form.caption); };
     form.StartDelayedRead();
     for (int tick = 0; tick < 11; ++tick) {
-        const std::size_t outlinesBefore = desk.drawn.size();
+        const std::size_t outlinesBefore = desk.frames.size();
         form.DelayedReadTick();
         // Shown before the tick's outline was drawn, not after it.
         ASSERT_EQ(onScreen.size(), static_cast<std::size_t>(tick + 1));
-        EXPECT_EQ(desk.drawn.size(), outlinesBefore + 2);
+        EXPECT_EQ(desk.frames.size(), outlinesBefore + 1);
     }
     EXPECT_EQ(onScreen.front(), "获取数据 10 - 【鼠标 X: 410, Y: 30, 光标: 0x1F】");
     EXPECT_EQ(onScreen.back(), "获取数据 0 - 【鼠标 X: 410, Y: 30, 光标: 0x1F】");

@@ -115,11 +115,11 @@ struct SentMessage {
     bool wide = false;  // SendMessageTimeoutW
 };
 
-struct DrawnRectangle {
-    Hdc dc;
+// An outline shown with ShowInvertedFrame.
+struct ShownFrame {
     Rect rect;
-    int rop2;
-    Hgdiobj pen;
+    int penWidth = 0;
+    bool visible = true;  // until HideInvertedFrame
 };
 
 struct CallRecord {
@@ -167,7 +167,15 @@ public:
 
     // What the logic did.
     std::vector<SentMessage> sent;
-    std::vector<DrawnRectangle> drawn;
+    // Every outline shown, in order; at most the last one is visible.
+    std::vector<ShownFrame> frames;
+    int visibleFrames() const;
+    // The screen as the user sees it: the screen's pixel, inverted where a
+    // visible outline covers it.
+    std::uint32_t SeenPixel(int x, int y) const;
+    // Called at every Sleep, with what the logic waits for, so that a test
+    // can look at the desktop while the logic waits.
+    std::function<void(std::uint32_t ms)> onSleep;
     std::vector<CallRecord> calls;
     std::uint32_t sleptMs = 0;
     // Calls that wait for the thread of a hung or busy window (ShowWindow,
@@ -252,15 +260,14 @@ public:
     Hdc GetWindowDC(Hwnd hwnd) override;
     Hdc GetDC(Hwnd hwnd) override;
     int ReleaseDC(Hwnd hwnd, Hdc dc) override;
-    int SetROP2(Hdc dc, int mode) override;
-    Hgdiobj CreatePen(int style, int width, std::uint32_t colour) override;
     Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
     bool DeleteObject(Hgdiobj object) override;
-    bool Rectangle(Hdc dc, int left, int top, int right, int bottom) override;
     Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
     int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetLastError() override { return lastError_; }
+    void ShowInvertedFrame(const Rect& rect, int penWidth) override;
+    void HideInvertedFrame() override;
 
     Hdc CreateCompatibleDC(Hdc dc) override;
     bool DeleteDC(Hdc dc) override;
@@ -314,7 +321,6 @@ public:
 protected:
     struct DcState {
         Hwnd window;
-        int rop2 = 13;  // R2_COPYPEN
         Hgdiobj pen = 0;
         Hgdiobj font = 0;
         bool memory = false;  // CreateCompatibleDC: draws into its selected bitmap

@@ -1,4 +1,4 @@
-// The simulated screen's metrics, device contexts, pens and fonts.
+// The simulated screen's metrics, device contexts, selections and fonts.
 #include <cstring>
 
 #include "platform/sim/sim_desktop.h"
@@ -6,7 +6,6 @@
 namespace lumivex::sim {
 
 namespace {
-constexpr std::uintptr_t kPenTag = 0x40000;
 constexpr std::uintptr_t kFontTag = 0x100000;
 }  // namespace
 
@@ -30,7 +29,7 @@ Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
     gdiLog.push_back("GetWindowDC");
     if (hwnd != kDesktop && !Find(hwnd)) return 0;
     const Hdc dc = nextGdi_++;
-    openDcs_[dc] = DcState{hwnd, 13, 0, systemFont_};
+    openDcs_[dc] = DcState{hwnd, 0, systemFont_};
     return dc;
 }
 
@@ -38,7 +37,7 @@ Hdc SimDesktop::GetDC(Hwnd hwnd) {
     // GetDC(NULL) is the screen's display context.
     if (hwnd == 0) {
         const Hdc dc = nextGdi_++;
-        openDcs_[dc] = DcState{0, 13, 0, systemFont_};
+        openDcs_[dc] = DcState{0, 0, systemFont_};
         return dc;
     }
     return GetWindowDC(hwnd);
@@ -51,20 +50,6 @@ int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
     if (it == openDcs_.end() || it->second.memory || it->second.window != hwnd) return 0;
     openDcs_.erase(it);
     return 1;
-}
-
-int SimDesktop::SetROP2(Hdc dc, int mode) {
-    const auto it = openDcs_.find(dc);
-    if (it == openDcs_.end()) return 0;
-    const int previous = it->second.rop2;
-    it->second.rop2 = mode;
-    return previous;
-}
-
-Hgdiobj SimDesktop::CreatePen(int, int, std::uint32_t) {
-    const Hgdiobj pen = kPenTag | nextGdi_++;
-    gdiObjects_.insert(pen);
-    return pen;
 }
 
 Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
@@ -93,13 +78,6 @@ bool SimDesktop::DeleteObject(Hgdiobj object) {
     if (object != systemFont_ && fonts_.erase(object) > 0) return true;
     bitmaps_.erase(object);
     return gdiObjects_.erase(object) > 0;
-}
-
-bool SimDesktop::Rectangle(Hdc dc, int left, int top, int right, int bottom) {
-    const auto it = openDcs_.find(dc);
-    if (it == openDcs_.end()) return false;
-    drawn.push_back({dc, Rect{left, top, right, bottom}, it->second.rop2, it->second.pen});
-    return true;
 }
 
 Hgdiobj SimDesktop::GetCurrentObject(Hdc dc, std::uint32_t type) {

@@ -63,6 +63,7 @@ void SimDesktop::Sleep(std::uint32_t ms) {
     const std::vector<PendingWindow> ready(due, pendingNotepads_.end());
     pendingNotepads_.erase(due, pendingNotepads_.end());
     for (const PendingWindow& w : ready) CreateNotepad(w.processId);
+    if (onSleep) onSleep(ms);
 }
 
 Hwnd SimDesktop::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className, const char* windowName) {

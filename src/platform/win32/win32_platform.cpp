@@ -122,21 +122,11 @@ int Win32Platform::GetDeviceCaps(Hdc dc, int index) { return ::GetDeviceCaps(ToH
 Hdc Win32Platform::GetWindowDC(Hwnd hwnd) { return reinterpret_cast<Hdc>(::GetWindowDC(ToHwnd(hwnd))); }
 Hdc Win32Platform::GetDC(Hwnd hwnd) { return reinterpret_cast<Hdc>(::GetDC(ToHwnd(hwnd))); }
 int Win32Platform::ReleaseDC(Hwnd hwnd, Hdc dc) { return ::ReleaseDC(ToHwnd(hwnd), ToHdc(dc)); }
-int Win32Platform::SetROP2(Hdc dc, int mode) { return ::SetROP2(ToHdc(dc), mode); }
-
-Hgdiobj Win32Platform::CreatePen(int style, int width, std::uint32_t colour) {
-    return reinterpret_cast<Hgdiobj>(::CreatePen(style, width, colour));
-}
-
 Hgdiobj Win32Platform::SelectObject(Hdc dc, Hgdiobj object) {
     return reinterpret_cast<Hgdiobj>(::SelectObject(ToHdc(dc), reinterpret_cast<HGDIOBJ>(object)));
 }
 
 bool Win32Platform::DeleteObject(Hgdiobj object) { return ::DeleteObject(reinterpret_cast<HGDIOBJ>(object)); }
-
-bool Win32Platform::Rectangle(Hdc dc, int left, int top, int right, int bottom) {
-    return ::Rectangle(ToHdc(dc), left, top, right, bottom);
-}
 
 static_assert(sizeof(LOGFONTA) == sizeof(LogFontA), "LogFontA mirrors LOGFONTA");
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 namespace lumivex {
 
 // Handles shared between 32- and 64-bit code are sign-extended, as the
@@ -15,8 +17,16 @@ inline Hwnd FromHwnd(HWND h) {
     return static_cast<Hwnd>(reinterpret_cast<std::uintptr_t>(h));
 }
 
+// The outline's windows (win32_outline.cpp).
+class InvertedFrame;
+
 class Win32Platform : public Platform {
 public:
+    Win32Platform();
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
     bool IsWindow(Hwnd hwnd) override;
     bool IsHungAppWindow(Hwnd hwnd) override;
     Hwnd GetWindow(Hwnd hwnd, std::uint32_t cmd) override;
@@ -59,15 +69,14 @@ public:
     Hdc GetWindowDC(Hwnd hwnd) override;
     Hdc GetDC(Hwnd hwnd) override;
     int ReleaseDC(Hwnd hwnd, Hdc dc) override;
-    int SetROP2(Hdc dc, int mode) override;
-    Hgdiobj CreatePen(int style, int width, std::uint32_t colour) override;
     Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
     bool DeleteObject(Hgdiobj object) override;
-    bool Rectangle(Hdc dc, int left, int top, int right, int bottom) override;
     Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
     int GetObjectA(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetLastError() override;
+    void ShowInvertedFrame(const Rect& rect, int penWidth) override;
+    void HideInvertedFrame() override;
 
     Hdc CreateCompatibleDC(Hdc dc) override;
     bool DeleteDC(Hdc dc) override;
@@ -110,6 +119,9 @@ public:
     std::string AnsiToUtf8(const std::string& ansi) override;
     std::string Utf8ToAnsi(const std::string& utf8) override;
     std::string WideToAnsi(const std::u16string& wide) override;
+
+private:
+    std::unique_ptr<InvertedFrame> frame_;
 };
 
 // UTF-8 and UTF-16, for the program's own windows.

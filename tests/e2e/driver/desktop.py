@@ -5,6 +5,8 @@ there is no virtual desktop and no window manager."""
 import subprocess
 import time
 
+from screen import parse_ppm
+
 
 class Desktop:
     def __init__(self, env, shots_dir):
@@ -61,11 +63,14 @@ class Desktop:
         time.sleep(hold_seconds)
         self.up()
 
+    def _next_path(self, name):
+        self._shot_count += 1
+        return self.shots_dir / f"{self._shot_count:02d}-{name}.png"
+
     def screenshot(self, name, crop=None):
         """A PNG of the whole screen, or of `crop` (left, top, right, bottom),
         numbered in the order taken."""
-        self._shot_count += 1
-        path = self.shots_dir / f"{self._shot_count:02d}-{name}.png"
+        path = self._next_path(name)
         command = ["import", "-window", "root"]
         if crop is not None:
             left, top, right, bottom = (max(0, v) for v in crop)
@@ -73,3 +78,14 @@ class Desktop:
         subprocess.run([*command, str(path)], env=self.env, check=True, stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
         return path
+
+    def grab(self, name):
+        """A screenshot of the whole X display with its pixels: left as a
+        numbered PNG like the others, and returned (Screenshot, path)."""
+        path = self._next_path(name)
+        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env, check=True,
+                             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                             timeout=30).stdout
+        shot = parse_ppm(ppm)
+        shot.save_png(path)
+        return shot, path

@@ -16,6 +16,8 @@
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
 //   settext:<hwnd>:<text>     WM_SETTEXT of a UTF-16 text (which may hold
 //                             colons), as SendMessageTimeoutW; reports the answer
+//   gdi-outline:<pen>:<l>:<t>:<r>:<b>  pixels GDI inverts for the old outline
+//   frame-rects:<pen>:<l>:<t>:<r>:<b>  the rectangles of Lumivex's outline
 // Numbers are decimal or 0x-prefixed hexadecimal.
 #include <windows.h>
 
@@ -23,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "outline_pixels.h"
 #include "window_report.h"
 
 namespace {
@@ -160,6 +163,10 @@ void Run(JsonWriter& json, const std::wstring& command) {
         SendOrPost(json, parts, verb == L"send");
     else if (verb == L"settext")
         SetText(json, command);
+    else if (verb == L"gdi-outline")
+        probe::ReportGdiOutline(json, parts);
+    else if (verb == L"frame-rects")
+        probe::ReportFrameRects(json, parts);
     else
         json.Null();
     json.EndObject();
