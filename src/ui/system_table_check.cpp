@@ -61,8 +61,7 @@ constexpr SystemRow kSystemCharsets[] = {
 
 // What the checks below return when every row matches. Otherwise they return
 // the index of the first row that differs (or, when only the row counts
-// differ, the shorter count), which the compiler's note on a failed
-// static_assert shows.
+// differ, the shorter count).
 constexpr std::size_t kAllRowsMatch = static_cast<std::size_t>(-1);
 
 constexpr std::uint32_t ValueOf(const StyleRow& row) { return row.bits; }
@@ -101,14 +100,19 @@ constexpr std::size_t FirstDifferentCharset(std::string_view items, const System
     }
 }
 
-static_assert(FirstDifferentRow(kWindowStyleTable, kSystemWindowStyles) == kAllRowsMatch,
-              "a row of kWindowStyleTable is not the <windows.h> macro of its name (row index in the note)");
-static_assert(FirstDifferentRow(kExtendedStyleTable, kSystemExtendedStyles) == kAllRowsMatch,
-              "a row of kExtendedStyleTable is not the <windows.h> macro of its name (row index in the note)");
-static_assert(FirstDifferentRow(kClassStyleTable, kSystemClassStyles) == kAllRowsMatch,
-              "a row of kClassStyleTable is not the <windows.h> macro of its name (row index in the note)");
-static_assert(FirstDifferentCharset(kCharsetNames, kSystemCharsets) == kAllRowsMatch,
-              "an item of kCharsetNames is not the <windows.h> macro of its name (row index in the note)");
+// The index reaches the compiler's message as a template argument: a failure
+// reads "[with ... Row = 8]", the row to look at, "required from" the line
+// below that names the table.
+template <std::size_t Row>
+constexpr bool NoRowDiffers() {
+    static_assert(Row == kAllRowsMatch, "this row is not the <windows.h> macro of its name");
+    return true;
+}
+
+static_assert(NoRowDiffers<FirstDifferentRow(kWindowStyleTable, kSystemWindowStyles)>(), "kWindowStyleTable");
+static_assert(NoRowDiffers<FirstDifferentRow(kExtendedStyleTable, kSystemExtendedStyles)>(), "kExtendedStyleTable");
+static_assert(NoRowDiffers<FirstDifferentRow(kClassStyleTable, kSystemClassStyles)>(), "kClassStyleTable");
+static_assert(NoRowDiffers<FirstDifferentCharset(kCharsetNames, kSystemCharsets)>(), "kCharsetNames");
 
 }  // namespace
 }  // namespace lumivex
