@@ -113,7 +113,7 @@ def outline_on_screen(h):
     if not h.check.true("GDI draws a frame round the pattern window", frame, "no pixel"):
         return
     with h.check.context("during the drag"):
-        start = centre(h.ui.state().control("picShot")["rect"])
+        start = centre(h.ui.state().control("finder")["rect"])
         h.desktop.move(*start)
         time.sleep(0.2)
         h.desktop.down()
@@ -127,7 +127,7 @@ def outline_on_screen(h):
         finally:
             h.desktop.up()
     with h.check.context("after the release"):
-        h.ui.wait_for(lambda s: s.text("hWndText") != "")
+        h.ui.wait_for(lambda s: s.text("handle") != "")
         _, unchanged, changed_beside = grab_until(
             h, "after-release", frame, near, before, lambda _, unch, changed: unch == len(frame) and changed == 0,
             RESTORE_DEADLINE_SECONDS)
