@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include "ops/state_list.h"
-#include "text/reader_choice.h"
 #include "ui/control_ids.h"
 #include "ui/main_controls.h"
 #include "ui/web_browser_window.h"
@@ -181,24 +180,6 @@ void MainWindow::OnCreate() {
     // The browser comes last in the load: it only shows the program's banner.
     CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
     Render();
-}
-
-// The chosen reader's description, on the choice and on the read button.
-void MainWindow::ShowReaderToolTips() {
-    std::wstring tip = Utf8ToWide(form_.ReaderToolTip());
-    for (int id : {IDC_READER_CHOICE, IDC_READ_DATA}) {
-        HWND control = Control(id);
-        TTTOOLINFOW info{};
-        info.cbSize = sizeof info;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = GetParent(control);
-        info.uId = reinterpret_cast<UINT_PTR>(control);
-        info.lpszText = tip.data();
-        const bool known = SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) > 0 &&
-                           SendMessageW(toolTip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
-        info.lpszText = tip.data();
-        SendMessageW(toolTip_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    }
 }
 
 // What the model has to tell the user, in a box owned by the main window.

@@ -27,6 +27,24 @@ void MainWindow::SetUpToolsTab() {
     ShowReaderToolTips();
 }
 
+// The chosen reader's description, on the choice and on the read button.
+void MainWindow::ShowReaderToolTips() {
+    std::wstring tip = Utf8ToWide(form_.ReaderToolTip());
+    for (int id : {IDC_READER_CHOICE, IDC_READ_DATA}) {
+        HWND control = Control(id);
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = GetParent(control);
+        info.uId = reinterpret_cast<UINT_PTR>(control);
+        info.lpszText = tip.data();
+        const bool known = SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) > 0 &&
+                           SendMessageW(toolTip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
+        info.lpszText = tip.data();
+        SendMessageW(toolTip_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+}
+
 // Typed characters only: a paste (WM_PASTE) reaches the edit unfiltered.
 LRESULT CALLBACK MainWindow::ToolFieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR field,
                                            DWORD_PTR) {
