@@ -144,6 +144,16 @@ public:
     Hwnd OperationHandle();
     // "读取数据": the chosen reader's text into Notepad.
     void ReadData();
+    // The panel's other buttons, each on the operation target; an invalid
+    // target makes each of them do nothing. None reads the window back but
+    // "读取刷新", which fills from the inspected window whatever was typed.
+    void Refresh();        // "读取刷新"
+    void CloseControl();   // "关闭控件"
+    void EndProcess();     // "关闭进程"
+    void SetStyles();      // "修改风格"
+    void SetSize();        // "修改尺寸"
+    void FlashTarget();    // "矩形闪烁"
+    void SetText();        // "修改文本"
     // The reader choice's description, its tool tip and the read button's.
     std::string ReaderToolTip() const;
 
@@ -177,6 +187,10 @@ private:
     bool isDragging_ = false;
     int delayCount_ = 0;
     int flashCount_ = 0;
+    // The last fill read a list-view style (the window answered): an empty
+    // list-view field then means 0, as the user left it; otherwise it means
+    // unknown, and "修改风格" leaves the list-view style alone.
+    bool listViewStyleRead_ = false;
     Hwnd flashRectOf_ = 0;  // the window FlashRect is the rectangle of
     // The related windows the fill found: a link follows the window it
     // shows, whatever the number base is now.

@@ -8,6 +8,7 @@ namespace lumivex {
 
 void MainForm::FillTools() {
     const auto readings = ReadToolsReadings(p_, session_.drives, session_.charsets, SnapHwnd);
+    listViewStyleRead_ = false;
     if (!readings) return;
     ToolFields& tools = texts.tools;
     tools.handle = HexText(SnapHwnd);
@@ -20,6 +21,7 @@ void MainForm::FillTools() {
     // Unknown when the window does not answer: left empty rather than a
     // made-up 0 that "修改风格" would write back.
     tools.listViewStyle = readings->styles.listViewExStyle ? HexText(*readings->styles.listViewExStyle) : std::string();
+    listViewStyleRead_ = readings->styles.listViewExStyle.has_value();
     tools.left = std::to_string(readings->pos.left);
     tools.top = std::to_string(readings->pos.top);
     tools.width = std::to_string(readings->pos.width);

@@ -84,8 +84,9 @@ constexpr int GCL_STYLE = -26;
 
 constexpr std::uint32_t WM_SETTEXT = 0x000C, WM_GETTEXT = 0x000D, WM_GETTEXTLENGTH = 0x000E,
                         WM_CLOSE = 0x0010, WM_GETFONT = 0x0031, WM_SYSCOMMAND = 0x0112;
+constexpr Wparam SC_CLOSE = 0xF060;
 constexpr std::uint32_t EM_SETREADONLY = 0x00CF;
-constexpr std::uint32_t LVM_GETEXTENDEDLISTVIEWSTYLE = 0x1037;
+constexpr std::uint32_t LVM_SETEXTENDEDLISTVIEWSTYLE = 0x1036, LVM_GETEXTENDEDLISTVIEWSTYLE = 0x1037;
 
 constexpr std::uint32_t WS_POPUP = 0x80000000u, WS_CHILD = 0x40000000u, WS_MINIMIZE = 0x20000000u,
                         WS_VISIBLE = 0x10000000u, WS_DISABLED = 0x08000000u,
@@ -187,6 +188,12 @@ public:
     virtual bool EnableWindow(Hwnd hwnd, bool enable) = 0;
     virtual bool BringWindowToTop(Hwnd hwnd) = 0;
     virtual bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) = 0;
+    // Returns the previous value. Writing GWL_STYLE or GWL_EXSTYLE sends
+    // the window WM_STYLECHANGING and WM_STYLECHANGED and waits for them;
+    // like EnableWindow, a helper thread makes the call on a window of
+    // another thread and is waited for only briefly, so the write lands
+    // whenever the target answers and 0 comes back if it has not yet.
+    virtual std::int32_t SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) = 0;
 
     // Mouse.
     virtual bool GetCursorPos(Point& p) = 0;
@@ -236,6 +243,7 @@ public:
     // Processes, files and drives.
     virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
+    virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;
     virtual std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer,
                                                    std::uint32_t size) = 0;
     virtual std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer,

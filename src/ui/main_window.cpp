@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include "ops/state_list.h"
-#include "text/reader_choice.h"
 #include "ui/control_ids.h"
 #include "ui/main_controls.h"
 #include "ui/web_browser_window.h"
@@ -183,38 +182,6 @@ void MainWindow::OnCreate() {
     Render();
 }
 
-// The reader choice's entries and the lengths the tools tab's number fields take.
-void MainWindow::SetUpToolsTab() {
-    HWND combo = Control(IDC_READER_CHOICE);
-    for (const ReaderChoice& choice : kReaderChoices)
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(choice.key).c_str()));
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(form_.readerChoice), 0);
-    constexpr WPARAM kHexDigits = 10, kDecimalDigits = 5;
-    for (int i = 0; i < 8; ++i)
-        SendMessageW(Control(IDC_TOOL_HANDLE + i), EM_LIMITTEXT, i < 4 ? kHexDigits : kDecimalDigits, 0);
-    // A window's whole text may be megabytes; the edit's default is 32 K.
-    SendMessageW(Control(IDC_TOOL_TEXT), EM_LIMITTEXT, 0, 0);
-    ShowReaderToolTips();
-}
-
-// The chosen reader's description, on the choice and on the read button.
-void MainWindow::ShowReaderToolTips() {
-    std::wstring tip = Utf8ToWide(form_.ReaderToolTip());
-    for (int id : {IDC_READER_CHOICE, IDC_READ_DATA}) {
-        HWND control = Control(id);
-        TTTOOLINFOW info{};
-        info.cbSize = sizeof info;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = GetParent(control);
-        info.uId = reinterpret_cast<UINT_PTR>(control);
-        info.lpszText = tip.data();
-        const bool known = SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) > 0 &&
-                           SendMessageW(toolTip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
-        info.lpszText = tip.data();
-        SendMessageW(toolTip_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    }
-}
-
 // What the model has to tell the user, in a box owned by the main window.
 void MainWindow::ShowMessageForUser() {
     if (form_.messageForUser.empty()) return;
@@ -260,7 +227,15 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
             ShowReaderToolTips();
             break;
         case IDC_READ_DATA:
-            if (code == BN_CLICKED) form_.ReadData();
+        case IDC_REFRESH:
+        case IDC_CLOSE_CONTROL:
+        case IDC_END_PROCESS:
+        case IDC_SET_STYLES:
+        case IDC_SET_SIZE:
+        case IDC_FLASH:
+        case IDC_SET_TEXT:
+            if (code != BN_CLICKED) return;
+            OnToolButton(id);
             break;
         case IDC_SAVE_PICTURE:
             if (code == BN_CLICKED) pictureView_.OnSave();

@@ -41,6 +41,7 @@ private:
     void OnCreate();
     void CreateControl(HWND parent, const struct ControlDef& def);
     void SetUpToolsTab();
+    void OnToolButton(int id);
     void ShowReaderToolTips();
     void ShowMessageForUser();
     void OnCommand(int id, int code, HWND control);
@@ -65,6 +66,8 @@ private:
     static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT FinderMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ToolFieldProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR field,
+                                          DWORD_PTR self);
     static LRESULT CALLBACK StateListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                            DWORD_PTR self);
 

@@ -55,3 +55,7 @@ lumivex_e2e_case(picture_save_unicode)
 # seen during a drag, gone after the release; the outline's pixels against
 # GDI's.
 lumivex_e2e_case(outline_on_screen)
+# The tools tab's operations panel: key filters, refresh with another handle
+# typed, styles, size, text, system Close, ending a second fixture process,
+# and a hung target that no button waits for.
+lumivex_e2e_case(ops_panel)

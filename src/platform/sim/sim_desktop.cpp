@@ -217,6 +217,20 @@ Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam
                 w.style &= ~ES_READONLY;
             return 1;
         case win::LVM_GETEXTENDEDLISTVIEWSTYLE: return static_cast<Lresult>(w.listViewExStyle);
+        case win::LVM_SETEXTENDEDLISTVIEWSTYLE: {
+            // wParam is the mask of bits to change; 0 changes them all.
+            const auto mask = wParam ? static_cast<std::uint32_t>(wParam) : ~0u;
+            const std::uint32_t previous = w.listViewExStyle;
+            w.listViewExStyle = (previous & ~mask) | (static_cast<std::uint32_t>(lParam) & mask);
+            return static_cast<Lresult>(previous);
+        }
+        case win::WM_SYSCOMMAND:
+            // SC_CLOSE asks the window to close: the default handling closes it.
+            if ((wParam & 0xFFF0) == win::SC_CLOSE) {
+                DestroyWindow(w.hwnd);
+                return 0;
+            }
+            return 0;
         case win::WM_GETFONT: return static_cast<Lresult>(w.font);
         default: return 0;
     }
@@ -289,7 +303,8 @@ bool SimDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx,
     }
     if (!(flags & win::SWP_NOMOVE)) {
         const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
-        w->rect = {x, y, x + width, y + height};
+        const Point origin = PlacementOrigin(*w);
+        w->rect = {origin.x + x, origin.y + y, origin.x + x + width, origin.y + y + height};
     }
     if (!(flags & win::SWP_NOSIZE)) {
         w->rect.right = w->rect.left + cx;
@@ -361,17 +376,32 @@ bool SimDesktop::MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool
     NoteWaitingCall(hwnd);
     SimWindow* w = Find(hwnd);
     if (!w) return false;
-    // Children are placed in the parent's client area.
-    Rect origin{0, 0, 0, 0};
-    if ((w->style & win::WS_CHILD) && w->parent) {
-        const SimWindow& parent = Window(w->parent);
-        const int frame = ((parent.rect.right - parent.rect.left) - parent.client.right) / 2;
-        origin.left = parent.rect.left + frame;
-        origin.top = parent.rect.bottom - frame - parent.client.bottom;
-    }
-    w->rect = {origin.left + x, origin.top + y, origin.left + x + width, origin.top + y + height};
+    const Point origin = PlacementOrigin(*w);
+    w->rect = {origin.x + x, origin.y + y, origin.x + x + width, origin.y + y + height};
     w->client = {0, 0, width, height};
     return true;
+}
+
+Point SimDesktop::PlacementOrigin(const SimWindow& w) {
+    // Children are placed in the parent's client area.
+    if (!(w.style & win::WS_CHILD) || !w.parent) return {0, 0};
+    const SimWindow& parent = Window(w.parent);
+    const int frame = ((parent.rect.right - parent.rect.left) - parent.client.right) / 2;
+    return {parent.rect.left + frame, parent.rect.bottom - frame - parent.client.bottom};
+}
+
+// Never counted as blocking: the Win32 form waits for its helper thread
+// only briefly (see Platform::SetWindowLongA).
+std::int32_t SimDesktop::SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) {
+    calls.push_back({"SetWindowLongA", hwnd, index, value});
+    SimWindow* w = Find(hwnd);
+    if (!w) return 0;
+    const auto bits = static_cast<std::uint32_t>(value);
+    std::uint32_t* field = index == win::GWL_STYLE ? &w->style : index == win::GWL_EXSTYLE ? &w->exStyle : nullptr;
+    if (!field) return 0;
+    const auto previous = static_cast<std::int32_t>(*field);
+    *field = bits;
+    return previous;
 }
 
 bool SimDesktop::GetCursorPos(Point& p) {

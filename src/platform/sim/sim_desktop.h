@@ -215,6 +215,8 @@ public:
     int queryDosDeviceCalls = 0;
     Hwnd capture() const { return capture_; }
     std::vector<std::string> shellExecuted;  // "operation|file|parameters"
+    // Processes ended with TerminateProcess, in order; their windows are gone.
+    std::vector<std::uint32_t> terminated;
     std::size_t windowCount() const { return windows_.size(); }
 
     // Platform.
@@ -249,6 +251,7 @@ public:
     bool EnableWindow(Hwnd hwnd, bool enable) override;
     bool BringWindowToTop(Hwnd hwnd) override;
     bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
+    std::int32_t SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) override;
 
     bool GetCursorPos(Point& p) override;
     bool GetCursorInfo(CursorInfo& info) override;
@@ -279,6 +282,7 @@ public:
 
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool CloseHandle(Handle handle) override;
+    bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
     std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) override;
     std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) override;
     std::vector<std::string> LogicalDrives() override;
@@ -344,6 +348,9 @@ protected:
     // Counts a call that waits for the window's thread when it would freeze.
     void NoteWaitingCall(Hwnd hwnd);
     bool ApplyShowWindow(Hwnd hwnd, int cmdShow);
+    // Where (x, y) of MoveWindow or SetWindowPos lies on the screen: the
+    // parent's client area for a child, the screen for a top-level window.
+    Point PlacementOrigin(const SimWindow& w);
 
     std::map<Hwnd, SimWindow> windows_;
     std::vector<Hwnd> topLevel_;  // Z order, top first

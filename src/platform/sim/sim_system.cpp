@@ -35,6 +35,21 @@ bool SimDesktop::CloseHandle(Handle handle) {
     return processHandles_.erase(handle) > 0;
 }
 
+// The process's windows go with it; its handles stay open until closed.
+bool SimDesktop::TerminateProcess(Handle process, std::uint32_t) {
+    calls.push_back({"TerminateProcess", 0, static_cast<std::int64_t>(process), 0});
+    const SimProcess* proc = ProcessOfHandle(process, win::PROCESS_TERMINATE);
+    if (!proc) return false;
+    const std::uint32_t id = proc->id;
+    std::vector<Hwnd> doomed;
+    for (const auto& entry : windows_)
+        if (entry.second.processId == id && entry.first != kDesktop) doomed.push_back(entry.first);
+    for (Hwnd hwnd : doomed)
+        if (Find(hwnd)) DestroyWindow(hwnd);
+    terminated.push_back(id);
+    return true;
+}
+
 std::uint32_t SimDesktop::GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) {
     const auto it = processHandles_.find(process);
     if (it == processHandles_.end()) return 0;

@@ -175,6 +175,10 @@ Handle Win32Platform::OpenProcess(std::uint32_t access, bool inherit, std::uint3
 
 bool Win32Platform::CloseHandle(Handle handle) { return ::CloseHandle(reinterpret_cast<HANDLE>(handle)); }
 
+bool Win32Platform::TerminateProcess(Handle process, std::uint32_t exitCode) {
+    return ::TerminateProcess(reinterpret_cast<HANDLE>(process), exitCode);
+}
+
 std::uint32_t Win32Platform::GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) {
     return ::GetProcessImageFileNameA(reinterpret_cast<HANDLE>(process), buffer, size);
 }

@@ -58,6 +58,7 @@ public:
     bool EnableWindow(Hwnd hwnd, bool enable) override;
     bool BringWindowToTop(Hwnd hwnd) override;
     bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
+    std::int32_t SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) override;
 
     bool GetCursorPos(Point& p) override;
     bool GetCursorInfo(CursorInfo& info) override;
@@ -88,6 +89,7 @@ public:
 
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool CloseHandle(Handle handle) override;
+    bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
     std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) override;
     std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) override;
     std::vector<std::string> LogicalDrives() override;
