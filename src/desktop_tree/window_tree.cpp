@@ -36,7 +36,10 @@ std::string FirstChars(const std::string& utf8, std::size_t count) {
 // Nodes by window, so a parent is found in constant time.
 class NodeTable {
 public:
-    explicit NodeTable(TreeBuild& build) : build_(build) {}
+    NodeTable(TreeBuild& build, std::size_t expected) : build_(build) {
+        index_.reserve(expected);
+        build_.nodes.reserve(expected);
+    }
     bool Has(Hwnd hwnd) const { return index_.count(hwnd) != 0; }
     void Add(Hwnd hwnd, std::string text, int parent) {
         index_.emplace(hwnd, static_cast<int>(build_.nodes.size()));
@@ -55,6 +58,7 @@ private:
 class PendingQueue {
 public:
     explicit PendingQueue(const std::vector<Hwnd>& windows) : queue_(windows.begin(), windows.end()) {
+        waiting_.reserve(windows.size());
         for (Hwnd h : windows) ++waiting_[h];
     }
     std::size_t Count() const { return queue_.size(); }
@@ -126,9 +130,9 @@ std::vector<Hwnd> EnumWindowTree(Platform& p, Hwnd root) {
 TreeBuild BuildDesktopTree(Platform& p) {
     UnansweredScope quiet(p);
     TreeBuild build;
-    NodeTable nodes(build);
     const Hwnd desktop = p.GetDesktopWindow();
     PendingQueue pending(EnumWindowTree(p, desktop));
+    NodeTable nodes(build, pending.Count());
     build.total = pending.Count();
     std::size_t retries = 0;
     while (pending.Count() != 0 && retries <= pending.Count()) {
@@ -161,8 +165,8 @@ std::optional<TreeBuild> BuildSubTree(Platform& p, Hwnd root) {
     if (root == 0 || !p.IsWindow(root) || p.IsHungAppWindow(root)) return std::nullopt;
     UnansweredScope quiet(p);
     TreeBuild build;
-    NodeTable nodes(build);
     PendingQueue pending(EnumWindowTree(p, root));
+    NodeTable nodes(build, pending.Count());
     build.total = pending.Count();
     std::size_t retries = 0;
     while (pending.Count() != 0 && retries <= pending.Count()) {
