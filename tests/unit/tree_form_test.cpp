@@ -109,3 +109,30 @@ TEST_F(TreeFormTest, ChildListHandsTheChosenWindowOver) {
 
 }  // namespace
 }  // namespace lumivex::test
+
+#include "app/about_form.h"
+
+namespace lumivex::test {
+namespace {
+
+TEST_F(TreeFormTest, AboutVersionAndTopmostLiftAndRestore) {
+    EXPECT_EQ(AboutVersionText(3, 1, 2), "Lumivex V3.1.0.2 (2018-12-4)");
+    for (bool ticked : {true, false}) {
+        SCOPED_TRACE(ticked);
+        desk.calls.clear();
+        form.selfHwnd = top;
+        form.alwaysOnTop = ticked;
+        LiftTopmostForAbout(form, group);
+        RestoreTopmostAfterAbout(form);
+        std::vector<std::pair<Hwnd, std::int64_t>> positions;
+        for (const auto& c : desk.calls)
+            if (c.name == "SetWindowPos") positions.push_back({c.hwnd, c.a});
+        std::vector<std::pair<Hwnd, std::int64_t>> expected{{top, std::int64_t{-2}},
+                                                            {group, std::int64_t{-2}}};
+        if (ticked) expected.push_back({top, std::int64_t{-1}});
+        EXPECT_EQ(positions, expected);
+    }
+}
+
+}  // namespace
+}  // namespace lumivex::test
