@@ -55,3 +55,6 @@ lumivex_e2e_case(picture_save_unicode)
 # seen during a drag, gone after the release; the outline's pixels against
 # GDI's.
 lumivex_e2e_case(outline_on_screen)
+# The child-window list hands a row to the main window; the window tree
+# from a child, "父层", Enter in the handle box and "确定"; the about box.
+lumivex_e2e_case(tree_forms)
