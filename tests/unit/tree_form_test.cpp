@@ -136,3 +136,29 @@ TEST_F(TreeFormTest, AboutVersionAndTopmostLiftAndRestore) {
 
 }  // namespace
 }  // namespace lumivex::test
+
+namespace lumivex::test {
+namespace {
+
+TEST_F(TreeFormTest, ExportHandsTheRowsToTheNotepadWeStarted) {
+    session.ChildListHwnd = top;
+    ChildListForm list(form);
+    list.Load();
+    list.SetShowAll(true);
+    list.Export();
+    ASSERT_EQ(desk.started, std::vector<std::string>{"notepad.exe"});
+    ASSERT_NE(session.notepad.window, 0u);
+    const Hwnd edit = desk.GetWindow(session.notepad.window, win::GW_CHILD);
+    EXPECT_EQ(desk.AnsiToUtf8(desk.Window(edit).text), list.rows[0] + "\r\n" + list.rows[1]);
+    EXPECT_EQ(list.messageForUser, "");
+
+    ChildListForm empty(form);
+    session.ChildListHwnd = inner;
+    empty.Load();
+    desk.started.clear();
+    empty.Export();  // no rows: nothing exported
+    EXPECT_TRUE(desk.started.empty());
+}
+
+}  // namespace
+}  // namespace lumivex::test

@@ -115,6 +115,18 @@ def window_tree(h, facts):
                  "the selection stayed elsewhere")
     h.check.equal("typed handle upper case", f"{main:X}", control(h, tree, "tree_handle")["text"])
 
+    # The whole desktop with a window that does not respond on it: the build
+    # ends, every window enumerated gets its node, and Lumivex answers.
+    h.fixture.hang()
+    click_control(h, tree, "tree_desktop")
+    tree = wait_window(h, "LumivexTree", lambda w: w["title"].startswith("句柄树结构列表 [共")
+                       and expected_count not in w["title"], timeout=30.0)
+    if h.check.true("桌面 builds the desktop's tree", tree, "the caption never changed"):
+        total = int(re.search(r"\[共(\d+)项\]", tree["title"]).group(1))
+        h.check.equal("every enumerated window has a node", total, send(h, view, TVM_GETCOUNT))
+        h.check.true("more windows than the fixture's", total > descendants + 1, tree["title"])
+        h.check.true("Lumivex responds", h.ui.responds())
+        h.shot("tree-desktop")
     click_control(h, tree, "tree_ok")
     h.check.true("tree closed by 确定", wait_gone(h, "LumivexTree"))
     state = h.ui.wait_for(lambda s: s.text("handle") == f"{main:X}")
