@@ -110,3 +110,32 @@
 #define IDC_TOOL_TOP_LABEL 1735
 #define IDC_TOOL_WIDTH_LABEL 1736
 #define IDC_TOOL_HEIGHT_LABEL 1737
+
+// The window tree ("句柄树结构列表").
+#define IDC_TREE_VIEW 2000
+#define IDC_TREE_DESKTOP 2001    // "桌面"
+#define IDC_TREE_PARENT 2002     // "父层"
+#define IDC_TREE_BACK 2003       // "返回"
+#define IDC_TREE_FLASH 2004      // "闪烁"
+#define IDC_TREE_HANDLE 2005     // the handle box
+#define IDC_TREE_NODE_TEXT 2006  // the text of the node last clicked
+#define IDC_TREE_EXPAND 2007     // "展开"
+#define IDC_TREE_OK 2008         // "确定"
+
+// The child-window list ("子窗口列表").
+#define IDC_CHILD_PROMPT 2100
+#define IDC_CHILD_ROWS 2101
+#define IDC_CHILD_SHOW_ALL 2102  // "显示所有多级子窗口"
+#define IDC_CHILD_OK 2103        // "确定"
+#define IDC_CHILD_OPEN 2104      // "打开子列表"
+#define IDC_CHILD_CANCEL 2105    // "取消"
+#define IDC_CHILD_EXPORT 2106    // "导出列表"
+
+// The about box ("关于 Lumivex").
+#define IDC_ABOUT_VERSION 2200
+#define IDC_ABOUT_ICON 2201
+#define IDC_ABOUT_HOME_CAPTION 2202  // "主页:"
+#define IDC_ABOUT_LINK 2203
+#define IDC_ABOUT_PAGE 2204          // the embedded browser, or its label
+#define IDC_ABOUT_NOTE 2205
+#define IDC_ABOUT_OK 2206            // "确定"

@@ -123,7 +123,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        case WM_CLOSE: DestroyWindow(hwnd_); return 0;
+        case WM_CLOSE:
+            CloseForms();
+            DestroyWindow(hwnd_);
+            return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
         default: return DefWindowProcW(hwnd_, msg, wParam, lParam);
     }
@@ -255,6 +258,11 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         case IDC_STATE_LIST:
             if (code == LBN_SELCHANGE) HarvestTicks();
             return;
+        case IDC_TREE_BUTTON:
+        case IDC_CHILD_LIST_BUTTON:
+        case IDC_ABOUT_BUTTON:
+            if (code == BN_CLICKED) OpenForm(id);
+            break;
         // Ends the program at once, without the unload step.
         case IDC_OK_BUTTON: ExitProcess(0);
         default:

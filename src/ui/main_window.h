@@ -14,6 +14,7 @@
 #include "app/session.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/picture_view_window.h"
+#include "ui/tree_window.h"
 
 namespace lumivex {
 
@@ -46,6 +47,9 @@ private:
     void ShowMessageForUser();
     void OnCommand(int id, int code, HWND control);
     void OnActivate(bool active);
+    // "句柄树", "子窗口列表" and "关于"; main_window_forms.cpp.
+    void OpenForm(int buttonId);
+    void CloseForms();
     void OnTimer(UINT_PTR id);
     bool OnSetCursor(HWND control);
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
@@ -76,6 +80,7 @@ private:
     Session& session_;
     MainForm form_;
     PictureViewWindow pictureView_{form_};
+    std::unique_ptr<TreeWindow> treeWindow_;
     HWND hwnd_ = nullptr;
     HWND tabStrip_ = nullptr;
     HWND tabPanels_[7] = {};

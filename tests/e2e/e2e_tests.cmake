@@ -59,3 +59,6 @@ lumivex_e2e_case(outline_on_screen)
 # typed, styles, size, text, system Close, ending a second fixture process,
 # and a hung target that no button waits for.
 lumivex_e2e_case(ops_panel)
+# The child-window list hands a row to the main window; the window tree
+# from a child, "父层", Enter in the handle box and "确定"; the about box.
+lumivex_e2e_case(tree_forms)

@@ -108,7 +108,9 @@ void SimDesktop::NoteWaitingCall(Hwnd hwnd) {
 Hwnd SimDesktop::GetWindow(Hwnd hwnd, std::uint32_t cmd) {
     SimWindow* w = Find(hwnd);
     if (!w) return 0;
-    if (cmd == win::GW_CHILD) return w->children.empty() ? 0 : w->children.front();
+    // The top-level windows are the desktop's children.
+    const auto& children = hwnd == kDesktop ? topLevel_ : w->children;
+    if (cmd == win::GW_CHILD) return children.empty() ? 0 : children.front();
     if (cmd == win::GW_OWNER) return w->owner;
     if (hwnd == kDesktop) return 0;
     const auto& siblings = Siblings(*w);

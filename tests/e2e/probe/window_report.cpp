@@ -247,6 +247,7 @@ void ReportChildren(JsonWriter& json, HWND parent) {
         json.Key("rect");
         ScreenRect(json, child);
         json.Key("visible").Bool(IsWindowVisible(child) != 0);
+        if (IsClass(child, L"ListBox")) ListBoxItems(json, child);
         json.EndObject();
     }
     json.EndArray();

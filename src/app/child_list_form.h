@@ -1,0 +1,43 @@
+// The child-window list dialog: its rows, the window they list, and what
+// each button does with the shared ChildListHwnd.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+
+namespace lumivex {
+
+class ChildListForm {
+public:
+    explicit ChildListForm(MainForm& main);
+
+    std::vector<std::string> rows;
+    int selectedRow = -1;
+    bool showAll = false;  // "显示所有多级子窗口"
+    bool topmost = false;
+    bool closeRequested = false;
+    // What the window must tell the user in a message box, then clear.
+    std::string messageForUser;
+
+    void Load();
+    void SetShowAll(bool ticked);
+    // "打开子列表" and a double click on a row.
+    void OpenSelected();
+    void PressOk();
+    void PressCancel();
+    // The close box leaves ChildListHwnd as it is.
+    void CloseBox() { closeRequested = true; }
+    // "导出列表": the rows to the Notepad this program started.
+    void Export();
+
+private:
+    void FillFor(Hwnd root);
+    Hwnd SelectedHandle() const;
+
+    MainForm& main_;
+    Session& session_;
+};
+
+}  // namespace lumivex

@@ -1,0 +1,133 @@
+#include "app/about_form.h"
+#include "platform/win32/win32_platform.h"
+#include "ui/about_window.h"
+#include "ui/control_ids.h"
+#include "ui/modal_loop.h"
+#include "ui/web_browser_window.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace lumivex {
+namespace {
+
+constexpr wchar_t kAboutClass[] = L"LumivexAbout";
+constexpr DWORD kFixedInfoSignature = 0xFEEF04BD;
+
+// The version the program's version resource carries (VS_FIXEDFILEINFO),
+// so the box tells the version of the file it runs from.
+std::string VersionFromResource(HINSTANCE instance) {
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const auto* bytes = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
+    const DWORD size = found ? SizeofResource(instance, found) : 0;
+    for (DWORD at = 0; bytes && at + sizeof(VS_FIXEDFILEINFO) <= size; at += 4) {
+        VS_FIXEDFILEINFO info;
+        std::memcpy(&info, bytes + at, sizeof info);
+        if (info.dwSignature != kFixedInfoSignature) continue;
+        return AboutVersionText(HIWORD(info.dwFileVersionMS), LOWORD(info.dwFileVersionMS),
+                                LOWORD(info.dwFileVersionLS));
+    }
+    return AboutVersionText(0, 0, 0);
+}
+
+struct AboutWindow {
+    HINSTANCE instance;
+    MainForm& main;
+    HWND owner;
+    HFONT font;
+    HWND hwnd = nullptr;
+    HFONT linkFont = nullptr;
+
+    void OnCreate() {
+        const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_BIG, 0));
+        if (icon) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        auto make = [this](const wchar_t* cls, const std::string& text, DWORD style, int x, int y, int w, int h, int id) {
+            HWND c = CreateWindowExW(0, cls, Utf8ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+            SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            return c;
+        };
+        HWND picture = make(L"STATIC", "", SS_ICON, 12, 12, 32, 32, IDC_ABOUT_ICON);
+        if (icon) SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        make(L"STATIC", VersionFromResource(instance), 0, 56, 14, 300, 18, IDC_ABOUT_VERSION);
+        make(L"STATIC", "主页:", 0, 56, 38, 40, 18, IDC_ABOUT_HOME_CAPTION);
+        HWND link = make(L"STATIC", kHomePageUrl, SS_NOTIFY, 98, 38, 250, 18, IDC_ABOUT_LINK);
+        LOGFONTW lf{};
+        GetObjectW(font, sizeof lf, &lf);
+        lf.lfUnderline = TRUE;
+        linkFont = CreateFontIndirectW(&lf);
+        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont), FALSE);
+        CreateWebBrowser(hwnd, instance, RECT{12, 64, 372, 204}, font);
+        make(L"STATIC", kAboutNote, 0, 12, 212, 360, 18, IDC_ABOUT_NOTE);
+        make(L"BUTTON", "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, 296, 236, 76, 26, IDC_ABOUT_OK);
+        LiftTopmostForAbout(main, static_cast<Hwnd>(reinterpret_cast<UINT_PTR>(hwnd)));
+    }
+
+    void OnCommand(int id, int code) {
+        if (id == IDC_ABOUT_LINK && code == STN_CLICKED)
+            ShellExecuteW(hwnd, nullptr, Utf8ToWide(kHomePageUrl).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        if (id == IDC_ABOUT_OK || id == IDCANCEL) DestroyWindow(hwnd);
+    }
+
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_NCCREATE) {
+            auto* self = static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            self->hwnd = h;
+            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+        if (!self) return DefWindowProcW(h, msg, wParam, lParam);
+        try {
+            switch (msg) {
+                case WM_CREATE: self->OnCreate(); return 0;
+                case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+                case WM_SETCURSOR:
+                    if (reinterpret_cast<HWND>(wParam) == GetDlgItem(h, IDC_ABOUT_LINK)) {
+                        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
+                        return TRUE;
+                    }
+                    break;
+                case WM_CTLCOLORSTATIC:
+                    if (reinterpret_cast<HWND>(lParam) == GetDlgItem(h, IDC_ABOUT_LINK)) {
+                        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 255));
+                        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+                        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+                    }
+                    break;
+                case WM_DESTROY: RestoreTopmostAfterAbout(self->main); break;
+                case WM_NCDESTROY:
+                    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+                    if (self->linkFont) DeleteObject(self->linkFont);
+                    self->hwnd = nullptr;
+                    break;
+                default: break;
+            }
+        } catch (...) {
+        }
+        return DefWindowProcW(h, msg, wParam, lParam);
+    }
+};
+
+}  // namespace
+
+void ShowAboutWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = AboutWindow::Proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kAboutClass;
+    RegisterClassExW(&wc);
+    AboutWindow window{instance, main, owner, font};
+    const HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, kAboutClass, Utf8ToWide(kAboutCaption).c_str(),
+                                        WS_POPUP | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 392, 305,
+                                        owner, nullptr, instance, &window);
+    if (!dialog) return;
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    RunModal(dialog, owner);
+}
+
+}  // namespace lumivex

@@ -1,0 +1,130 @@
+// The child-window list ("子窗口列表"), modal, owned by the main window.
+#include "app/child_list_form.h"
+#include "platform/win32/win32_platform.h"
+#include "ui/child_list_window.h"
+#include "ui/control_ids.h"
+#include "ui/modal_loop.h"
+
+namespace lumivex {
+namespace {
+
+constexpr wchar_t kChildListClass[] = L"LumivexChildList";
+
+struct ChildListWindow {
+    HINSTANCE instance;
+    ChildListForm form;
+    HWND owner;
+    HFONT font;
+    HWND hwnd = nullptr;
+
+    HWND Control(int id) const { return GetDlgItem(hwnd, id); }
+
+    void OnCreate() {
+        const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_BIG, 0));
+        if (icon) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        auto make = [this](DWORD ex, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
+                           int id) {
+            HWND c = CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+            SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        };
+        make(0, L"STATIC", L"请选择要转到的子窗口", 0, 8, 8, 300, 18, IDC_CHILD_PROMPT);
+        make(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+             8, 28, 520, 250, IDC_CHILD_ROWS);
+        make(0, L"BUTTON", L"显示所有多级子窗口", WS_TABSTOP | BS_AUTOCHECKBOX, 8, 286, 170, 22, IDC_CHILD_SHOW_ALL);
+        make(0, L"BUTTON", L"确定", WS_TABSTOP | BS_DEFPUSHBUTTON, 190, 284, 76, 26, IDC_CHILD_OK);
+        make(0, L"BUTTON", L"打开子列表", WS_TABSTOP, 272, 284, 86, 26, IDC_CHILD_OPEN);
+        make(0, L"BUTTON", L"取消", WS_TABSTOP, 364, 284, 76, 26, IDC_CHILD_CANCEL);
+        make(0, L"BUTTON", L"导出列表", WS_TABSTOP, 446, 284, 82, 26, IDC_CHILD_EXPORT);
+        SendMessageW(Control(IDC_CHILD_ROWS), LB_SETHORIZONTALEXTENT, 1600, 0);
+        SetWindowPos(hwnd, form.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        form.Load();
+        ShowRows();
+    }
+
+    void ShowRows() {
+        HWND list = Control(IDC_CHILD_ROWS);
+        SendMessageW(list, LB_RESETCONTENT, 0, 0);
+        for (const std::string& row : form.rows)
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(row).c_str()));
+    }
+
+    void OnCommand(int id, int code) {
+        const int selected = static_cast<int>(SendMessageW(Control(IDC_CHILD_ROWS), LB_GETCURSEL, 0, 0));
+        form.selectedRow = selected == LB_ERR ? -1 : selected;
+        switch (id) {
+            case IDC_CHILD_ROWS:
+                if (code != LBN_DBLCLK) return;
+                form.OpenSelected();
+                ShowRows();
+                break;
+            case IDC_CHILD_SHOW_ALL:
+                form.SetShowAll(SendMessageW(Control(IDC_CHILD_SHOW_ALL), BM_GETCHECK, 0, 0) == BST_CHECKED);
+                ShowRows();
+                break;
+            case IDC_CHILD_OPEN: {
+                const auto before = form.rows;
+                form.OpenSelected();
+                if (form.rows != before) ShowRows();
+                break;
+            }
+            case IDC_CHILD_OK: form.PressOk(); break;
+            case IDCANCEL:  // Escape
+            case IDC_CHILD_CANCEL: form.PressCancel(); break;
+            case IDC_CHILD_EXPORT: form.Export(); break;
+            default: return;
+        }
+        if (!form.messageForUser.empty()) {
+            MessageBoxW(hwnd, Utf8ToWide(form.messageForUser).c_str(), L"子窗口列表", MB_ICONEXCLAMATION | MB_OK);
+            form.messageForUser.clear();
+        }
+        if (form.closeRequested) DestroyWindow(hwnd);
+    }
+
+    static ChildListWindow* From(HWND h) {
+        return reinterpret_cast<ChildListWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    }
+
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_NCCREATE) {
+            auto* self = static_cast<ChildListWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            self->hwnd = h;
+            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        ChildListWindow* self = From(h);
+        if (!self) return DefWindowProcW(h, msg, wParam, lParam);
+        try {
+            switch (msg) {
+                case WM_CREATE: self->OnCreate(); return 0;
+                case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+                case WM_CLOSE: self->form.CloseBox(); DestroyWindow(h); return 0;
+                case WM_NCDESTROY: SetWindowLongPtrW(h, GWLP_USERDATA, 0); self->hwnd = nullptr; break;
+                default: break;
+            }
+        } catch (...) {
+        }
+        return DefWindowProcW(h, msg, wParam, lParam);
+    }
+};
+
+}  // namespace
+
+void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ChildListWindow::Proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kChildListClass;
+    RegisterClassExW(&wc);
+    ChildListWindow window{instance, ChildListForm(main), owner, font};
+    const HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, kChildListClass, L"子窗口列表",
+                                        WS_POPUP | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 545, 350,
+                                        owner, nullptr, instance, &window);
+    if (!dialog) return;
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    RunModal(dialog, owner);
+}
+
+}  // namespace lumivex

@@ -1,0 +1,270 @@
+#include "ui/tree_window.h"
+
+#include "platform/win32/win32_platform.h"
+#include "ui/centered_msg_box.h"
+#include "ui/control_ids.h"
+
+namespace lumivex {
+namespace {
+
+constexpr wchar_t kTreeClass[] = L"LumivexTree";
+constexpr int kWidth = 430, kHeight = 480;
+
+struct ButtonDef {
+    int id;
+    const wchar_t* caption;
+    int x, y, w;
+};
+constexpr ButtonDef kButtons[] = {
+    {IDC_TREE_DESKTOP, L"桌面", 5, 352, 48},   {IDC_TREE_PARENT, L"父层", 55, 352, 48},
+    {IDC_TREE_BACK, L"返回", 105, 352, 48},    {IDC_TREE_FLASH, L"闪烁", 155, 352, 48},
+    {IDC_TREE_EXPAND, L"展开", 300, 352, 50},  {IDC_TREE_OK, L"确定", 355, 352, 55},
+};
+
+// The node picture: a 14 × 11 window with a black frame, a navy title bar
+// of two rows and a white body; light grey is the mask colour.
+HIMAGELIST MakeNodeImages() {
+    HIMAGELIST list = ImageList_Create(14, 11, ILC_COLOR24 | ILC_MASK, 1, 1);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 14, 11);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    auto fill = [dc](RECT r, COLORREF c) {
+        HBRUSH brush = CreateSolidBrush(c);
+        FillRect(dc, &r, brush);
+        DeleteObject(brush);
+    };
+    fill({0, 0, 14, 11}, RGB(0, 0, 0));
+    fill({1, 1, 13, 3}, RGB(0, 0, 0x80));
+    fill({1, 3, 13, 10}, RGB(255, 255, 255));
+    SelectObject(dc, old);
+    ImageList_AddMasked(list, bitmap, RGB(0xC0, 0xC0, 0xC0));
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return list;
+}
+
+TreeWindow* FromHandle(HWND hwnd) { return reinterpret_cast<TreeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+
+std::string TextOf(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return WideToUtf8(text);
+}
+
+}  // namespace
+
+TreeWindow::TreeWindow(HINSTANCE instance, MainForm& main, std::function<void()> onMainChanged)
+    : instance_(instance), form_(main), onMainChanged_(std::move(onMainChanged)) {}
+
+TreeWindow::~TreeWindow() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    if (images_) ImageList_Destroy(images_);
+}
+
+bool TreeWindow::Create(HWND owner, HFONT font) {
+    owner_ = owner;
+    font_ = font;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = instance_;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kTreeClass;
+    RegisterClassExW(&wc);  // a second registration fails harmlessly
+    hwnd_ = CreateWindowExW(0, kTreeClass, L"句柄树结构列表", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight, owner, nullptr, instance_, this);
+    if (!hwnd_) return false;
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    return true;
+}
+
+LRESULT CALLBACK TreeWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<TreeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    TreeWindow* self = FromHandle(hwnd);
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    try {
+        return self->Handle(msg, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+LRESULT TreeWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_CREATE: OnCreate(); return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_NOTIFY: return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
+        case WM_NCDESTROY: {
+            // Closed by its close box, by "确定" or with its owner: the
+            // object stays until the main window lets it go.
+            const HWND gone = hwnd_;
+            hwnd_ = nullptr;
+            SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
+            return DefWindowProcW(gone, msg, wParam, lParam);
+        }
+        default: return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    }
+}
+
+void TreeWindow::OnCreate() {
+    const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner_, WM_GETICON, ICON_BIG, 0));
+    if (icon) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    auto make = [this](DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
+                       int id) {
+        HWND c = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+        SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        return c;
+    };
+    HWND tree = make(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
+                     TVS_SHOWSELALWAYS, 5, 5, 405, 340, IDC_TREE_VIEW);
+    images_ = MakeNodeImages();
+    TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
+    for (const ButtonDef& b : kButtons) make(0, L"BUTTON", b.caption, WS_TABSTOP | BS_PUSHBUTTON, b.x, b.y, b.w, 24, b.id);
+    HWND handleBox = make(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, 210, 353, 80, 22, IDC_TREE_HANDLE);
+    SendMessageW(handleBox, EM_SETLIMITTEXT, 8, 0);
+    SetWindowSubclass(handleBox, HandleBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    make(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_READONLY | ES_AUTOHSCROLL, 5, 385, 405, 22, IDC_TREE_NODE_TEXT);
+
+    SetWindowPos(hwnd_, form_.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    form_.Load();
+    Render();
+}
+
+void TreeWindow::OnCommand(int id, int code) {
+    if (rendering_) return;
+    switch (id) {
+        case IDC_TREE_DESKTOP: form_.PressDesktop(); break;
+        case IDC_TREE_PARENT: form_.PressParent(); break;
+        case IDC_TREE_BACK: form_.PressBack(); break;
+        case IDC_TREE_FLASH: form_.PressFlash(); break;
+        case IDC_TREE_EXPAND: form_.PressExpand(); break;
+        case IDC_TREE_OK: form_.PressOk(); break;
+        case IDC_TREE_HANDLE:
+            if (code == EN_CHANGE) form_.handleText = TextOf(Control(IDC_TREE_HANDLE));
+            return;
+        default: return;
+    }
+    Render();
+    if (id == IDC_TREE_FLASH || id == IDC_TREE_OK) onMainChanged_();
+    if (form_.closeRequested) DestroyWindow(hwnd_);
+}
+
+LRESULT TreeWindow::OnNotify(const NMHDR* header) {
+    if (header->idFrom != IDC_TREE_VIEW || header->code != TVN_SELCHANGEDW) return 0;
+    const auto* change = reinterpret_cast<const NMTREEVIEWW*>(header);
+    // A click (or the keyboard) on a node, not a selection made by the form.
+    if (rendering_ || change->action == TVC_UNKNOWN) return 0;
+    form_.ClickNode(static_cast<int>(change->itemNew.lParam));
+    Render();
+    return 0;
+}
+
+bool TreeWindow::OnHandleBoxChar(WPARAM code) {
+    const auto filtered = FilterHandleKey(static_cast<int>(code));
+    if (!filtered) return true;
+    if (*filtered == '\r') {
+        form_.handleText = TextOf(Control(IDC_TREE_HANDLE));
+        form_.GoToNode();
+        Render();
+        return true;
+    }
+    if (*filtered == '\0') {
+        SendMessageW(Control(IDC_TREE_HANDLE), EM_SETSEL, 0, -1);
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK TreeWindow::HandleBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    auto* window = reinterpret_cast<TreeWindow*>(self);
+    if (msg == WM_CHAR) {
+        if (window->OnHandleBoxChar(wParam)) return 0;
+        const auto filtered = FilterHandleKey(static_cast<int>(wParam));
+        return DefSubclassProc(hwnd, msg, static_cast<WPARAM>(static_cast<unsigned char>(*filtered)), lParam);
+    }
+    if (msg == WM_LBUTTONDBLCLK) {
+        window->form_.handleText = TextOf(hwnd);
+        window->form_.GoToNode();
+        window->Render();
+        return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+void TreeWindow::FillTree() {
+    HWND tree = Control(IDC_TREE_VIEW);
+    ShowWindow(tree, SW_HIDE);
+    TreeView_DeleteAllItems(tree);
+    items_.clear();
+    items_.reserve(form_.nodes.size());
+    for (std::size_t i = 0; i < form_.nodes.size(); ++i) {
+        const TreeNode& node = form_.nodes[i];
+        const std::wstring text = Utf8ToWide(node.text);
+        TVINSERTSTRUCTW insert{};
+        insert.hParent = node.parent < 0 ? TVI_ROOT : items_[static_cast<std::size_t>(node.parent)];
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+        insert.item.lParam = static_cast<LPARAM>(i);
+        items_.push_back(TreeView_InsertItem(tree, &insert));
+    }
+    ShowWindow(tree, SW_SHOW);
+    if (!items_.empty()) TreeView_Expand(tree, items_.front(), TVE_EXPAND);
+    form_.FinishBuild();
+}
+
+void TreeWindow::Render() {
+    struct Flag {
+        bool& f;
+        explicit Flag(bool& b) : f(b) { f = true; }
+        ~Flag() { f = false; }
+    } flag(rendering_);
+    HWND tree = Control(IDC_TREE_VIEW);
+    if (shownBuild_ != form_.buildCount) {
+        shownBuild_ = form_.buildCount;
+        FillTree();
+    }
+    if (shownExpand_ != form_.expandCount) {
+        shownExpand_ = form_.expandCount;
+        ShowWindow(tree, SW_HIDE);
+        for (std::size_t i = 1; i < items_.size(); ++i)
+            TreeView_Expand(tree, items_[i], form_.ExpandAllState ? TVE_EXPAND : TVE_COLLAPSE);
+        ShowWindow(tree, SW_SHOW);
+        if (!(form_.TreeTarget != 0 && form_.ExpandAllState) && !items_.empty())
+            TreeView_EnsureVisible(tree, items_.front());
+    }
+    if (shownSelect_ != form_.selectCount && form_.selectedNode >= 0 &&
+        static_cast<std::size_t>(form_.selectedNode) < items_.size()) {
+        shownSelect_ = form_.selectCount;
+        const HTREEITEM item = items_[static_cast<std::size_t>(form_.selectedNode)];
+        TreeView_SelectItem(tree, item);
+        SetFocus(tree);
+        TreeView_EnsureVisible(tree, item);
+    }
+    SetWindowTextW(hwnd_, Utf8ToWide(form_.caption).c_str());
+    const int buttonIds[] = {IDC_TREE_DESKTOP, IDC_TREE_PARENT, IDC_TREE_BACK};
+    for (int i = 0; i < 3; ++i) EnableWindow(Control(buttonIds[i]), form_.buttonEnabled[static_cast<std::size_t>(i)]);
+    if (TextOf(Control(IDC_TREE_HANDLE)) != form_.handleText)
+        SetWindowTextW(Control(IDC_TREE_HANDLE), Utf8ToWide(form_.handleText).c_str());
+    SetWindowTextW(Control(IDC_TREE_NODE_TEXT), Utf8ToWide(form_.nodeText).c_str());
+    if (!form_.messageForUser.empty()) {
+        const std::wstring text = Utf8ToWide(form_.messageForUser);
+        form_.messageForUser.clear();
+        CenteredMsgBox(hwnd_, text.c_str(), MB_ICONEXCLAMATION | MB_OK, Utf8ToWide(kUnplacedTitle).c_str());
+    }
+}
+
+}  // namespace lumivex

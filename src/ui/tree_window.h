@@ -1,0 +1,52 @@
+// The window tree form ("句柄树结构列表"), modeless, owned by the main window.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/tree_form.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace lumivex {
+
+class TreeWindow {
+public:
+    // onMainChanged runs after the form changed the main window (a fill, a
+    // flash run), so that the main window shows it.
+    TreeWindow(HINSTANCE instance, MainForm& main, std::function<void()> onMainChanged);
+    ~TreeWindow();
+    TreeWindow(const TreeWindow&) = delete;
+    TreeWindow& operator=(const TreeWindow&) = delete;
+
+    bool Create(HWND owner, HFONT font);
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK HandleBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR self);
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnCreate();
+    void OnCommand(int id, int code);
+    LRESULT OnNotify(const NMHDR* header);
+    bool OnHandleBoxChar(WPARAM code);
+    void Render();
+    void FillTree();
+    HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+
+    HINSTANCE instance_;
+    TreeForm form_;
+    std::function<void()> onMainChanged_;
+    HWND hwnd_ = nullptr;
+    HWND owner_ = nullptr;
+    HFONT font_ = nullptr;
+    HIMAGELIST images_ = nullptr;
+    std::vector<HTREEITEM> items_;
+    int shownBuild_ = 0, shownSelect_ = 0, shownExpand_ = 0;
+    bool rendering_ = false;
+};
+
+}  // namespace lumivex
