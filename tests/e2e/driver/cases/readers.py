@@ -206,7 +206,7 @@ def read_texts_delayed_hung(h):
         shown, text = notepads.wait(lambda t: t == crlf(contents["listbox"]), timeout=40)
         h.check.equal("Notepad text", crlf(contents["listbox"]), text)
         h.check.equal("the same Notepad reused", notepad, shown)
-        h.check.true("fixture: list box picked", listbox["handle"], "no list box")
+        h.check.equal("the list box inspected", f"{listbox['handle']:X}", h.ui.state().text("tool_handle"))
         h.shot("delayed-notepad")
     with h.check.context("a list box that does not respond"):
         readers = facts.window("readers")["handle"]
