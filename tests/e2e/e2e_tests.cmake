@@ -62,3 +62,12 @@ lumivex_e2e_case(ops_panel)
 # The child-window list hands a row to the main window; the window tree
 # from a child, "父层", Enter in the handle box and "确定"; the about box.
 lumivex_e2e_case(tree_forms)
+# The readers through "读取数据" into the real Notepad: a Notepad of the
+# user's left alone, an empty list box opening nothing, a list box of Chinese
+# items, a combo box, a list view with a blank cell and a tree view with a
+# collapsed root, all into one Notepad placed and titled as it must be.
+lumivex_e2e_case(read_lists)
+# A multi-line window text, the font report and the system menu of
+# Lumivex's own windows, the delayed read of a list box, and a list box that
+# does not respond: nothing sent, Lumivex still answering.
+lumivex_e2e_case(read_texts_delayed_hung)

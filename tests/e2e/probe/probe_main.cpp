@@ -14,6 +14,7 @@
 //   children:<hwnd>           every descendant: id, class, text, rectangle
 //   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
+//   place:<hwnd>:<x>:<y>:<w>:<h> moves a window, its Z order and activation kept
 //   settext:<hwnd>:<text>     WM_SETTEXT of a UTF-16 text (which may hold
 //                             colons), as SendMessageTimeoutW; reports the answer
 //   gdi-outline:<pen>:<l>:<t>:<r>:<b>  pixels GDI inverts for the old outline
@@ -79,6 +80,15 @@ void SendOrPost(JsonWriter& json, const std::vector<std::wstring>& parts, bool s
     } else {
         json.Key("ok").Bool(PostMessageW(target, msg, wParam, lParam) != 0);
     }
+    json.EndObject();
+}
+
+void Place(JsonWriter& json, const std::vector<std::wstring>& parts) {
+    const bool ok = SetWindowPos(HandleArg(parts), nullptr, static_cast<int>(Number(parts, 2)),
+                                 static_cast<int>(Number(parts, 3)), static_cast<int>(Number(parts, 4)),
+                                 static_cast<int>(Number(parts, 5)), SWP_NOZORDER | SWP_NOACTIVATE) != 0;
+    json.BeginObject();
+    json.Key("ok").Bool(ok);
     json.EndObject();
 }
 
@@ -161,6 +171,8 @@ void Run(JsonWriter& json, const std::wstring& command) {
         probe::ReportChildren(json, HandleArg(parts));
     else if (verb == L"send" || verb == L"post")
         SendOrPost(json, parts, verb == L"send");
+    else if (verb == L"place")
+        Place(json, parts);
     else if (verb == L"settext")
         SetText(json, command);
     else if (verb == L"gdi-outline")
