@@ -13,18 +13,12 @@ namespace {
 
 constexpr wchar_t kMainClass[] = L"LumivexMain";
 constexpr wchar_t kPanelClass[] = L"LumivexPanel";
-constexpr wchar_t kFinderClass[] = L"LumivexFinder";
 
-// Panels and the finder pass these on to the main window.
+// Panels pass this on to the main window.
 constexpr UINT WM_APP_SETCURSOR = WM_APP + 1;
-constexpr UINT WM_APP_FINDER = WM_APP + 2;
 
 constexpr int kPanelLeft = 9, kPanelTop = 69, kPanelWidth = 429, kPanelHeight = 218;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
-
-MainWindow* FromHandle(HWND hwnd) {
-    return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
 
 std::string GetText(HWND control) {
     const int length = GetWindowTextLengthW(control);
@@ -84,7 +78,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    MainWindow* self = FromHandle(hwnd);
+    MainWindow* self = MainWindow::FromHandle(hwnd);
     if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
     // No exception may unwind through the system's dispatcher: whatever a
     // handler ran out of, the message is handled as the default would.
@@ -119,7 +113,7 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_APP_SETCURSOR: return OnSetCursor(reinterpret_cast<HWND>(wParam));
-        case WM_APP_FINDER: OnFinderMouse(static_cast<UINT>(wParam)); return 0;
+        case kFinderMessage: OnFinderMouse(static_cast<UINT>(wParam)); return 0;
         case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -304,24 +298,6 @@ void MainWindow::OnTimer(UINT_PTR id) {
     ShowMessageForUser();
 }
 
-void MainWindow::OnFinderMouse(UINT msg) {
-    switch (msg) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN: form_.PressFinder(); break;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP: form_.ReleaseFinder(); break;
-        // Our own release of the capture comes here too, after the drag ended.
-        case WM_CAPTURECHANGED:
-            if (!form_.LoseFinderCapture()) return;
-            break;
-        case WM_MOUSEMOVE: break;
-        default: return;
-    }
-    Render();
-}
-
 bool MainWindow::OnSetCursor(HWND control) {
     const int id = GetDlgCtrlID(control);
     bool hand = id == IDC_GO_TO_PROGRAM;
@@ -366,48 +342,6 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         default: break;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK MainWindow::FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    try {
-        return FinderMessage(hwnd, msg, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-}
-
-LRESULT MainWindow::FinderMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    MainWindow* self = FromHandle(GetParent(hwnd));
-    switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            if (self) {
-                const bool dragging = self->form_.finderPicture == FinderPicture::Dragging;
-                DrawIconEx(dc, 0, 0, dragging ? self->finderEmpty_ : self->finderRest_, 32, 32, 0, nullptr, DI_NORMAL);
-            }
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_MOUSEMOVE:
-            // While the mouse is captured no WM_SETCURSOR arrives: keep the
-            // cross-hair up by hand.
-            if (self && self->form_.dragCursor) SetCursor(self->finderCursor_);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            SendMessageW(GetParent(hwnd), WM_APP_FINDER, msg, 0);
-            if (self && !self->form_.dragCursor) SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
-            return 0;
-        case WM_CAPTURECHANGED:
-            SendMessageW(GetParent(hwnd), WM_APP_FINDER, msg, 0);
-            return 0;
-        default: return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
 }
 
 }  // namespace lumivex

@@ -36,6 +36,9 @@ public:
     void Render();
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static MainWindow* FromHandle(HWND hwnd) {
+        return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
 
 private:
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -67,6 +70,9 @@ private:
     void RenderChecks();
     void RenderFinder();
 
+    // The finder box's class, and the message that passes its mouse events on.
+    static constexpr wchar_t kFinderClass[] = L"LumivexFinder";
+    static constexpr UINT kFinderMessage = WM_APP + 2;
     static LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FinderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT FinderMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
