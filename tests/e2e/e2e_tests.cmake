@@ -52,8 +52,8 @@ lumivex_e2e_case(picture_save)
 # file; a save into a read-only file reported in a box owned by Lumivex.
 lumivex_e2e_case(picture_save_unicode)
 # The finder's outline on the X display: the inverted frame GDI would draw,
-# seen during a drag, gone after the release; the outline's pixels against
-# GDI's.
+# seen during a drag and during a flash run ("矩形闪烁"), gone after each;
+# the outline's pixels against GDI's.
 lumivex_e2e_case(outline_on_screen)
 # The tools tab's operations panel: key filters, refresh with another handle
 # typed, styles, size, text, system Close, ending a second fixture process,

@@ -11,6 +11,7 @@ import time
 
 from cases import case
 from cases.picture import clamp_to_screen
+from harness import TOOLS_TAB
 from lumivex import centre
 
 PEN_WIDTH = 3
@@ -132,4 +133,19 @@ def outline_on_screen(h):
             h, "after-release", frame, near, before, lambda _, unch, changed: unch == len(frame) and changed == 0,
             RESTORE_DEADLINE_SECONDS)
         h.check.equal("frame pixels as before the drag", len(frame), unchanged)
+        h.check.equal("pixels beside the frame changed", 0, changed_beside)
+    with h.check.context("during a flash run"):
+        # "矩形闪烁" on the tools tab outlines the window in its handle field,
+        # which the fill has just set to the pattern window, three times.
+        h.ui.select_tab(TOOLS_TAB)
+        h.ui.click("flash")
+        inverted, _, changed_beside = grab_until(
+            h, "during-flash", frame, near, before, lambda inv, _, changed: inv == len(frame) and changed == 0,
+            DRAG_DEADLINE_SECONDS)
+        h.check.equal("frame pixels inverted in one screenshot", len(frame), inverted)
+        h.check.equal("pixels beside the frame changed", 0, changed_beside)
+        _, unchanged, changed_beside = grab_until(
+            h, "after-flash", frame, near, before, lambda _, unch, changed: unch == len(frame) and changed == 0,
+            RESTORE_DEADLINE_SECONDS)
+        h.check.equal("frame pixels as before the run", len(frame), unchanged)
         h.check.equal("pixels beside the frame changed", 0, changed_beside)
