@@ -172,10 +172,10 @@ Hwnd CreateTreeView(SimDesktop& desk, Hwnd parent, const std::vector<TreeNodeSpe
     struct Adder {
         SimDesktop& desk;
         SimTreeView& tree;
-        int Add(const TreeNodeSpec& spec, int parent) {
+        int Add(const TreeNodeSpec& node, int parent) {
             const int index = static_cast<int>(tree.nodes.size());
-            tree.nodes.push_back({desk.Utf8ToAnsi(spec.text), parent, spec.expanded, {}});
-            for (const auto& child : spec.children) {
+            tree.nodes.push_back({desk.Utf8ToAnsi(node.text), parent, node.expanded, {}});
+            for (const auto& child : node.children) {
                 const int c = Add(child, index);
                 tree.nodes[static_cast<std::size_t>(index)].children.push_back(c);
             }
