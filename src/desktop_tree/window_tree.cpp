@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <deque>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "info/tools_readings.h"
 #include "info/window_text.h"
@@ -33,51 +32,93 @@ std::string FirstChars(const std::string& utf8, std::size_t count) {
     return utf8.substr(0, i);
 }
 
-// Nodes by window, so a parent is found in constant time.
-class NodeTable {
-public:
-    NodeTable(TreeBuild& build, std::size_t expected) : build_(build) {
-        index_.reserve(expected);
-        build_.nodes.reserve(expected);
-    }
-    bool Has(Hwnd hwnd) const { return index_.count(hwnd) != 0; }
-    void Add(Hwnd hwnd, std::string text, int parent) {
-        index_.emplace(hwnd, static_cast<int>(build_.nodes.size()));
-        build_.nodes.push_back(TreeNode{hwnd, HexK(hwnd), std::move(text), parent});
-    }
-    int Index(Hwnd hwnd) const { return index_.at(hwnd); }
-    bool Empty() const { return build_.nodes.empty(); }
+// The windows of one enumeration, each once, and where each stands in it.
+struct Enumeration {
+    std::vector<Hwnd> windows;
+    std::unordered_map<Hwnd, int> position;
 
-private:
-    TreeBuild& build_;
-    std::unordered_map<Hwnd, int> index_;
+    int PositionOf(Hwnd hwnd) const {
+        const auto found = position.find(hwnd);
+        return found == position.end() ? -1 : found->second;
+    }
 };
 
-// The windows waiting to be placed: front removal, back append and the
-// membership test all cost the same whatever the count.
-class PendingQueue {
+Enumeration Enumerate(Platform& p, Hwnd root) {
+    Enumeration e;
+    auto add = [&e](Hwnd w) {
+        if (!e.position.emplace(w, static_cast<int>(e.windows.size())).second) return false;
+        e.windows.push_back(w);
+        return true;
+    };
+    add(root);
+    // One cursor per nesting level instead of one call frame per level: a
+    // deep desktop cannot overflow the stack.
+    std::vector<Hwnd> runs;
+    auto startRun = [&](Hwnd parent) {
+        const Hwnd first = p.GetWindow(parent, win::GW_CHILD);
+        if (first != 0 && runs.size() < kMaxTreeDepth) runs.push_back(p.GetWindow(first, win::GW_HWNDLAST));
+    };
+    startRun(root);
+    while (!runs.empty() && e.windows.size() < kMaxTreeWindows) {
+        const Hwnd w = runs.back();
+        if (w == 0 || !add(w)) {
+            runs.pop_back();
+            continue;
+        }
+        runs.back() = p.GetWindow(w, win::GW_HWNDPREV);
+        startRun(w);
+    }
+    return e;
+}
+
+// Places the enumerated windows as nodes. Windows are named by their
+// position in the enumeration, so taking the next one, re-queueing it and
+// asking whether a window is placed or still waiting all cost the same
+// whatever the count; only a parent's handle needs the position map.
+class Placement {
 public:
-    explicit PendingQueue(const std::vector<Hwnd>& windows) : queue_(windows.begin(), windows.end()) {
-        waiting_.reserve(windows.size());
-        for (Hwnd h : windows) ++waiting_[h];
+    Placement(Platform& p, const Enumeration& e, TreeBuild& build)
+        : p_(p), e_(e), build_(build), waiting_(e.windows.size(), 1), node_(e.windows.size(), -1) {
+        for (int i = 0; i < static_cast<int>(e.windows.size()); ++i) queue_.push_back(i);
+        build_.nodes.reserve(e.windows.size());
+        build_.total = e.windows.size();
     }
-    std::size_t Count() const { return queue_.size(); }
-    Hwnd TakeFront() {
-        const Hwnd h = queue_.front();
+
+    std::size_t Waiting() const { return queue_.size(); }
+    int TakeNext() {
+        const int at = queue_.front();
         queue_.pop_front();
-        if (--waiting_[h] == 0) waiting_.erase(h);
-        return h;
+        waiting_[at] = 0;
+        return at;
     }
-    void Append(Hwnd h) {
-        queue_.push_back(h);
-        ++waiting_[h];
+    void Requeue(int at) {
+        queue_.push_back(at);
+        waiting_[at] = 1;
     }
-    bool Waiting(Hwnd h) const { return waiting_.count(h) != 0; }
-    std::vector<Hwnd> Left() const { return {queue_.begin(), queue_.end()}; }
+    Hwnd WindowAt(int at) const { return e_.windows[at]; }
+    int PositionOf(Hwnd hwnd) const { return e_.PositionOf(hwnd); }
+    bool IsWaiting(int at) const { return at >= 0 && waiting_[at] != 0; }
+    // The node of the window at this position, or -1 while it has none.
+    int NodeOf(int at) const { return at < 0 ? -1 : node_[at]; }
+    bool Empty() const { return build_.nodes.empty(); }
+
+    void Place(int at, std::string suffix, int parentNode) {
+        node_[at] = static_cast<int>(build_.nodes.size());
+        std::string text = TreeNodeText(p_, e_.windows[at]) + suffix;
+        std::string key = "S" + text.substr(0, 8);
+        build_.nodes.push_back(TreeNode{e_.windows[at], std::move(key), std::move(text), parentNode});
+    }
+    void Finish() {
+        for (int at : queue_) build_.unplaced.push_back(e_.windows[at]);
+    }
 
 private:
-    std::deque<Hwnd> queue_;
-    std::unordered_map<Hwnd, int> waiting_;
+    Platform& p_;
+    const Enumeration& e_;
+    TreeBuild& build_;
+    std::deque<int> queue_;
+    std::vector<char> waiting_;
+    std::vector<int> node_;
 };
 
 }  // namespace
@@ -103,61 +144,38 @@ std::string TreeNodeText(Platform& p, Hwnd hwnd) {
     return text;
 }
 
-std::vector<Hwnd> EnumWindowTree(Platform& p, Hwnd root) {
-    std::vector<Hwnd> list{root};
-    std::unordered_set<Hwnd> seen{root};
-    // One cursor per nesting level instead of one call frame per level: a
-    // deep desktop cannot overflow the stack.
-    std::vector<Hwnd> runs;
-    auto startRun = [&](Hwnd parent) {
-        const Hwnd first = p.GetWindow(parent, win::GW_CHILD);
-        if (first != 0 && runs.size() < kMaxTreeDepth) runs.push_back(p.GetWindow(first, win::GW_HWNDLAST));
-    };
-    startRun(root);
-    while (!runs.empty() && list.size() < kMaxTreeWindows) {
-        const Hwnd w = runs.back();
-        if (w == 0 || !seen.insert(w).second) {
-            runs.pop_back();
-            continue;
-        }
-        list.push_back(w);
-        runs.back() = p.GetWindow(w, win::GW_HWNDPREV);
-        startRun(w);
-    }
-    return list;
-}
+std::vector<Hwnd> EnumWindowTree(Platform& p, Hwnd root) { return Enumerate(p, root).windows; }
 
 TreeBuild BuildDesktopTree(Platform& p) {
     UnansweredScope quiet(p);
     TreeBuild build;
     const Hwnd desktop = p.GetDesktopWindow();
-    PendingQueue pending(EnumWindowTree(p, desktop));
-    NodeTable nodes(build, pending.Count());
-    build.total = pending.Count();
+    const Enumeration windows = Enumerate(p, desktop);
+    Placement placement(p, windows, build);
+    const int desktopAt = placement.PositionOf(desktop);
+    // A window whose parent still waits goes to the back of the queue; a
+    // whole pass without a placement means the rest can never be placed.
     std::size_t retries = 0;
-    while (pending.Count() != 0 && retries <= pending.Count()) {
-        const Hwnd h = pending.TakeFront();
-        Hwnd parent = p.GetParent(h);
-        if (parent == 0) parent = desktop;
-        if (nodes.Has(h)) {
-            retries = 0;  // listed twice: the first node stands
-        } else if (h != 0 && h != desktop) {
-            if (nodes.Has(parent)) {
-                nodes.Add(h, TreeNodeText(p, h), nodes.Index(parent));
-                retries = 0;
-            } else if (pending.Waiting(parent)) {
-                pending.Append(h);
-                ++retries;
-            } else {
-                nodes.Add(h, TreeNodeText(p, h), nodes.Has(desktop) ? nodes.Index(desktop) : -1);
-                retries = 0;
-            }
+    while (placement.Waiting() != 0 && retries <= placement.Waiting()) {
+        const int at = placement.TakeNext();
+        const Hwnd h = placement.WindowAt(at);
+        const Hwnd parent = p.GetParent(h);
+        const int parentAt = parent == 0 ? desktopAt : placement.PositionOf(parent);
+        if (h == desktop) {
+            placement.Place(at, " ┈ [桌面]", -1);
+        } else if (placement.NodeOf(parentAt) >= 0) {
+            placement.Place(at, "", placement.NodeOf(parentAt));
+        } else if (placement.IsWaiting(parentAt)) {
+            placement.Requeue(at);
+            ++retries;
+            continue;
         } else {
-            nodes.Add(h, TreeNodeText(p, h) + " ┈ [桌面]", -1);
-            retries = 0;
+            // Its parent is not on the desktop's list: it hangs off the desktop.
+            placement.Place(at, "", placement.NodeOf(desktopAt));
         }
+        retries = 0;
     }
-    build.unplaced = pending.Left();
+    placement.Finish();
     return build;
 }
 
@@ -165,27 +183,24 @@ std::optional<TreeBuild> BuildSubTree(Platform& p, Hwnd root) {
     if (root == 0 || !p.IsWindow(root) || p.IsHungAppWindow(root)) return std::nullopt;
     UnansweredScope quiet(p);
     TreeBuild build;
-    PendingQueue pending(EnumWindowTree(p, root));
-    NodeTable nodes(build, pending.Count());
-    build.total = pending.Count();
+    const Enumeration windows = Enumerate(p, root);
+    Placement placement(p, windows, build);
     std::size_t retries = 0;
-    while (pending.Count() != 0 && retries <= pending.Count()) {
-        const Hwnd h = pending.TakeFront();
-        const Hwnd parent = p.GetParent(h);
-        if (nodes.Has(h)) {
-            retries = 0;
-        } else if (nodes.Empty()) {
-            nodes.Add(h, TreeNodeText(p, h), -1);
-            retries = 0;
-        } else if (nodes.Has(parent)) {
-            nodes.Add(h, TreeNodeText(p, h), nodes.Index(parent));
-            retries = 0;
+    while (placement.Waiting() != 0 && retries <= placement.Waiting()) {
+        const int at = placement.TakeNext();
+        if (placement.Empty()) {
+            placement.Place(at, "", -1);
+        } else if (const int parentNode = placement.NodeOf(placement.PositionOf(p.GetParent(placement.WindowAt(at))));
+                   parentNode >= 0) {
+            placement.Place(at, "", parentNode);
         } else {
-            pending.Append(h);
+            placement.Requeue(at);
             ++retries;
+            continue;
         }
+        retries = 0;
     }
-    build.unplaced = pending.Left();
+    placement.Finish();
     return build;
 }
 

@@ -230,7 +230,9 @@ TEST_F(StateListTest, UnresponsiveTargetsAreActedOnWithoutWaiting) {
         for (const auto& c : desk.calls) {
             EXPECT_NE(c.name, "ShowWindow");
             EXPECT_NE(c.name, "BringWindowToTop");
-            if (c.name == "SetWindowPos") EXPECT_TRUE(c.b & win::SWP_ASYNCWINDOWPOS);
+            if (c.name == "SetWindowPos") {
+                EXPECT_TRUE(c.b & win::SWP_ASYNCWINDOWPOS);
+            }
         }
         // The ticks tell what was done: the window was hidden.
         EXPECT_FALSE(form.stateTicks[kStateVisible]);
