@@ -1,0 +1,195 @@
+// Measures, under Wine, the window tree of a desktop of 5,000 windows of
+// another process: the build time Lumivex's tree window shows in its caption
+// after "桌面", against the bare calls that build must make (the walk of the
+// window chain, each window's parent, class name and title), made from here
+// in the same run. Not a test.
+//
+//   LumivexTreeBench.exe         starts a host copy of itself holding the
+//                                windows and Lumivex.exe from its own folder,
+//                                measures, ends both
+//   LumivexTreeBench.exe host    the other process: the windows
+// Lumivex's platform header goes before <windows.h>: it names the system's
+// constants itself.
+#include "desktop_tree/window_tree.h"
+#include "platform/send.h"
+#include "platform/win32/win32_platform.h"
+#include "ui/control_ids.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr wchar_t kHostClass[] = L"LvxTreeBenchHost";
+constexpr int kTopLevel = 100, kChildrenEach = 49, kRounds = 3;
+constexpr DWORD kWaitMs = 120000;
+
+int Host(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.hInstance = instance;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpszClassName = kHostClass;
+    RegisterClassExW(&wc);
+    HWND first = nullptr;
+    for (int t = 0; t < kTopLevel; ++t) {
+        const std::wstring title = L"树测试窗口 " + std::to_wstring(t);
+        HWND top = CreateWindowExW(0, kHostClass, title.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                   nullptr, instance, nullptr);
+        if (!first) first = top;
+        for (int c = 0; c < kChildrenEach; ++c) {
+            const std::wstring text = L"按钮 " + std::to_wstring(t) + L"." + std::to_wstring(c);
+            CreateWindowExW(0, L"BUTTON", text.c_str(), WS_CHILD | WS_VISIBLE, c % 7 * 40, c / 7 * 25, 40, 25, top,
+                            nullptr, instance, nullptr);
+        }
+    }
+    // Found by its title once every window exists.
+    SetWindowTextW(first, L"ready");
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    return 0;
+}
+
+double Now() {
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+template <typename Ready>
+bool WaitFor(Ready ready) {
+    for (DWORD waited = 0; waited < kWaitMs; waited += 20) {
+        if (ready()) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+// A child of a window of Lumivex's, at any depth, by its control identifier.
+HWND Control(HWND parent, int id) {
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (GetDlgCtrlID(child) != s->id) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring Caption(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+class Child {
+public:
+    explicit Child(std::wstring command) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                  &process_) != FALSE;
+    }
+    ~Child() {
+        if (!started_) return;
+        TerminateProcess(process_.hProcess, 0);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+    bool started() const { return started_; }
+
+private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
+
+std::wstring OwnFolder() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+int Measure() {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    Child host(L"\"" + std::wstring(self) + L"\" host");
+    if (!host.started() || !WaitFor([] { return FindWindowW(kHostClass, L"ready") != nullptr; })) return 2;
+
+    Child lumivex(L"\"" + OwnFolder() + L"Lumivex.exe\"");
+    HWND main = nullptr;
+    if (!lumivex.started() || !WaitFor([&] { return (main = FindWindowW(L"LumivexMain", nullptr)) != nullptr; }))
+        return 3;
+    HWND treeButton = nullptr;
+    if (!WaitFor([&] { return (treeButton = Control(main, IDC_TREE_BUTTON)) != nullptr; })) return 3;
+    PostMessageW(treeButton, BM_CLICK, 0, 0);
+    HWND tree = nullptr, desktopButton = nullptr;
+    if (!WaitFor([&] { return (tree = FindWindowW(L"LumivexTree", nullptr)) != nullptr; }) ||
+        !WaitFor([&] { return (desktopButton = Control(tree, IDC_TREE_DESKTOP)) != nullptr; }))
+        return 4;
+
+    // Sent from a thread with a window of its own, as Lumivex's sends are.
+    HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    lumivex::Win32Platform p;
+    const lumivex::Hwnd desktop = p.GetDesktopWindow();
+    auto bareCalls = [&] {
+        lumivex::UnansweredScope quiet(p);
+        const auto windows = lumivex::EnumWindowTree(p, desktop);
+        for (lumivex::Hwnd h : windows) {
+            p.GetParent(h);
+            lumivex::TreeNodeText(p, h);
+        }
+        return windows.size();
+    };
+    auto timed = [](double& best, auto run) {
+        const double start = Now();
+        run();
+        best = std::min(best, Now() - start);
+    };
+
+    // The three taken in turns, so that a machine busy for a while slows
+    // them alike. A caption round blanks the caption, presses "桌面" and
+    // reads the time the caption then gives.
+    double captionBest = 1e300, bareBest = 1e300, buildBest = 1e300;
+    unsigned long count = 0;
+    std::size_t bareWindows = 0;
+    for (int i = 0; i < kRounds; ++i) {
+        SetWindowTextW(tree, L"");
+        PostMessageW(desktopButton, BM_CLICK, 0, 0);
+        if (!WaitFor([&] { return Caption(tree).rfind(L"句柄树结构列表 [共", 0) == 0; })) return 5;
+        double seconds = 0;
+        if (std::swscanf(Caption(tree).c_str(), L"句柄树结构列表 [共%lu项] - (耗时 %lf 秒)", &count, &seconds) != 2)
+            return 6;
+        captionBest = std::min(captionBest, seconds * 1000.0);
+        timed(bareBest, [&] { bareWindows = bareCalls(); });
+        timed(buildBest, [&] { lumivex::BuildDesktopTree(p); });
+    }
+
+    std::printf("windows %lu in the caption, %zu enumerated here; best of %d rounds\n", count, bareWindows, kRounds);
+    std::printf("caption (build and tree fill) %8.1f ms  %.2fx the bare calls\n", captionBest, captionBest / bareBest);
+    std::printf("build alone, from here        %8.1f ms  %.2fx the bare calls\n", buildBest, buildBest / bareBest);
+    std::printf("bare calls                    %8.1f ms\n", bareBest);
+    DestroyWindow(own);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc > 1 && lstrcmpW(argv[1], L"host") == 0) return Host(GetModuleHandleW(nullptr));
+    return Measure();
+}
