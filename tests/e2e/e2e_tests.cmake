@@ -71,3 +71,7 @@ lumivex_e2e_case(read_lists)
 # Lumivex's own windows, the delayed read of a list box, and a list box that
 # does not respond: nothing sent, Lumivex still answering.
 lumivex_e2e_case(read_texts_delayed_hung)
+# The window tree's "循环超时" message on a list view whose header GetParent
+# no longer reports: its text, centred over the tree window, and the tree
+# left with the list view alone.
+lumivex_e2e_case(tree_unplaced_message)

@@ -15,6 +15,7 @@
 //   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
 //   place:<hwnd>:<x>:<y>:<w>:<h> moves a window, its Z order and activation kept
+//   setstyle:<hwnd>:<style>   SetWindowLongW(GWL_STYLE); reports the style before
 //   settext:<hwnd>:<text>     WM_SETTEXT of a UTF-16 text (which may hold
 //                             colons), as SendMessageTimeoutW; reports the answer
 //   gdi-outline:<pen>:<l>:<t>:<r>:<b>  pixels GDI inverts for the old outline
@@ -22,6 +23,7 @@
 // Numbers are decimal or 0x-prefixed hexadecimal.
 #include <windows.h>
 
+#include <cstdint>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -89,6 +91,15 @@ void Place(JsonWriter& json, const std::vector<std::wstring>& parts) {
                                  static_cast<int>(Number(parts, 5)), SWP_NOZORDER | SWP_NOACTIVATE) != 0;
     json.BeginObject();
     json.Key("ok").Bool(ok);
+    json.EndObject();
+}
+
+void SetStyle(JsonWriter& json, const std::vector<std::wstring>& parts) {
+    SetLastError(0);
+    const LONG before = SetWindowLongW(HandleArg(parts), GWL_STYLE, static_cast<LONG>(Number(parts, 2)));
+    json.BeginObject();
+    json.Key("ok").Bool(before != 0 || GetLastError() == 0);
+    json.Key("before").Number(static_cast<std::uint32_t>(before));
     json.EndObject();
 }
 
@@ -173,6 +184,8 @@ void Run(JsonWriter& json, const std::wstring& command) {
         SendOrPost(json, parts, verb == L"send");
     else if (verb == L"place")
         Place(json, parts);
+    else if (verb == L"setstyle")
+        SetStyle(json, parts);
     else if (verb == L"settext")
         SetText(json, command);
     else if (verb == L"gdi-outline")
