@@ -17,6 +17,8 @@
 
 #include <commctrl.h>
 
+#include "../common/bench_support.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -29,12 +31,7 @@ constexpr int kRows = 1000, kColumns = 5, kRounds = 5;
 int Host(HINSTANCE instance) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.hInstance = instance;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = kHostClass;
-    RegisterClassExW(&wc);
+    e2e::RegisterHostClass(instance, kHostClass);
     HWND host = CreateWindowExW(0, kHostClass, L"bench", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
                                 instance, nullptr);
     HWND view = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 400, 300, host,
@@ -59,39 +56,23 @@ int Host(HINSTANCE instance) {
         }
     }
     // Found by its class once the list is full.
-    SetWindowTextW(host, L"ready");
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-    return 0;
-}
-
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    return e2e::ServeWhenReady(host);
 }
 
 template <typename F>
 double BestOf(F run) {
     double best = 1e300;
     for (int i = 0; i < kRounds; ++i) {
-        const double start = Now();
+        const double start = e2e::NowMs();
         run();
-        best = std::min(best, Now() - start);
+        best = std::min(best, e2e::NowMs() - start);
     }
     return best;
 }
 
 int Measure() {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\" host";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return 2;
+    e2e::ChildProcess process(e2e::ChildProcess::HostCommand());
+    if (!process.started()) return 2;
     HWND host = nullptr;
     for (int i = 0; i < 600 && !host; ++i) {
         host = FindWindowW(kHostClass, L"ready");
@@ -106,7 +87,7 @@ int Measure() {
     const double wholeMs = BestOf([&] { whole = lumivex::ReadListView(p, target).text; });
     const double cellMs = BestOf([&] { byCell = lumivex::ReadListViewCellByCell(p, target).text; });
 
-    lumivex::ProcessHandle remote(p, p.OpenProcess(0x38, false, process.dwProcessId));
+    lumivex::ProcessHandle remote(p, p.OpenProcess(0x38, false, process.id()));
     const lumivex::ItemLayout layout = lumivex::LayoutFor(lumivex::ItemKind::ListViewCell, true);
     lumivex::RemoteBlock text(p, remote.get(), layout.textMax, layout.allocationType);
     lumivex::RemoteBlock item(p, remote.get(), layout.structSize, layout.allocationType);
@@ -125,9 +106,6 @@ int Measure() {
     std::printf("bare sends     %8.1f ms  (floor)\n", floorMs);
     std::printf("same text: %s, %zu bytes, %d lines\n", whole == byCell ? "yes" : "NO", whole.size(),
                 static_cast<int>(std::count(whole.begin(), whole.end(), '\n')) + 1);
-    TerminateProcess(process.hProcess, 0);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return whole == byCell && !whole.empty() ? 0 : 1;
 }
 

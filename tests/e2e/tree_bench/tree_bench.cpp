@@ -17,6 +17,8 @@
 
 #include <windows.h>
 
+#include "../common/bench_support.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
@@ -29,12 +31,7 @@ constexpr int kTopLevel = 100, kChildrenEach = 49, kRounds = 3;
 constexpr DWORD kWaitMs = 120000;
 
 int Host(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.hInstance = instance;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = kHostClass;
-    RegisterClassExW(&wc);
+    e2e::RegisterHostClass(instance, kHostClass);
     HWND first = nullptr;
     for (int t = 0; t < kTopLevel; ++t) {
         const std::wstring title = L"树测试窗口 " + std::to_wstring(t);
@@ -47,18 +44,7 @@ int Host(HINSTANCE instance) {
                             nullptr, instance, nullptr);
         }
     }
-    // Found by its title once every window exists.
-    SetWindowTextW(first, L"ready");
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-    return 0;
-}
-
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    return e2e::ServeWhenReady(first);
 }
 
 template <typename Ready>
@@ -94,43 +80,11 @@ std::wstring Caption(HWND window) {
     return text;
 }
 
-class Child {
-public:
-    explicit Child(std::wstring command) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process_) != FALSE;
-    }
-    ~Child() {
-        if (!started_) return;
-        TerminateProcess(process_.hProcess, 0);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-    bool started() const { return started_; }
-
-private:
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
-};
-
-std::wstring OwnFolder() {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path = self;
-    return path.substr(0, path.find_last_of(L"\\/") + 1);
-}
-
 int Measure() {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    Child host(L"\"" + std::wstring(self) + L"\" host");
+    e2e::ChildProcess host(e2e::ChildProcess::HostCommand());
     if (!host.started() || !WaitFor([] { return FindWindowW(kHostClass, L"ready") != nullptr; })) return 2;
 
-    Child lumivex(L"\"" + OwnFolder() + L"Lumivex.exe\"");
+    e2e::ChildProcess lumivex(L"\"" + e2e::OwnFolder() + L"Lumivex.exe\"");
     HWND main = nullptr;
     if (!lumivex.started() || !WaitFor([&] { return (main = FindWindowW(L"LumivexMain", nullptr)) != nullptr; }))
         return 3;
@@ -156,9 +110,9 @@ int Measure() {
         return windows.size();
     };
     auto timed = [](double& best, auto run) {
-        const double start = Now();
+        const double start = e2e::NowMs();
         run();
-        best = std::min(best, Now() - start);
+        best = std::min(best, e2e::NowMs() - start);
     };
 
     // The three taken in turns, so that a machine busy for a while slows
