@@ -12,6 +12,8 @@
 //   focus:<hwnd>              the foreground window, and the active and focus
 //                             windows of the thread that owns <hwnd>
 //   children:<hwnd>           every descendant: id, class, text, rectangle
+//   tree:<hwnd>               a tree view's nodes: text, depth, expanded,
+//                             children; and how many it lists from the root
 //   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
 //   place:<hwnd>:<x>:<y>:<w>:<h> moves a window, its Z order and activation kept
@@ -180,6 +182,8 @@ void Run(JsonWriter& json, const std::wstring& command) {
         Focus(json, parts);
     else if (verb == L"children")
         probe::ReportChildren(json, HandleArg(parts));
+    else if (verb == L"tree")
+        probe::ReportTree(json, HandleArg(parts));
     else if (verb == L"send" || verb == L"post")
         SendOrPost(json, parts, verb == L"send");
     else if (verb == L"place")

@@ -180,7 +180,76 @@ int VisiblePanel(HWND main) {
     return visible;
 }
 
+// TVITEMW and its text must be in the tree's process for the control to
+// fill them.
+class TreeItems {
+public:
+    explicit TreeItems(HWND tree) : tree_(tree), process_(tree), block_(process_, kTextOffset + sizeof text_) {}
+
+    HTREEITEM Next(HTREEITEM item, WPARAM relation) const {
+        LRESULT next = 0;
+        SendWithTimeout(tree_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item), next);
+        return reinterpret_cast<HTREEITEM>(next);
+    }
+
+    // Depth first; `limit` counts down the nodes still to report, so that
+    // a tree changing under the walk cannot keep it going.
+    void Report(JsonWriter& json, HTREEITEM node, int depth, LRESULT& limit) {
+        for (; node && limit > 0; node = Next(node, TVGN_NEXT), --limit) {
+            TVITEMW item{};
+            item.mask = TVIF_TEXT | TVIF_STATE;
+            item.hItem = node;
+            item.stateMask = TVIS_EXPANDED;
+            item.pszText = reinterpret_cast<wchar_t*>(block_.at(kTextOffset));
+            item.cchTextMax = kTextChars;
+            text_[0] = L'\0';
+            LRESULT answer = 0;
+            const bool read = block_ && block_.Write(kTextOffset, text_, sizeof text_) &&
+                              block_.Write(0, &item, sizeof item) &&
+                              SendWithTimeout(tree_, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(block_.address()),
+                                              answer) &&
+                              answer && block_.Read(0, &item, sizeof item) &&
+                              block_.Read(kTextOffset, text_, sizeof text_);
+            text_[kTextChars - 1] = L'\0';
+            int children = 0;
+            for (HTREEITEM c = Next(node, TVGN_CHILD); c && children < limit; c = Next(c, TVGN_NEXT)) ++children;
+            json.BeginObject();
+            json.Key("text").String(std::wstring(read ? text_ : L""));
+            json.Key("depth").Number(depth);
+            json.Key("expanded").Bool(read && (item.state & TVIS_EXPANDED) != 0);
+            json.Key("children").Number(children);
+            json.EndObject();
+            Report(json, Next(node, TVGN_CHILD), depth + 1, limit);
+        }
+    }
+
+private:
+    static constexpr int kTextChars = 260;
+    static constexpr std::size_t kTextOffset = sizeof(TVITEMW);
+    HWND tree_;
+    RemoteProcess process_;
+    RemoteBlock block_;
+    wchar_t text_[kTextChars] = {};
+};
+
 }  // namespace
+
+void ReportTree(JsonWriter& json, HWND tree) {
+    LRESULT count = 0;
+    SendWithTimeout(tree, TVM_GETCOUNT, 0, 0, count);
+    TreeItems items(tree);
+    const HTREEITEM root = items.Next(nullptr, TVGN_ROOT);
+    json.BeginObject();
+    json.Key("count").Number(count);
+    json.Key("items").BeginArray();
+    LRESULT limit = count;
+    items.Report(json, root, 0, limit);
+    json.EndArray();
+    LRESULT listed = 0;
+    for (HTREEITEM item = root; item && listed <= count; item = items.Next(item, TVGN_NEXTVISIBLE)) ++listed;
+    json.Key("listed").Number(listed);
+    json.EndObject();
+}
 
 std::wstring TextOf(HWND hwnd, bool* answered) {
     LRESULT length = 0;

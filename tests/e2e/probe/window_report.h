@@ -25,6 +25,11 @@ void ReportWindow(e2e::JsonWriter& json, HWND hwnd);
 // text, rectangle, visibility.
 void ReportChildren(e2e::JsonWriter& json, HWND parent);
 
+// Every node of a tree view, depth first from the root: text, depth,
+// expanded state and number of children; and how many nodes the tree lists
+// from the root down through its expanded nodes (what scrolling shows).
+void ReportTree(e2e::JsonWriter& json, HWND tree);
+
 // WM_GETTEXT with a time-out; `answered` false when the window did not answer.
 std::wstring TextOf(HWND hwnd, bool* answered = nullptr);
 

@@ -2,10 +2,8 @@
 X display itself shows the frame GDI's NOT-XOR rectangle with a 3-pixel pen
 would have drawn round it (every pixel of it the inverse of before, the
 pixels beside it untouched), and after the release nothing of it is left.
-
-The flash run (three outlines from a button of the tools tab or of the
-window tree) cannot be started from the user interface yet; the unit tests
-cover it."""
+The same for the flash run of the tools tab's "矩形闪烁" (the window tree's
+"闪烁" is checked in tree_forms)."""
 
 import time
 
@@ -99,18 +97,39 @@ def grab_until(h, name, frame, near, before, done, seconds):
             return result
 
 
+def pattern_frame(h, name):
+    """The pixels of the outline round the fixture's pattern window, those
+    beside it, and a screenshot of them before any outline. Its colours and
+    the grey round it are far from mid-grey, whose inverse would look the
+    same."""
+    target = clamp_to_screen(h.fixture.facts.window("pattern")["rect"])
+    frame = gdi_pixels(h.probe.one(f"gdi-outline:{PEN_WIDTH}:" + ":".join(map(str, target))))
+    before, _ = h.desktop.grab(name)
+    frame = {p for p in frame if before.contains(*p)}
+    return frame, beside(frame, before), before
+
+
+def check_flash_run(h, frame, near, before):
+    """A flash run just started: the frame seen whole in one screenshot,
+    then the screen as before."""
+    inverted, _, changed_beside = grab_until(
+        h, "during-flash", frame, near, before, lambda inv, _, changed: inv == len(frame) and changed == 0,
+        DRAG_DEADLINE_SECONDS)
+    h.check.equal("frame pixels inverted in one screenshot", len(frame), inverted)
+    h.check.equal("pixels beside the frame changed", 0, changed_beside)
+    _, unchanged, changed_beside = grab_until(
+        h, "after-flash", frame, near, before, lambda _, unch, changed: unch == len(frame) and changed == 0,
+        RESTORE_DEADLINE_SECONDS)
+    h.check.equal("frame pixels as before the run", len(frame), unchanged)
+    h.check.equal("pixels beside the frame changed", 0, changed_beside)
+
+
 @case("outline_on_screen")
 def outline_on_screen(h):
     with h.check.context("outline rule against GDI"):
         check_geometry(h)
 
-    # The pattern window: its colours and the grey round it are far from
-    # mid-grey, whose inverse would look the same.
-    target = clamp_to_screen(h.fixture.facts.window("pattern")["rect"])
-    frame = gdi_pixels(h.probe.one(f"gdi-outline:{PEN_WIDTH}:" + ":".join(map(str, target))))
-    before, _ = h.desktop.grab("before-drag")
-    frame = {p for p in frame if before.contains(*p)}
-    near = beside(frame, before)
+    frame, near, before = pattern_frame(h, "before-drag")
     if not h.check.true("GDI draws a frame round the pattern window", frame, "no pixel"):
         return
     with h.check.context("during the drag"):
@@ -139,13 +158,4 @@ def outline_on_screen(h):
         # which the fill has just set to the pattern window, three times.
         h.ui.select_tab(TOOLS_TAB)
         h.ui.click("flash")
-        inverted, _, changed_beside = grab_until(
-            h, "during-flash", frame, near, before, lambda inv, _, changed: inv == len(frame) and changed == 0,
-            DRAG_DEADLINE_SECONDS)
-        h.check.equal("frame pixels inverted in one screenshot", len(frame), inverted)
-        h.check.equal("pixels beside the frame changed", 0, changed_beside)
-        _, unchanged, changed_beside = grab_until(
-            h, "after-flash", frame, near, before, lambda _, unch, changed: unch == len(frame) and changed == 0,
-            RESTORE_DEADLINE_SECONDS)
-        h.check.equal("frame pixels as before the run", len(frame), unchanged)
-        h.check.equal("pixels beside the frame changed", 0, changed_beside)
+        check_flash_run(h, frame, near, before)

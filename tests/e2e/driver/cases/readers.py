@@ -3,75 +3,15 @@ the tools tab's choice with the mouse and keyboard, the target's handle
 typed into the tools tab's handle field, and what Notepad then holds read
 back from its edit control."""
 
-import time
-
 from cases import case
 from fixture import WM_FIXTURE_HANG
 from harness import TOOLS_TAB
 from lumivex import centre
-from wine import WineError
+from notepad import Notepads, check_notepad_window, crlf
 
 READERS = ["GetWindowText", "GetListViewText", "GetTreeViewText", "GetListBoxText", "GetComboBoxText",
            "GetMenuText", "GetFontInfo"]
-NOTEPAD_TITLE = "无标题文档 - 记事本"
-NOTEPAD_SIZE = (600, 400)
-SCREEN = (1280, 800)
-WS_EX_TOPMOST = 0x8
-# Below Lumivex and the spare window, clear of everything the cases use.
-USERS_NOTEPAD_PLACE = (0, 650, 460, 150)
 USER_TEXT = "用户自己的笔记\r\n未保存"
-
-
-def crlf(lines):
-    return "\r\n".join(lines)
-
-
-class Notepads:
-    """Notepad windows on the desktop; the one the test opened itself is
-    never taken for Lumivex's."""
-
-    def __init__(self, h):
-        self.h = h
-        self.users = None
-
-    def windows(self):
-        return [w for w in self.h.probe.find("Notepad") if w["handle"] != self.users]
-
-    def text(self, hwnd):
-        edits = [c for c in self.h.probe.children(hwnd) if c["class"].lower() == "edit"]
-        return edits[0]["text"] if edits else None
-
-    def wait(self, condition, timeout=30.0):
-        """(handle, text) of Lumivex's Notepad once `condition(text)` holds,
-        or the last seen when time runs out ((None, None): none open)."""
-        deadline = time.monotonic() + timeout
-        seen = (None, None)
-        while True:
-            try:
-                found = self.windows()
-                seen = (found[0]["handle"], self.text(found[0]["handle"])) if found else (None, None)
-            except WineError as error:  # a probe run lost while Notepad starts: look again
-                self.h.log(f"probe run failed, looking again: {error}")
-            if (seen[1] is not None and condition(seen[1])) or time.monotonic() > deadline:
-                return seen
-            time.sleep(0.3)
-
-    def open_users(self):
-        """A Notepad the user has open with unsaved work, moved where it
-        covers nothing."""
-        self.h.session.start("notepad.exe", [], "users-notepad")
-        deadline = time.monotonic() + 30
-        while not self.h.probe.find("Notepad"):
-            if time.monotonic() > deadline:
-                raise RuntimeError("the test's own Notepad did not appear")
-            time.sleep(0.3)
-        self.users = self.h.probe.find("Notepad")[0]["handle"]
-        edit = [c for c in self.h.probe.children(self.users) if c["class"].lower() == "edit"][0]["handle"]
-        self.h.probe.one(f"settext:{edit}:{USER_TEXT}")
-        place = ":".join(map(str, USERS_NOTEPAD_PLACE))
-        if not self.h.probe.one(f"place:{self.users}:{place}")["ok"]:
-            raise RuntimeError("could not move the test's own Notepad")
-        return self.users
 
 
 def set_handle(h, hwnd):
@@ -100,15 +40,6 @@ def read(h, key, hwnd):
     h.ui.click("read_data")
 
 
-def check_notepad_window(h, hwnd):
-    window = h.probe.window(hwnd)
-    width, height = NOTEPAD_SIZE
-    left, top = (SCREEN[0] - width) // 2, (SCREEN[1] - height) // 2
-    h.check.equal("Notepad title", NOTEPAD_TITLE, window["text"])
-    h.check.equal("Notepad centred, 600x400", [left, top, left + width, top + height], window["rect"])
-    h.check.true("Notepad topmost", window["exstyle"] & WS_EX_TOPMOST, f"exstyle {window['exstyle']:X}")
-
-
 def read_into_notepad(h, notepads, key, hwnd, expected, reused=None):
     """Runs a reader and checks Notepad's text; returns the Notepad's handle."""
     read(h, key, hwnd)
@@ -133,7 +64,7 @@ def read_lists(h):
     notepads = Notepads(h)
     h.ui.select_tab(TOOLS_TAB)
     with h.check.context("a Notepad of the user's is open"):
-        users = notepads.open_users()
+        users = notepads.open_users(USER_TEXT)
     with h.check.context("empty list box"):
         read(h, "GetListBoxText", facts.window("empty_listbox")["handle"])
         check_nothing_opened(h, notepads)
