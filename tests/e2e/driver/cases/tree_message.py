@@ -3,10 +3,9 @@ placed: a list view's header given WS_POPUP, so that GetParent reports its
 owner (none) instead of the list view."""
 
 import re
-import time
 
 from cases import case
-from cases.tree_forms import click_control, control, send, wait_window
+from cases.tree_forms import click_control, control, send, wait_until, wait_window
 
 WS_POPUP = 0x80000000
 TVM_GETCOUNT = 0x1105
@@ -15,13 +14,6 @@ MESSAGE_TITLE = "系统提示！"
 
 def message_boxes(h):
     return [w for w in h.probe.find("#32770") if w["visible"] and w["title"] == MESSAGE_TITLE]
-
-
-def wait_until(condition, timeout):
-    deadline = time.monotonic() + timeout
-    while not condition() and time.monotonic() < deadline:
-        time.sleep(0.25)
-    return condition()
 
 
 def centred_origin(box, owner):
@@ -48,10 +40,10 @@ def tree_unplaced_message(h):
     before = h.probe.one(f"setstyle:{header['handle']}:{style | WS_POPUP}")["before"]
     try:
         click_control(h, tree, "tree_back")
-        if not h.check.true("a message box titled 系统提示！", wait_until(lambda: message_boxes(h), 20.0),
-                            "none appeared"):
+        boxes = wait_until(lambda: message_boxes(h), bool, 20.0)
+        if not h.check.true("a message box titled 系统提示！", boxes, "none appeared"):
             return
-        box = message_boxes(h)[0]
+        box = boxes[0]
         texts = [c["text"] for c in h.probe.children(box["handle"]) if c["class"] == "Static" and c["text"]]
         expected = "循环超时！以下句柄无法添加到树节点中！\r\n\r\n" + str(header["handle"])
         h.check.equal("message text", [expected], texts)
@@ -62,7 +54,7 @@ def tree_unplaced_message(h):
         button = next(c for c in h.probe.children(box["handle"]) if c["class"] == "Button")
         left, top, right, bottom = button["rect"]
         h.desktop.click((left + right) // 2, (top + bottom) // 2)
-        h.check.true("the box closed", wait_until(lambda: not message_boxes(h), 10.0))
+        h.check.equal("the box closed", [], wait_until(lambda: message_boxes(h), lambda b: not b, 10.0))
     finally:
         h.probe.one(f"setstyle:{header['handle']}:{before}")
     tree = wait_window(h, "LumivexTree")
