@@ -4,6 +4,7 @@
 #include "ui/control_ids.h"
 #include "ui/modal_loop.h"
 #include "ui/web_browser_window.h"
+#include "ui/window_class.h"
 
 #include <shellapi.h>
 
@@ -44,10 +45,7 @@ struct AboutWindow {
         const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_BIG, 0));
         if (icon) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         auto make = [this](const wchar_t* cls, const std::string& text, DWORD style, int x, int y, int w, int h, int id) {
-            HWND c = CreateWindowExW(0, cls, Utf8ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-            SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-            return c;
+            return CreateFormControl(hwnd, instance, font, 0, cls, Utf8ToWide(text).c_str(), style, {x, y, w, h}, id);
         };
         HWND picture = make(L"STATIC", "", SS_ICON, 12, 12, 32, 32, IDC_ABOUT_ICON);
         if (icon) SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
@@ -71,56 +69,41 @@ struct AboutWindow {
         if (id == IDC_ABOUT_OK || id == IDCANCEL) DestroyWindow(hwnd);
     }
 
-    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == WM_NCCREATE) {
-            auto* self = static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-            self->hwnd = h;
-            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    void Attach(HWND h) { hwnd = h; }
+
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+        const HWND window = hwnd;
+        switch (msg) {
+            case WM_CREATE: OnCreate(); return 0;
+            case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+            case WM_SETCURSOR:
+                if (reinterpret_cast<HWND>(wParam) == GetDlgItem(hwnd, IDC_ABOUT_LINK)) {
+                    SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
+                    return TRUE;
+                }
+                break;
+            case WM_CTLCOLORSTATIC:
+                if (reinterpret_cast<HWND>(lParam) == GetDlgItem(hwnd, IDC_ABOUT_LINK)) {
+                    SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 255));
+                    SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+                    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+                }
+                break;
+            case WM_DESTROY: RestoreTopmostAfterAbout(main); break;
+            case WM_NCDESTROY:
+                if (linkFont) DeleteObject(linkFont);
+                hwnd = nullptr;
+                break;
+            default: break;
         }
-        auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-        if (!self) return DefWindowProcW(h, msg, wParam, lParam);
-        try {
-            switch (msg) {
-                case WM_CREATE: self->OnCreate(); return 0;
-                case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-                case WM_SETCURSOR:
-                    if (reinterpret_cast<HWND>(wParam) == GetDlgItem(h, IDC_ABOUT_LINK)) {
-                        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
-                        return TRUE;
-                    }
-                    break;
-                case WM_CTLCOLORSTATIC:
-                    if (reinterpret_cast<HWND>(lParam) == GetDlgItem(h, IDC_ABOUT_LINK)) {
-                        SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 255));
-                        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-                        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-                    }
-                    break;
-                case WM_DESTROY: RestoreTopmostAfterAbout(self->main); break;
-                case WM_NCDESTROY:
-                    SetWindowLongPtrW(h, GWLP_USERDATA, 0);
-                    if (self->linkFont) DeleteObject(self->linkFont);
-                    self->hwnd = nullptr;
-                    break;
-                default: break;
-            }
-        } catch (...) {
-        }
-        return DefWindowProcW(h, msg, wParam, lParam);
+        return DefWindowProcW(window, msg, wParam, lParam);
     }
 };
 
 }  // namespace
 
 void ShowAboutWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = AboutWindow::Proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kAboutClass;
-    RegisterClassExW(&wc);
+    RegisterFormClass(instance, kAboutClass, ObjectWindowProc<AboutWindow>);
     AboutWindow window{instance, main, owner, font};
     const HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, kAboutClass, Utf8ToWide(kAboutCaption).c_str(),
                                         WS_POPUP | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 392, 305,

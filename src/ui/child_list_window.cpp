@@ -4,6 +4,7 @@
 #include "ui/child_list_window.h"
 #include "ui/control_ids.h"
 #include "ui/modal_loop.h"
+#include "ui/window_class.h"
 
 namespace lumivex {
 namespace {
@@ -23,11 +24,7 @@ struct ChildListWindow {
         const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_BIG, 0));
         if (icon) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         auto make = [this](DWORD ex, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
-                           int id) {
-            HWND c = CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-            SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        };
+                           int id) { CreateFormControl(hwnd, instance, font, ex, cls, text, style, {x, y, w, h}, id); };
         make(0, L"STATIC", L"请选择要转到的子窗口", 0, 8, 8, 300, 18, IDC_CHILD_PROMPT);
         make(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
              8, 28, 520, 250, IDC_CHILD_ROWS);
@@ -81,43 +78,25 @@ struct ChildListWindow {
         if (form.closeRequested) DestroyWindow(hwnd);
     }
 
-    static ChildListWindow* From(HWND h) {
-        return reinterpret_cast<ChildListWindow*>(GetWindowLongPtrW(h, GWLP_USERDATA));
-    }
+    void Attach(HWND h) { hwnd = h; }
 
-    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == WM_NCCREATE) {
-            auto* self = static_cast<ChildListWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-            self->hwnd = h;
-            SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+        const HWND window = hwnd;
+        switch (msg) {
+            case WM_CREATE: OnCreate(); return 0;
+            case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+            case WM_CLOSE: form.CloseBox(); DestroyWindow(hwnd); return 0;
+            case WM_NCDESTROY: hwnd = nullptr; break;
+            default: break;
         }
-        ChildListWindow* self = From(h);
-        if (!self) return DefWindowProcW(h, msg, wParam, lParam);
-        try {
-            switch (msg) {
-                case WM_CREATE: self->OnCreate(); return 0;
-                case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-                case WM_CLOSE: self->form.CloseBox(); DestroyWindow(h); return 0;
-                case WM_NCDESTROY: SetWindowLongPtrW(h, GWLP_USERDATA, 0); self->hwnd = nullptr; break;
-                default: break;
-            }
-        } catch (...) {
-        }
-        return DefWindowProcW(h, msg, wParam, lParam);
+        return DefWindowProcW(window, msg, wParam, lParam);
     }
 };
 
 }  // namespace
 
 void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = ChildListWindow::Proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kChildListClass;
-    RegisterClassExW(&wc);
+    RegisterFormClass(instance, kChildListClass, ObjectWindowProc<ChildListWindow>);
     ChildListWindow window{instance, ChildListForm(main), owner, font};
     const HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, kChildListClass, L"子窗口列表",
                                         WS_POPUP | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 545, 350,

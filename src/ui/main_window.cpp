@@ -39,24 +39,10 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance_;
-    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(IDI_LUMIVEX));
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kMainClass;
-    RegisterClassExW(&wc);
-
-    wc.lpfnWndProc = PanelProc;
-    wc.hIcon = nullptr;
-    wc.lpszClassName = kPanelClass;
-    RegisterClassExW(&wc);
-
-    wc.lpfnWndProc = FinderProc;
-    wc.lpszClassName = kFinderClass;
-    RegisterClassExW(&wc);
+    RegisterFormClass(instance_, kMainClass, ObjectWindowProc<MainWindow>,
+                      LoadIconW(instance_, MAKEINTRESOURCEW(IDI_LUMIVEX)));
+    RegisterFormClass(instance_, kPanelClass, PanelProc);
+    RegisterFormClass(instance_, kFinderClass, FinderProc);
     PictureViewWindow::RegisterClasses(instance_);
 
     finderRest_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_REST), IMAGE_ICON, 32, 32, 0));
@@ -70,23 +56,6 @@ bool MainWindow::Create() {
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     UpdateWindow(hwnd_);
     return true;
-}
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    MainWindow* self = MainWindow::FromHandle(hwnd);
-    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    // No exception may unwind through the system's dispatcher: whatever a
-    // handler ran out of, the message is handled as the default would.
-    try {
-        return self->Handle(msg, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
 }
 
 LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -15,6 +15,7 @@
 #include "platform/win32/win32_platform.h"
 #include "ui/picture_view_window.h"
 #include "ui/tree_window.h"
+#include "ui/window_class.h"
 
 namespace lumivex {
 
@@ -35,12 +36,14 @@ public:
     // Pushes everything MainForm holds into the controls.
     void Render();
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static MainWindow* FromHandle(HWND hwnd) {
         return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
 
 private:
+    template <typename Window>
+    friend LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnCreate();
     void CreateControl(HWND parent, const struct ControlDef& def);

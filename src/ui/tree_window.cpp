@@ -3,6 +3,7 @@
 #include "platform/win32/win32_platform.h"
 #include "ui/centered_msg_box.h"
 #include "ui/control_ids.h"
+#include "ui/window_class.h"
 
 namespace lumivex {
 namespace {
@@ -45,8 +46,6 @@ HIMAGELIST MakeNodeImages() {
     return list;
 }
 
-TreeWindow* FromHandle(HWND hwnd) { return reinterpret_cast<TreeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
-
 std::string TextOf(HWND control) {
     const int length = GetWindowTextLengthW(control);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -71,34 +70,12 @@ TreeWindow::~TreeWindow() {
 bool TreeWindow::Create(HWND owner, HFONT font) {
     owner_ = owner;
     font_ = font;
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance_;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kTreeClass;
-    RegisterClassExW(&wc);  // a second registration fails harmlessly
+    RegisterFormClass(instance_, kTreeClass, ObjectWindowProc<TreeWindow>);
     hwnd_ = CreateWindowExW(0, kTreeClass, L"句柄树结构列表", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                             CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight, owner, nullptr, instance_, this);
     if (!hwnd_) return false;
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     return true;
-}
-
-LRESULT CALLBACK TreeWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<TreeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    TreeWindow* self = FromHandle(hwnd);
-    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    try {
-        return self->Handle(msg, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
 }
 
 LRESULT TreeWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -111,7 +88,6 @@ LRESULT TreeWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             // object stays until the main window lets it go.
             const HWND gone = hwnd_;
             hwnd_ = nullptr;
-            SetWindowLongPtrW(gone, GWLP_USERDATA, 0);
             return DefWindowProcW(gone, msg, wParam, lParam);
         }
         default: return DefWindowProcW(hwnd_, msg, wParam, lParam);
@@ -122,12 +98,7 @@ void TreeWindow::OnCreate() {
     const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner_, WM_GETICON, ICON_BIG, 0));
     if (icon) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     auto make = [this](DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
-                       int id) {
-        HWND c = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-        SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        return c;
-    };
+                       int id) { return CreateFormControl(hwnd_, instance_, font_, exStyle, cls, text, style, {x, y, w, h}, id); };
     HWND tree = make(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
                      TVS_SHOWSELALWAYS, 5, 5, 405, 340, IDC_TREE_VIEW);
     images_ = MakeNodeImages();

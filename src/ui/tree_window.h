@@ -10,6 +10,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/window_class.h"
+
 namespace lumivex {
 
 class TreeWindow {
@@ -25,7 +27,9 @@ public:
     HWND hwnd() const { return hwnd_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    template <typename Window>
+    friend LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
     static LRESULT CALLBACK HandleBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                           DWORD_PTR self);
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);

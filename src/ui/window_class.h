@@ -1,0 +1,60 @@
+// What the windows of our own classes share: their class, their controls,
+// and the procedure that hands each message to the C++ object behind the
+// window.
+#pragma once
+
+#include <windows.h>
+
+namespace lumivex {
+
+// A class with the arrow cursor and the dialog colour. Registering it again
+// (a form opened a second time) fails harmlessly.
+inline void RegisterFormClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, HICON icon = nullptr) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
+// A visible control of a form, in the form's font.
+struct ControlPlace {
+    int x, y, w, h;
+};
+inline HWND CreateFormControl(HWND form, HINSTANCE instance, HFONT font, DWORD exStyle, const wchar_t* className,
+                              const wchar_t* text, DWORD style, ControlPlace at, int id) {
+    HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, at.x, at.y, at.w, at.h,
+                                   form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+// The procedure of a class whose windows are objects of Window: the object
+// comes as CreateWindowEx's last argument, Window::Attach takes the handle,
+// and Window::Handle(msg, wParam, lParam) answers every message from then
+// on. After WM_NCDESTROY the window no longer leads to the object, which may
+// outlive it.
+template <typename Window>
+LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->Attach(hwnd);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    // No exception may unwind through the system's dispatcher: whatever a
+    // handler ran out of, the message is handled as the default would.
+    try {
+        return self->Handle(msg, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+}
+
+}  // namespace lumivex
