@@ -163,16 +163,7 @@ void MainWindow::CreateControl(HWND parent, const ControlDef& def) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(def.id)), instance_, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     if (def.id != IDC_STATIC) controls_[def.id] = control;
-    if (def.toolTip) {
-        std::wstring tip = Utf8ToWide(def.toolTip);
-        TTTOOLINFOW info{};
-        info.cbSize = sizeof info;
-        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        info.hwnd = parent;
-        info.uId = reinterpret_cast<UINT_PTR>(control);
-        info.lpszText = tip.data();
-        SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    }
+    if (def.toolTip) AddToolTip(toolTip_, control, Utf8ToWide(def.toolTip));
 }
 
 HWND MainWindow::Control(int id) const {

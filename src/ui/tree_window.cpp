@@ -105,6 +105,11 @@ void TreeWindow::OnCreate() {
     TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
     for (const ButtonDef& b : kButtons) make(0, L"BUTTON", b.caption, WS_TABSTOP | BS_PUSHBUTTON, b.x, b.y, b.w, 24, b.id);
     HWND handleBox = make(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, 210, 353, 80, 22, IDC_TREE_HANDLE);
+    // Owned by the form, so it goes with it.
+    HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
+                                nullptr, instance_, nullptr);
+    AddToolTip(tips, Control(IDC_TREE_FLASH), L"矩形闪烁");
+    AddToolTip(tips, handleBox, L"回车转到树节点");
     SendMessageW(handleBox, EM_SETLIMITTEXT, 8, 0);
     SetWindowSubclass(handleBox, HandleBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
     make(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_READONLY | ES_AUTOHSCROLL, 5, 385, 405, 22, IDC_TREE_NODE_TEXT);

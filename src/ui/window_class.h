@@ -4,6 +4,9 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <string>
 
 namespace lumivex {
 
@@ -31,6 +34,17 @@ inline HWND CreateFormControl(HWND form, HINSTANCE instance, HFONT font, DWORD e
                                    form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
+}
+
+// The tip shown while the mouse rests on control; tips is a tooltip control.
+inline void AddToolTip(HWND tips, HWND control, std::wstring text) {
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(control);
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.lpszText = text.data();
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 // The procedure of a class whose windows are objects of Window: the object
