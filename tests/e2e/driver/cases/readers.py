@@ -6,6 +6,7 @@ back from its edit control."""
 import time
 
 from cases import case
+from desktop import SCREEN
 from fixture import WM_FIXTURE_HANG
 from harness import TOOLS_TAB
 from lumivex import centre
@@ -15,7 +16,6 @@ READERS = ["GetWindowText", "GetListViewText", "GetTreeViewText", "GetListBoxTex
            "GetMenuText", "GetFontInfo"]
 NOTEPAD_TITLE = "无标题文档 - 记事本"
 NOTEPAD_SIZE = (600, 400)
-SCREEN = (1280, 800)
 WS_EX_TOPMOST = 0x8
 # Below Lumivex and the spare window, clear of everything the cases use.
 USERS_NOTEPAD_PLACE = (0, 650, 460, 150)
