@@ -227,8 +227,9 @@ class LumivexUi:
 
         Each tick of the drag timer takes the window under the pointer and
         outlines it, and the release fills the window of the last tick: the
-        outline proves a tick has taken the target, and the pointer resting
-        there makes every later tick take it too. The window is named, not
+        outline proves a tick has taken the target, and every later tick
+        takes it too, the pointer going on across it in a straight line and
+        resting on it. The window is named, not
         only the point: the finder takes disabled and hidden controls that
         nothing else reports at a point."""
         main, target = self.probe.run("main", f"window:{hwnd}")
