@@ -7,6 +7,13 @@ import time
 
 from screen import parse_ppm
 
+SCREEN = (1280, 800)  # the size of the X display the driver starts
+
+
+def clamp_to_screen(rect):
+    left, top, right, bottom = rect
+    return max(left, 0), max(top, 0), min(right, SCREEN[0]), min(bottom, SCREEN[1])
+
 
 class Desktop:
     def __init__(self, env, shots_dir):
@@ -53,15 +60,19 @@ class Desktop:
             self.move(x0 + (x1 - x0) * i / steps, y0 + (y1 - y0) * i / steps)
             time.sleep(seconds / steps)
 
-    def drag(self, start, end, hold_seconds):
-        """Presses at `start`, moves to `end`, rests there, releases."""
+    def drag(self, start, end, while_held):
+        """Presses at `start`, moves to `end`, calls `while_held()` there
+        and releases when it returns, also when it raises; answers what it
+        returned."""
         self.move(*start)
         time.sleep(0.2)
         self.down()
-        time.sleep(0.3)
-        self.glide(start, end)
-        time.sleep(hold_seconds)
-        self.up()
+        try:
+            time.sleep(0.3)
+            self.glide(start, end)
+            return while_held()
+        finally:
+            self.up()
 
     def _next_path(self, name):
         self._shot_count += 1

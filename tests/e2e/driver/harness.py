@@ -111,6 +111,12 @@ class Harness:
     def pick(self, role, point=None):
         """Picks a fixture window with the finder; returns Lumivex's state
         and the fixture's facts as of right after the pick."""
-        state = self.ui.pick(point or self.pick_point(role))
-        facts = self.fixture.refresh()
-        return state, facts
+        return self.pick_window(self.fixture.facts.window(role)["handle"], point or self.pick_point(role))
+
+    def pick_window(self, hwnd, point):
+        """Picks any window with the finder dropped at `point`, which lies
+        on it; returns Lumivex's state and the fixture's facts as of right
+        after the pick."""
+        state, (outlined, seen) = self.ui.pick(point, hwnd)
+        self.check.true("the finder outlined the window before the release", outlined, seen)
+        return state, self.fixture.refresh()

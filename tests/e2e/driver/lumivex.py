@@ -6,9 +6,15 @@ import re
 import time
 from pathlib import Path
 
-# The finder polls every 400 ms and each outline blocks for 400 ms: resting
-# this long over a target guarantees a whole tick with the pointer on it.
-PICK_HOLD_SECONDS = 1.6
+from desktop import clamp_to_screen
+
+# Lumivex's outline: top-level windows of this class, shaped to the frame
+# (src/platform/win32/win32_outline.cpp).
+OUTLINE_CLASS = "LumivexInvertedFrame"
+# How far the box round the outline may lie from the outlined rectangle:
+# the pen's reach beyond it, less at the screen's edges.
+OUTLINE_SLACK = 3
+OUTLINE_DEADLINE_SECONDS = 15.0
 
 
 class ControlIds:
@@ -190,11 +196,45 @@ class LumivexUi:
         self.desktop.click(*centre(self.state().tab_rect(index)))
         return self.wait_for(lambda s: s.selected_tab == index and s.visible_panel == index)
 
-    def pick(self, point):
-        """Drags the finder's cross-hair onto `point` and releases it there,
-        then waits for the fill."""
-        finder = self.state().control("finder")
-        self.desktop.drag(centre(finder["rect"]), point, PICK_HOLD_SECONDS)
+    def outline(self):
+        """The box round the outline Lumivex shows now (its windows taken
+        together), or None when it shows none."""
+        rects = [w["rect"] for w in self.probe.find(OUTLINE_CLASS) if w["visible"]]
+        if not rects:
+            return None
+        lefts, tops, rights, bottoms = zip(*rects)
+        return [min(lefts), min(tops), max(rights), max(bottoms)]
+
+    def wait_outline(self, rect, timeout=OUTLINE_DEADLINE_SECONDS):
+        """Waits until Lumivex outlines the window whose screen rectangle is
+        `rect`; answers (True, "") then, or (False, what was seen) when time
+        runs out: a window with nothing on the screen gets no outline."""
+        wanted = clamp_to_screen(rect)
+        deadline = time.monotonic() + timeout
+        while True:
+            box = self.outline()
+            if box and all(abs(got - edge) <= OUTLINE_SLACK for got, edge in zip(box, wanted)):
+                return True, ""
+            if time.monotonic() > deadline:
+                return False, f"no outline round {list(wanted)} within {timeout:.0f} s; the last seen: {box}"
+            time.sleep(0.1)
+
+    def pick(self, point, hwnd):
+        """Drags the finder's cross-hair onto `point`, over the window `hwnd`,
+        and releases it once Lumivex outlines that window, then waits for
+        the fill. Answers the state after the fill and what wait_outline
+        answered.
+
+        Each tick of the drag timer takes the window under the pointer and
+        outlines it, and the release fills the window of the last tick: the
+        outline proves a tick has taken the target, and every later tick
+        takes it too, the pointer going on across it in a straight line and
+        resting on it. The window is named, not
+        only the point: the finder takes disabled and hidden controls that
+        nothing else reports at a point."""
+        main, target = self.probe.run("main", f"window:{hwnd}")
+        finder = MainState(main, self.ids).control("finder")
+        outlined = self.desktop.drag(centre(finder["rect"]), point, lambda: self.wait_outline(target["rect"]))
         # The press cleared every field; the release fills them. A window
         # of a megabyte of text takes a while under load.
-        return self.wait_for(lambda s: s.text("handle") != "", timeout=30.0)
+        return self.wait_for(lambda s: s.text("handle") != "", timeout=30.0), outlined

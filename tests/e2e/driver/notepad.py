@@ -4,11 +4,11 @@ checking where and how Lumivex placed it."""
 
 import time
 
+from desktop import SCREEN
 from wine import WineError
 
 NOTEPAD_TITLE = "无标题文档 - 记事本"
 NOTEPAD_SIZE = (600, 400)
-SCREEN = (1280, 800)
 WS_EX_TOPMOST = 0x8
 WM_CLOSE = 0x10
 # Below Lumivex and the spare window, clear of everything the cases use.

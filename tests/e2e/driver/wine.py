@@ -13,6 +13,8 @@ import subprocess
 import time
 from pathlib import Path
 
+from desktop import SCREEN
+
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
 PREFIX_READY = ".lumivex-e2e-ready"
@@ -92,7 +94,7 @@ class WineSession:
             raise WineError(f"display :{self.display} is in use by someone else")
         log = open(self.logs / "xvfb.log", "wb")
         self._xvfb = subprocess.Popen(
-            ["Xvfb", f":{self.display}", "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+            ["Xvfb", f":{self.display}", "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp"],
             stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
         log.close()
         self._pid_file.parent.mkdir(parents=True, exist_ok=True)

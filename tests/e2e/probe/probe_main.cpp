@@ -8,7 +8,8 @@
 //                             visible panel, every control by identifier
 //   responds[:ms]             does Lumivex's main window answer WM_NULL in time
 //   window:<hwnd>             one window: class, text, rectangle, styles, hung, owner
-//   find:<class>              top-level windows of a class, with their titles
+//   find:<class>              top-level windows of a class: titles, rectangles,
+//                             visibility
 //   focus:<hwnd>              the foreground window, and the active and focus
 //                             windows of the thread that owns <hwnd>
 //   children:<hwnd>           every descendant: id, class, text, rectangle
@@ -154,7 +155,17 @@ void Find(JsonWriter& json, const std::vector<std::wstring>& parts) {
     for (HWND hwnd : search.found) {
         json.BeginObject();
         json.Key("handle").Handle(hwnd);
-        json.Key("title").String(probe::TextOf(hwnd));
+        // The caption as stored, without WM_GETTEXT: the answer would wait
+        // for the window's thread, and Lumivex's is held for the whole
+        // outline its frame windows show, which are gone once it answers.
+        wchar_t title[1024] = {};
+        GetWindowTextW(hwnd, title, 1024);
+        json.Key("title").String(title);
+        // The rectangle before the visibility: a window destroyed in between
+        // reads as hidden, and its empty rectangle is not taken for its place.
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        json.Key("rect").RectArray(r);
         json.Key("visible").Bool(IsWindowVisible(hwnd) != 0);
         DWORD processId = 0;
         GetWindowThreadProcessId(hwnd, &processId);

@@ -8,7 +8,7 @@ The same for the flash run of the tools tab's "矩形闪烁" (the window tree's
 import time
 
 from cases import case
-from cases.picture import clamp_to_screen
+from desktop import clamp_to_screen
 from harness import TOOLS_TAB
 from lumivex import centre
 
@@ -134,18 +134,11 @@ def outline_on_screen(h):
         return
     with h.check.context("during the drag"):
         start = centre(h.ui.state().control("finder")["rect"])
-        h.desktop.move(*start)
-        time.sleep(0.2)
-        h.desktop.down()
-        try:
-            h.desktop.glide(start, h.pick_point("pattern"))
-            inverted, _, changed_beside = grab_until(
-                h, "during-drag", frame, near, before, lambda inv, _, changed: inv == len(frame) and changed == 0,
-                DRAG_DEADLINE_SECONDS)
-            h.check.equal("frame pixels inverted in one screenshot", len(frame), inverted)
-            h.check.equal("pixels beside the frame changed", 0, changed_beside)
-        finally:
-            h.desktop.up()
+        inverted, _, changed_beside = h.desktop.drag(start, h.pick_point("pattern"), lambda: grab_until(
+            h, "during-drag", frame, near, before, lambda inv, _, changed: inv == len(frame) and changed == 0,
+            DRAG_DEADLINE_SECONDS))
+        h.check.equal("frame pixels inverted in one screenshot", len(frame), inverted)
+        h.check.equal("pixels beside the frame changed", 0, changed_beside)
     with h.check.context("after the release"):
         h.ui.wait_for(lambda s: s.text("handle") != "")
         _, unchanged, changed_beside = grab_until(

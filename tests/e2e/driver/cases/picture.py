@@ -7,6 +7,7 @@ import time
 
 from bmp import BmpError, bmp_size, read_bmp
 from cases import case
+from desktop import SCREEN, clamp_to_screen
 from harness import PICTURE_TAB
 from wine import windows_path
 
@@ -20,7 +21,6 @@ ACCESS_DENIED = "访问被拒绝。"
 IDOK, IDYES, IDNO = 1, 6, 7
 EDT1 = 0x480  # the common dialog's file name field
 WM_SYSCOMMAND, SC_MAXIMIZE = 0x0112, 0xF030
-SCREEN = (1280, 800)  # the size the driver gives Xvfb
 
 
 def wait_dialog(h, title, timeout=20.0):
@@ -178,11 +178,6 @@ def wait_save_handled(h):
     answers = [h.ui.responds(20000) for _ in range(2)]
     h.check.true("Lumivex back at its message loop after the save", all(a["answered"] for a in answers),
                  f"answers {answers}")
-
-
-def clamp_to_screen(rect):
-    left, top, right, bottom = rect
-    return max(left, 0), max(top, 0), min(right, SCREEN[0]), min(bottom, SCREEN[1])
 
 
 def check_pattern_file(h, path, pattern, contents):

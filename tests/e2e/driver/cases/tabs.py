@@ -90,8 +90,7 @@ def check_own_button_tools(h):
     whole, so the summary names Lumivex's own font."""
     with h.check.context("pick Lumivex's 关于 button"):
         about = h.ui.state().control("about_button")
-        state = h.ui.pick(centre(about["rect"]))
-        facts = h.fixture.refresh()
+        state, facts = h.pick_window(about["handle"], centre(about["rect"]))
         window = h.probe.window(about["handle"])
         left, top, right, bottom = about["rect"]
         lumivex_exe = ntpath.join(ntpath.dirname(facts.data["shortPath"]), "Lumivex.exe")
