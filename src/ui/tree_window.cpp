@@ -99,8 +99,9 @@ void TreeWindow::OnCreate() {
     if (icon) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     auto make = [this](DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
                        int id) { return CreateFormControl(hwnd_, instance_, font_, exStyle, cls, text, style, {x, y, w, h}, id); };
-    HWND tree = make(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
-                     TVS_SHOWSELALWAYS, 5, 5, 405, 340, IDC_TREE_VIEW);
+    // Lines and plus/minus buttons below the root; the root itself has none.
+    HWND tree = make(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS,
+                     5, 5, 405, 340, IDC_TREE_VIEW);
     images_ = MakeNodeImages();
     TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
     for (const ButtonDef& b : kButtons) make(0, L"BUTTON", b.caption, WS_TABSTOP | BS_PUSHBUTTON, b.x, b.y, b.w, 24, b.id);

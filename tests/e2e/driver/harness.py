@@ -2,6 +2,9 @@
 in the shared prefix, the probe, the mouse, the checker and the screenshots;
 all of it ended when the case is over."""
 
+import contextlib
+import os
+import signal
 import time
 from pathlib import Path
 
@@ -55,7 +58,7 @@ class Harness:
         try:
             self.session.start_display()
             started = time.monotonic()
-            self.session.start(self._exe(LUMIVEX_EXE), [], "lumivex")
+            self.lumivex_process = self.session.start(self._exe(LUMIVEX_EXE), [], "lumivex")
             self.ui.wait_started()
             self.fixture.start()
             self.log(f"Lumivex and the fixture up in {time.monotonic() - started:.1f} s")
@@ -73,6 +76,16 @@ class Harness:
             self.session.stop()
         finally:
             self._log_file.close()
+
+    @contextlib.contextmanager
+    def lumivex_held_still(self):
+        """Lumivex stopped for the duration: what it shows on the screen
+        stays as it is, whatever its timers were about to do."""
+        os.kill(self.lumivex_process.pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.lumivex_process.pid, signal.SIGCONT)
 
     # -- screenshots -----------------------------------------------------
 
