@@ -7,6 +7,7 @@ import time
 from pathlib import Path
 
 from desktop import clamp_to_screen
+from wine import WineError
 
 # Lumivex's outline: top-level windows of this class, shaped to the frame
 # (src/platform/win32/win32_outline.cpp).
@@ -37,6 +38,10 @@ class ControlIds:
         raise KeyError(f"no control named {name} in control_ids.h")
 
 
+# Probe commands that change something: sent messages, moves, texts, styles.
+PROBE_WRITES = {"send", "post", "place", "settext", "setstyle"}
+
+
 class Probe:
     """Runs LumivexProbe.exe in the session and returns its answers."""
 
@@ -46,9 +51,19 @@ class Probe:
         self._runs = 0
 
     def run(self, *commands):
-        self._runs += 1
-        out = self.session.run_windows(self.exe, list(commands), f"probe-{self._runs:03d}", timeout=30)
-        return [entry["result"] for entry in json.loads(out.decode("utf-8"))]
+        """The answers to `commands`, in one run of the probe. A run that
+        only reads is made a second time when the first one is lost: under
+        load a Wine process now and then ends with 1 before it has written
+        anything. One that changes something is never repeated."""
+        reads_only = all(command.split(":", 1)[0] not in PROBE_WRITES for command in commands)
+        for attempt in range(2 if reads_only else 1):
+            self._runs += 1
+            try:
+                out = self.session.run_windows(self.exe, list(commands), f"probe-{self._runs:03d}", timeout=30)
+                return [entry["result"] for entry in json.loads(out.decode("utf-8"))]
+            except WineError:
+                if attempt == 1 or not reads_only:
+                    raise
 
     def one(self, command):
         return self.run(command)[0]
