@@ -2,7 +2,6 @@
 #include "platform/win32/win32_platform.h"
 #include "ui/about_window.h"
 #include "ui/control_ids.h"
-#include "ui/modal_loop.h"
 #include "ui/web_browser_window.h"
 #include "ui/window_class.h"
 
@@ -105,12 +104,7 @@ struct AboutWindow {
 void ShowAboutWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
     RegisterFormClass(instance, kAboutClass, ObjectWindowProc<AboutWindow>);
     AboutWindow window{instance, main, owner, font};
-    const HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, kAboutClass, Utf8ToWide(kAboutCaption).c_str(),
-                                        WS_POPUP | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 392, 305,
-                                        owner, nullptr, instance, &window);
-    if (!dialog) return;
-    ShowWindow(dialog, SW_SHOWNORMAL);
-    RunModal(dialog, owner);
+    ShowModalForm(instance, kAboutClass, Utf8ToWide(kAboutCaption).c_str(), 392, 305, owner, &window);
 }
 
 }  // namespace lumivex

@@ -3,7 +3,6 @@
 #include "platform/win32/win32_platform.h"
 #include "ui/child_list_window.h"
 #include "ui/control_ids.h"
-#include "ui/modal_loop.h"
 #include "ui/window_class.h"
 
 namespace lumivex {
@@ -98,12 +97,7 @@ struct ChildListWindow {
 void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
     RegisterFormClass(instance, kChildListClass, ObjectWindowProc<ChildListWindow>);
     ChildListWindow window{instance, ChildListForm(main), owner, font};
-    const HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, kChildListClass, L"子窗口列表",
-                                        WS_POPUP | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, 545, 350,
-                                        owner, nullptr, instance, &window);
-    if (!dialog) return;
-    ShowWindow(dialog, SW_SHOWNORMAL);
-    RunModal(dialog, owner);
+    ShowModalForm(instance, kChildListClass, L"子窗口列表", 545, 350, owner, &window);
 }
 
 }  // namespace lumivex

@@ -20,14 +20,6 @@ constexpr UINT WM_APP_SETCURSOR = WM_APP + 1;
 constexpr int kPanelLeft = 9, kPanelTop = 69, kPanelWidth = 429, kPanelHeight = 218;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
-std::string GetText(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(control, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return WideToUtf8(text);
-}
-
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, Session& session)
@@ -234,7 +226,7 @@ void MainWindow::HarvestText(HWND control) {
     for (int tab = 0; tab < 7; ++tab)
         for (const ControlDef& def : TabControls(tab))
             if (def.id == id && def.text) {
-                *def.text(form_) = GetText(control);
+                *def.text(form_) = ControlText(control);
                 shownText_[id] = *def.text(form_);
                 return;
             }

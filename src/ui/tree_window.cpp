@@ -46,14 +46,6 @@ HIMAGELIST MakeNodeImages() {
     return list;
 }
 
-std::string TextOf(HWND control) {
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(control, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return WideToUtf8(text);
-}
-
 }  // namespace
 
 TreeWindow::TreeWindow(HINSTANCE instance, MainForm& main, std::function<void()> onMainChanged)
@@ -130,7 +122,7 @@ void TreeWindow::OnCommand(int id, int code) {
         case IDC_TREE_EXPAND: form_.PressExpand(); break;
         case IDC_TREE_OK: form_.PressOk(); break;
         case IDC_TREE_HANDLE:
-            if (code == EN_CHANGE) form_.handleText = TextOf(Control(IDC_TREE_HANDLE));
+            if (code == EN_CHANGE) form_.handleText = ControlText(Control(IDC_TREE_HANDLE));
             return;
         default: return;
     }
@@ -153,7 +145,7 @@ bool TreeWindow::OnHandleBoxChar(WPARAM code) {
     const auto filtered = FilterHandleKey(static_cast<int>(code));
     if (!filtered) return true;
     if (*filtered == '\r') {
-        form_.handleText = TextOf(Control(IDC_TREE_HANDLE));
+        form_.handleText = ControlText(Control(IDC_TREE_HANDLE));
         form_.GoToNode();
         Render();
         return true;
@@ -173,7 +165,7 @@ LRESULT CALLBACK TreeWindow::HandleBoxProc(HWND hwnd, UINT msg, WPARAM wParam, L
         return DefSubclassProc(hwnd, msg, static_cast<WPARAM>(static_cast<unsigned char>(*filtered)), lParam);
     }
     if (msg == WM_LBUTTONDBLCLK) {
-        window->form_.handleText = TextOf(hwnd);
+        window->form_.handleText = ControlText(hwnd);
         window->form_.GoToNode();
         window->Render();
         return 0;
@@ -234,7 +226,7 @@ void TreeWindow::Render() {
     SetWindowTextW(hwnd_, Utf8ToWide(form_.caption).c_str());
     const int buttonIds[] = {IDC_TREE_DESKTOP, IDC_TREE_PARENT, IDC_TREE_BACK};
     for (int i = 0; i < 3; ++i) EnableWindow(Control(buttonIds[i]), form_.buttonEnabled[static_cast<std::size_t>(i)]);
-    if (TextOf(Control(IDC_TREE_HANDLE)) != form_.handleText)
+    if (ControlText(Control(IDC_TREE_HANDLE)) != form_.handleText)
         SetWindowTextW(Control(IDC_TREE_HANDLE), Utf8ToWide(form_.handleText).c_str());
     SetWindowTextW(Control(IDC_TREE_NODE_TEXT), Utf8ToWide(form_.nodeText).c_str());
     if (!form_.messageForUser.empty()) {

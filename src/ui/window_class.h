@@ -3,10 +3,14 @@
 // window.
 #pragma once
 
+#include "platform/win32/win32_platform.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
 #include <string>
+
+#include "ui/modal_loop.h"
 
 namespace lumivex {
 
@@ -34,6 +38,26 @@ inline HWND CreateFormControl(HWND form, HINSTANCE instance, HFONT font, DWORD e
                                    form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
+}
+
+// A control's whole text, as UTF-8.
+inline std::string ControlText(HWND control) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(control, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return WideToUtf8(text);
+}
+
+// A form run modally over its owner: object is the window's C++ object,
+// handed to its class's ObjectWindowProc.
+inline void ShowModalForm(HINSTANCE instance, const wchar_t* className, const wchar_t* caption, int width,
+                          int height, HWND owner, void* object) {
+    const HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, className, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, width, height, owner, nullptr, instance, object);
+    if (!dialog) return;
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    RunModal(dialog, owner);
 }
 
 // The tip shown while the mouse rests on control; tips is a tooltip control.
