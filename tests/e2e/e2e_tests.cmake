@@ -75,3 +75,4 @@ lumivex_e2e_case(read_texts_delayed_hung)
 # no longer reports: its text, centred over the tree window, and the tree
 # left with the list view alone.
 lumivex_e2e_case(tree_unplaced_message)
+lumivex_e2e_case(tree_stalled_child)

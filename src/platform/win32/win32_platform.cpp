@@ -3,7 +3,9 @@
 #include <psapi.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <cstring>
+#include <cwchar>
 
 namespace lumivex {
 
@@ -28,6 +30,23 @@ std::string Narrow(UINT codePage, const std::wstring& wide) {
                         nullptr);
     return text;
 }
+
+// The longest run of whole characters of wide whose code-page form fits
+// maxBytes; a surrogate pair counts as one character.
+std::string AnsiPrefix(const std::wstring& wide, std::size_t maxBytes) {
+    std::string whole = Narrow(CP_ACP, wide);
+    if (whole.size() <= maxBytes) return whole;
+    std::string prefix;
+    for (std::size_t i = 0; i < wide.size();) {
+        const std::size_t units = IS_HIGH_SURROGATE(wide[i]) && i + 1 < wide.size() ? 2 : 1;
+        const std::string next = Narrow(CP_ACP, wide.substr(i, units));
+        if (prefix.size() + next.size() > maxBytes) break;
+        prefix += next;
+        i += units;
+    }
+    return prefix;
+}
+
 }  // namespace
 
 std::wstring Utf8ToWide(const std::string& utf8) { return Widen(CP_UTF8, utf8); }
@@ -78,12 +97,60 @@ std::uint32_t Win32Platform::GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* 
 
 Hwnd Win32Platform::WindowFromPoint(Point p) { return FromHwnd(::WindowFromPoint(POINT{p.x, p.y})); }
 
+// Under Wine 8, ::SendMessageTimeoutA to a window of another process whose
+// thread is busy never returns, whatever the time-out; the W form times out
+// as asked. So every message travels as W, and the three text messages the
+// logic sends are converted from and to the ANSI code page here, as the
+// system converts them for an A sender.
 bool Win32Platform::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                         std::uint32_t flags, std::uint32_t timeoutMs, Lresult* result) {
-    DWORD_PTR answer = 0;
-    const LRESULT ok = ::SendMessageTimeoutA(ToHwnd(hwnd), msg, wParam, lParam, flags, timeoutMs, &answer);
-    if (result) *result = static_cast<Lresult>(answer);
-    return ok != 0;
+    switch (msg) {
+        case WM_GETTEXTLENGTH: return SendGetTextLengthAsAnsi(hwnd, flags, timeoutMs, result);
+        case WM_GETTEXT:
+            return SendGetTextAsAnsi(hwnd, static_cast<std::size_t>(wParam), reinterpret_cast<char*>(lParam), flags,
+                                     timeoutMs, result);
+        case WM_SETTEXT: {
+            const std::wstring wide =
+                lParam ? Widen(CP_ACP, std::string(reinterpret_cast<const char*>(lParam))) : std::wstring();
+            return SendMessageTimeoutW(hwnd, msg, wParam, lParam ? reinterpret_cast<Lparam>(wide.c_str()) : 0, flags,
+                                       timeoutMs, result);
+        }
+        default: return SendMessageTimeoutW(hwnd, msg, wParam, lParam, flags, timeoutMs, result);
+    }
+}
+
+// What an A sender is told: at most the bytes the text takes in the code
+// page (the system, too, may answer more than the text needs).
+bool Win32Platform::SendGetTextLengthAsAnsi(Hwnd hwnd, std::uint32_t flags, std::uint32_t timeoutMs,
+                                            Lresult* result) {
+    Lresult units = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, flags, timeoutMs, &units)) return false;
+    CPINFO info{};
+    const Lresult perUnit = ::GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 0 ? info.MaxCharSize : 2;
+    if (result) *result = units <= 0 ? units : (units > PTRDIFF_MAX / perUnit ? PTRDIFF_MAX : units * perUnit);
+    return true;
+}
+
+// The text converted to the code page and cut, between two characters, to
+// what the buffer holds with its NUL; answers the bytes copied.
+bool Win32Platform::SendGetTextAsAnsi(Hwnd hwnd, std::size_t bufferBytes, char* buffer, std::uint32_t flags,
+                                      std::uint32_t timeoutMs, Lresult* result) {
+    if (result) *result = 0;
+    if (bufferBytes == 0 || !buffer) return SendMessageTimeoutW(hwnd, WM_GETTEXT, 0, 0, flags, timeoutMs, result);
+    // A character of the code page is at least one UTF-16 unit: as many
+    // units as bytes always fill the buffer.
+    std::wstring wide(bufferBytes, L'\0');
+    Lresult copied = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, bufferBytes, reinterpret_cast<Lparam>(wide.data()), flags, timeoutMs,
+                             &copied))
+        return false;
+    wide[bufferBytes - 1] = L'\0';
+    wide.resize(std::wcslen(wide.c_str()));
+    const std::string ansi = AnsiPrefix(wide, bufferBytes - 1);
+    std::memcpy(buffer, ansi.data(), ansi.size());
+    buffer[ansi.size()] = '\0';
+    if (result) *result = static_cast<Lresult>(ansi.size());
+    return true;
 }
 
 bool Win32Platform::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,

@@ -123,6 +123,10 @@ public:
     std::string WideToAnsi(const std::u16string& wide) override;
 
 private:
+    bool SendGetTextLengthAsAnsi(Hwnd hwnd, std::uint32_t flags, std::uint32_t timeoutMs, Lresult* result);
+    bool SendGetTextAsAnsi(Hwnd hwnd, std::size_t bufferBytes, char* buffer, std::uint32_t flags,
+                           std::uint32_t timeoutMs, Lresult* result);
+
     std::unique_ptr<InvertedFrame> frame_;
 };
 
