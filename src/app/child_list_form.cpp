@@ -8,7 +8,6 @@ namespace lumivex {
 ChildListForm::ChildListForm(MainForm& main) : main_(main), session_(main.session()) {}
 
 void ChildListForm::Load() {
-    topmost = main_.alwaysOnTop;
     FillFor(session_.ChildListHwnd);
 }
 

@@ -16,7 +16,8 @@ public:
     std::vector<std::string> rows;
     int selectedRow = -1;
     bool showAll = false;  // "显示所有多级子窗口"
-    bool topmost = false;
+    // "总在最上面" of the main window, as the dialog takes it when it loads.
+    bool Topmost() const { return main_.alwaysOnTop; }
     bool closeRequested = false;
     // What the window must tell the user in a message box, then clear.
     std::string messageForUser;

@@ -8,7 +8,6 @@ namespace lumivex {
 TreeForm::TreeForm(MainForm& main) : main_(main), p_(main.platform()) {}
 
 void TreeForm::Load() {
-    topmost = main_.alwaysOnTop;
     DesktopHwnd = p_.GetDesktopWindow();
     TreeTarget = main_.SnapHwnd == DesktopHwnd ? 0 : main_.SnapHwnd;
     handleText = HexS(DesktopHwnd);

@@ -28,7 +28,8 @@ public:
     std::array<bool, 3> buttonEnabled{true, true, true};  // "桌面", "父层", "返回"
     std::string handleText;  // the handle box ("回车转到树节点")
     std::string nodeText;    // the text of the node last clicked
-    bool topmost = false;
+    // "总在最上面" of the main window, as the form takes it when it loads.
+    bool Topmost() const { return main_.alwaysOnTop; }
     // Bumped whenever the tree is rebuilt, a node is selected or "展开"
     // changes the expansion, so the window knows what to redo.
     int buildCount = 0, selectCount = 0, expandCount = 0;

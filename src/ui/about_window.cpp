@@ -41,13 +41,13 @@ struct AboutWindow {
     HFONT linkFont = nullptr;
 
     void OnCreate() {
-        const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_BIG, 0));
-        if (icon) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        TakeProgramIcon(hwnd, instance);
+        const HICON icon = ProgramIcon(instance);
         auto make = [this](const wchar_t* cls, const std::string& text, DWORD style, int x, int y, int w, int h, int id) {
             return CreateFormControl(hwnd, instance, font, 0, cls, Utf8ToWide(text).c_str(), style, {x, y, w, h}, id);
         };
         HWND picture = make(L"STATIC", "", SS_ICON, 12, 12, 32, 32, IDC_ABOUT_ICON);
-        if (icon) SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
         make(L"STATIC", VersionFromResource(instance), 0, 56, 14, 300, 18, IDC_ABOUT_VERSION);
         make(L"STATIC", "主页:", 0, 56, 38, 40, 18, IDC_ABOUT_HOME_CAPTION);
         HWND link = make(L"STATIC", kHomePageUrl, SS_NOTIFY, 98, 38, 250, 18, IDC_ABOUT_LINK);
@@ -65,7 +65,7 @@ struct AboutWindow {
     void OnCommand(int id, int code) {
         if (id == IDC_ABOUT_LINK && code == STN_CLICKED)
             ShellExecuteW(hwnd, nullptr, Utf8ToWide(kHomePageUrl).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-        if (id == IDC_ABOUT_OK || id == IDCANCEL) DestroyWindow(hwnd);
+        if (id == IDC_ABOUT_OK || id == IDCANCEL) EndModal(hwnd);
     }
 
     void Attach(HWND h) { hwnd = h; }
@@ -88,6 +88,7 @@ struct AboutWindow {
                     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
                 }
                 break;
+            case WM_CLOSE: EndModal(hwnd); return 0;
             case WM_DESTROY: RestoreTopmostAfterAbout(main); break;
             case WM_NCDESTROY:
                 if (linkFont) DeleteObject(linkFont);
@@ -102,7 +103,7 @@ struct AboutWindow {
 }  // namespace
 
 void ShowAboutWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
-    RegisterFormClass(instance, kAboutClass, ObjectWindowProc<AboutWindow>);
+    RegisterFormClass(instance, kAboutClass, ObjectWindowProc<AboutWindow>, ProgramIcon(instance));
     AboutWindow window{instance, main, owner, font};
     ShowModalForm(instance, kAboutClass, Utf8ToWide(kAboutCaption).c_str(), 392, 305, owner, &window);
 }

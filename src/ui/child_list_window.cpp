@@ -20,8 +20,8 @@ struct ChildListWindow {
     HWND Control(int id) const { return GetDlgItem(hwnd, id); }
 
     void OnCreate() {
-        const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner, WM_GETICON, ICON_BIG, 0));
-        if (icon) SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        TakeProgramIcon(hwnd, instance);
+        SetWindowPos(hwnd, form.Topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         auto make = [this](DWORD ex, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
                            int id) { CreateFormControl(hwnd, instance, font, ex, cls, text, style, {x, y, w, h}, id); };
         make(0, L"STATIC", L"请选择要转到的子窗口", 0, 8, 8, 300, 18, IDC_CHILD_PROMPT);
@@ -33,7 +33,6 @@ struct ChildListWindow {
         make(0, L"BUTTON", L"取消", WS_TABSTOP, 364, 284, 76, 26, IDC_CHILD_CANCEL);
         make(0, L"BUTTON", L"导出列表", WS_TABSTOP, 446, 284, 82, 26, IDC_CHILD_EXPORT);
         SendMessageW(Control(IDC_CHILD_ROWS), LB_SETHORIZONTALEXTENT, 1600, 0);
-        SetWindowPos(hwnd, form.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         form.Load();
         ShowRows();
     }
@@ -74,7 +73,7 @@ struct ChildListWindow {
             MessageBoxW(hwnd, Utf8ToWide(form.messageForUser).c_str(), L"子窗口列表", MB_ICONEXCLAMATION | MB_OK);
             form.messageForUser.clear();
         }
-        if (form.closeRequested) DestroyWindow(hwnd);
+        if (form.closeRequested) EndModal(hwnd);
     }
 
     void Attach(HWND h) { hwnd = h; }
@@ -84,7 +83,7 @@ struct ChildListWindow {
         switch (msg) {
             case WM_CREATE: OnCreate(); return 0;
             case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-            case WM_CLOSE: form.CloseBox(); DestroyWindow(hwnd); return 0;
+            case WM_CLOSE: form.CloseBox(); EndModal(hwnd); return 0;
             case WM_NCDESTROY: hwnd = nullptr; break;
             default: break;
         }
@@ -95,7 +94,7 @@ struct ChildListWindow {
 }  // namespace
 
 void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
-    RegisterFormClass(instance, kChildListClass, ObjectWindowProc<ChildListWindow>);
+    RegisterFormClass(instance, kChildListClass, ObjectWindowProc<ChildListWindow>, ProgramIcon(instance));
     ChildListWindow window{instance, ChildListForm(main), owner, font};
     ShowModalForm(instance, kChildListClass, L"子窗口列表", 545, 350, owner, &window);
 }

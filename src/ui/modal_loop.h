@@ -1,5 +1,6 @@
 // Runs a window as a modal dialog of its owner: the owner is disabled until
-// the window is gone, and a quit request seen meanwhile is passed on.
+// the window is gone, and a quit request seen meanwhile is passed on. The
+// dialog closes itself with EndModal.
 #pragma once
 
 #include <windows.h>
@@ -21,11 +22,17 @@ inline void RunModal(HWND dialog, HWND owner) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    // Enabled before the dialog is gone for good, so that the system hands
-    // the activation back to the owner rather than to another program.
-    EnableWindow(owner, TRUE);
+    EnableWindow(owner, TRUE);  // already, unless the dialog went without EndModal
     SetActiveWindow(owner);
     if (quit) PostQuitMessage(quitCode);
+}
+
+// Closes a modal dialog. Its owner is enabled first: the system hands the
+// activation of a window that goes to its owner only if the owner can take
+// it, and to another program otherwise.
+inline void EndModal(HWND dialog) {
+    EnableWindow(GetWindow(dialog, GW_OWNER), TRUE);
+    DestroyWindow(dialog);
 }
 
 }  // namespace lumivex

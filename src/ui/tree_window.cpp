@@ -62,7 +62,7 @@ TreeWindow::~TreeWindow() {
 bool TreeWindow::Create(HWND owner, HFONT font) {
     owner_ = owner;
     font_ = font;
-    RegisterFormClass(instance_, kTreeClass, ObjectWindowProc<TreeWindow>);
+    RegisterFormClass(instance_, kTreeClass, ObjectWindowProc<TreeWindow>, ProgramIcon(instance_));
     hwnd_ = CreateWindowExW(0, kTreeClass, L"句柄树结构列表", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                             CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight, owner, nullptr, instance_, this);
     if (!hwnd_) return false;
@@ -87,8 +87,8 @@ LRESULT TreeWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TreeWindow::OnCreate() {
-    const HICON icon = reinterpret_cast<HICON>(SendMessageW(owner_, WM_GETICON, ICON_BIG, 0));
-    if (icon) SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    TakeProgramIcon(hwnd_, instance_);
+    SetWindowPos(hwnd_, form_.Topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     auto make = [this](DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
                        int id) { return CreateFormControl(hwnd_, instance_, font_, exStyle, cls, text, style, {x, y, w, h}, id); };
     // Lines and plus/minus buttons below the root; the root itself has none.
@@ -107,7 +107,6 @@ void TreeWindow::OnCreate() {
     SetWindowSubclass(handleBox, HandleBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
     make(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_READONLY | ES_AUTOHSCROLL, 5, 385, 405, 22, IDC_TREE_NODE_TEXT);
 
-    SetWindowPos(hwnd_, form_.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     form_.Load();
     Render();
 }

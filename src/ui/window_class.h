@@ -9,7 +9,9 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 
+#include "ui/control_ids.h"
 #include "ui/modal_loop.h"
 
 namespace lumivex {
@@ -26,6 +28,19 @@ inline void RegisterFormClass(HINSTANCE instance, const wchar_t* name, WNDPROC p
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = name;
     RegisterClassExW(&wc);
+}
+
+// The program's icon, for the class of every form (shared: never destroyed).
+inline HICON ProgramIcon(HINSTANCE instance) { return LoadIconW(instance, MAKEINTRESOURCEW(IDI_LUMIVEX)); }
+
+// The program's icon as the window's own, in both sizes: a class icon alone
+// is not what WM_GETICON answers, which the task bar and other programs ask.
+inline void TakeProgramIcon(HWND window, HINSTANCE instance) {
+    for (const auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        const int size = GetSystemMetrics(metric);
+        const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_LUMIVEX), IMAGE_ICON, size, size, LR_SHARED);
+        SendMessageW(window, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+    }
 }
 
 // A visible control of a form, in the form's font.

@@ -98,6 +98,10 @@ class MainState:
         return self.report.get("found", False)
 
     @property
+    def hwnd(self):
+        return self.report["handle"]
+
+    @property
     def title(self):
         return self.report["title"]
 

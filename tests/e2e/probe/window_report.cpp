@@ -299,6 +299,7 @@ void ReportWindow(JsonWriter& json, HWND hwnd) {
         json.Key("iconic").Bool(IsIconic(hwnd) != 0);
         json.Key("hung").Bool(IsHungAppWindow(hwnd) != 0);
         json.Key("owner").Handle(GetWindow(hwnd, GW_OWNER));
+        json.Key("topmost").Bool((GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
     }
     json.EndObject();
 }

@@ -15,6 +15,7 @@ TVM_GETCOUNT = 0x1105
 TVM_GETNEXTITEM = 0x110A
 TVGN_ROOT = 0x0000
 TVGN_CARET = 0x0009
+STM_GETICON = 0x0171
 VERSION_TEXT = "Lumivex V3.1.0.2 (2018-12-4)"
 
 
@@ -133,6 +134,7 @@ def child_list(h, facts):
     if not h.check.true("child list open", dialog, "no child list appeared"):
         return
     h.check.equal("caption", "子窗口列表", dialog["title"])
+    check_form_window(h, dialog)
     rows = control(h, dialog, "child_rows")
     prefix = f"{button:X}"
     matching = [i for i, row in enumerate(rows["items"]) if row.startswith(prefix + " ")]
@@ -144,9 +146,23 @@ def child_list(h, facts):
     click_row(h, rows, matching[0])
     click_control(h, dialog, "child_ok")
     h.check.true("child list closed", wait_gone(h, "LumivexChildList"))
+    check_main_active(h)
     state = h.ui.wait_for(lambda s: s.text("handle") == prefix)
     h.check.equal("main window shows the chosen child", prefix, state.text("handle"))
     h.ui.select_tab(GENERAL_TAB)
+
+
+def check_form_window(h, form, topmost=True):
+    """A form of Lumivex's is topmost as "总在最上面" says. (Its icon cannot
+    be asked from another process under Wine: WM_GETICON fails there.)"""
+    h.check.equal("topmost as 总在最上面", topmost, h.probe.window(form["handle"])["topmost"])
+
+
+def check_main_active(h):
+    """After a modal form closes, the main window is the active one again."""
+    main = h.ui.state().hwnd
+    focus = wait_until(lambda: h.probe.focus(main), lambda f: f["foreground"] == main)
+    h.check.equal("the main window is in the foreground", main, focus["foreground"])
 
 
 def tree_nodes(h, view, condition=lambda t: True):
@@ -196,6 +212,7 @@ def window_tree(h, facts):
     tree = wait_window(h, "LumivexTree", lambda w: w["title"].startswith("句柄树结构列表 [共"))
     if not h.check.true("tree open", tree, "no tree window with a build caption"):
         return
+    check_form_window(h, tree)
     h.check.true("caption of the button's tree", re.fullmatch(r"句柄树结构列表 \[共1项\] - \(耗时 \d+\.\d{3} 秒\)",
                                                               tree["title"]), tree["title"])
     h.check.equal("handle box", f"{button:08X}", control(h, tree, "tree_handle")["text"])
@@ -262,10 +279,12 @@ def about_box(h):
         return
     h.check.equal("caption", "关于 Lumivex", about["title"])
     h.check.equal("version", VERSION_TEXT, control(h, about, "about_version")["text"])
+    h.check.true("the icon's picture", send(h, control(h, about, "about_icon")["handle"], STM_GETICON), "blank")
     h.check.true("main window not topmost meanwhile", not h.ui.wait_for(lambda s: not s.topmost).topmost)
     h.shot("about")
     click_control(h, about, "about_ok")
     h.check.true("about box closed", wait_gone(h, "LumivexAbout"))
+    check_main_active(h)
     h.check.true("main window topmost again", h.ui.wait_for(lambda s: s.topmost).topmost)
 
 
