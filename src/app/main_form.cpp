@@ -46,7 +46,9 @@ void MainForm::SetHexDisplay(bool ticked) { hexDisplay = ticked; }
 void MainForm::OpenProgramFolder() {
     if (texts.programPath.empty()) return;
     const std::string parameters = "/select, \"" + p_.Utf8ToAnsi(texts.programPath) + "\"";
-    p_.ShellExecuteA(selfHwnd, "Open", "explorer.exe", parameters.c_str(), "", win::SW_SHOWNORMAL);
+    // By its full path: a planted explorer.exe in the current folder is not run.
+    const std::string explorer = p_.GetWindowsDirectoryA() + "\\explorer.exe";
+    p_.ShellExecuteA(selfHwnd, "Open", explorer.c_str(), parameters.c_str(), "", win::SW_SHOWNORMAL);
 }
 
 void MainForm::ActOnStateEntry(int index, bool ticked) {

@@ -26,8 +26,13 @@ bool IsExistingFile(FileOps& files, const std::string& path) {
 
 SaveOutcome SavePicture(const Picture& picture, SaveUi& ui, FileOps& files) {
     if (!picture.HasPixels()) return SaveOutcome::NothingToSave;
-    std::string path = ui.ShowSaveDialog(kBitmapExtension);
-    if (path.empty()) return SaveOutcome::Cancelled;
+    const SaveDialogChoice choice = ui.ShowSaveDialog(kBitmapExtension);
+    if (choice.pathTooLong) {
+        ui.ShowMessageBox(kPathTooLongText, kOverwriteTitle, win::MB_OK | win::MB_ICONERROR);
+        return SaveOutcome::Failed;
+    }
+    if (choice.path.empty()) return SaveOutcome::Cancelled;
+    std::string path = choice.path;
     path = WithBmpExtension(path);
     // A hidden or system file is the user's file as much as any other: it
     // gets the question too, rather than being replaced unasked.

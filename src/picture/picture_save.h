@@ -19,15 +19,21 @@ inline constexpr const char* kOverwriteQuestion = "文件已经存在，是否�
 inline constexpr const char* kOverwriteTitle = "Quorva";
 // Followed by the system's reason; shown with the overwrite question's title.
 inline constexpr const char* kSaveFailedText = "保存失败：";
+// The path chosen does not fit the dialog's buffer: nothing is saved.
+inline constexpr const char* kPathTooLongText = "保存失败：文件路径太长。";
 inline constexpr const char* kBitmapExtension = "bmp";
 
 // What the save asks the user; the window code answers with the common
 // save dialog and a message box, both modal to the main window.
+struct SaveDialogChoice {
+    std::string path;          // UTF-8; empty when the user cancels
+    bool pathTooLong = false;  // chosen, but longer than the dialog could hand back
+};
+
 class SaveUi {
 public:
     virtual ~SaveUi() = default;
-    // The chosen path (UTF-8), or the empty text when the user cancels.
-    virtual std::string ShowSaveDialog(const std::string& extension) = 0;
+    virtual SaveDialogChoice ShowSaveDialog(const std::string& extension) = 0;
     // Texts in UTF-8; answers IDYES, IDNO, …
     virtual int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t type) = 0;
 };

@@ -8,9 +8,11 @@
 
 namespace lumivex {
 
-// lpstrFile and lpstrFileTitle start as this many blanks, NUL-terminated
-// in a buffer one larger (nMaxFile, nMaxFileTitle, in characters).
+// lpstrFile and lpstrFileTitle start as this many blanks and a NUL; the
+// file's buffer holds the longest path the system takes (nMaxFile), the
+// title's just the blanks and the NUL (nMaxFileTitle), in characters.
 constexpr std::size_t kDialogBufferBlanks = 254;
+constexpr std::size_t kDialogFileBufferChars = 32768;
 constexpr const char16_t* kSaveDialogTitle = u"Save File";
 
 // "<e> Files (*.<e>)" NUL "*.<e>" NUL "All Files (*.*)" NUL "*.*" NUL, and

@@ -85,7 +85,7 @@ constexpr int GCL_STYLE = -26;
 constexpr std::uint32_t WM_SETTEXT = 0x000C, WM_GETTEXT = 0x000D, WM_GETTEXTLENGTH = 0x000E,
                         WM_CLOSE = 0x0010, WM_GETFONT = 0x0031, WM_SYSCOMMAND = 0x0112;
 constexpr Wparam SC_CLOSE = 0xF060;
-constexpr std::uint32_t EM_SETREADONLY = 0x00CF;
+constexpr std::uint32_t EM_GETMODIFY = 0x00B8, EM_SETREADONLY = 0x00CF;
 constexpr std::uint32_t LVM_SETEXTENDEDLISTVIEWSTYLE = 0x1036, LVM_GETEXTENDEDLISTVIEWSTYLE = 0x1037;
 
 constexpr std::uint32_t WS_POPUP = 0x80000000u, WS_CHILD = 0x40000000u, WS_MINIMIZE = 0x20000000u,
@@ -265,6 +265,11 @@ public:
     virtual bool IsWow64Process(Handle process, bool* wow64) = 0;
     // The pseudo handle of the program's own process; never closed.
     virtual Handle GetCurrentProcess() = 0;
+    // The system's folders, without a trailing backslash ("C:\Windows\system32",
+    // "C:\Windows"): programs of the system are started by these full paths,
+    // never by a bare name a planted file in the current folder could answer.
+    virtual std::string GetSystemDirectoryA() = 0;
+    virtual std::string GetWindowsDirectoryA() = 0;
     // Starts a program with its window shown as showCmd says and does not
     // wait for it; stores its process identifier. The program's handles are
     // closed at once.

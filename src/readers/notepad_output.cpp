@@ -1,5 +1,6 @@
 #include "readers/notepad_output.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -11,7 +12,7 @@ namespace lumivex {
 
 namespace {
 
-constexpr const char* kNotepadProgram = "notepad.exe";
+constexpr const char* kNotepadProgram = "notepad.exe";  // in the system folder
 constexpr const char* kNotepadClass = "Notepad";
 constexpr const char* kEditClass = "Edit";
 constexpr double kTwipsPerInch = 1440.0, kTwipsPerPixel = 15.0;
@@ -37,6 +38,21 @@ bool IsNotepadOf(Platform& p, Hwnd hwnd, std::uint32_t processId) {
     return owner == processId && SameClassName(GetWndClass(p, hwnd), kNotepadClass);
 }
 
+// Whether the text in our Notepad may be replaced: nothing typed into it
+// since we wrote to it, and still the caption we gave it (saving renames it).
+// A Notepad that does not answer the question is not written to either.
+bool MayReplace(Platform& p, const NotepadState& state) {
+    if (!state.title.empty()) {
+        std::string caption(state.title.size() + 2, '\0');
+        const int n = p.GetWindowTextA(state.window, caption.data(), static_cast<int>(caption.size()));
+        if (caption.substr(0, static_cast<std::size_t>(std::max(n, 0))) != state.title) return false;
+    }
+    const Hwnd edit = p.FindWindowExA(state.window, 0, kEditClass, nullptr);
+    if (!edit) return true;  // nothing the user could have typed into
+    const auto modified = SendTimeout(p, edit, win::EM_GETMODIFY, 0, 0);
+    return modified && *modified == 0;
+}
+
 Hwnd FindNotepadOf(Platform& p, std::uint32_t processId) {
     for (Hwnd hwnd : p.EnumWindows())
         if (IsNotepadOf(p, hwnd, processId)) return hwnd;
@@ -48,12 +64,13 @@ NotepadResult Failure(NotepadOutcome outcome, const char* message) { return {out
 // Our Notepad's window: the one in use, one that appeared after an earlier
 // wait ran out, or a new one started and waited for.
 NotepadResult FindOrStart(Platform& p, NotepadState& state) {
-    if (IsNotepadOf(p, state.window, state.processId)) return {NotepadOutcome::Shown, {}};
-    state.window = FindNotepadOf(p, state.processId);
-    if (state.window) return {NotepadOutcome::Shown, {}};
+    if (!IsNotepadOf(p, state.window, state.processId)) state.window = FindNotepadOf(p, state.processId);
+    if (state.window && MayReplace(p, state)) return {NotepadOutcome::Shown, {}};
+    state = NotepadState{};  // the user's now: left alone for good
 
     std::uint32_t processId = 0;
-    if (!p.CreateProcessA(kNotepadProgram, win::SW_SHOWNORMAL, &processId) || processId == 0)
+    const std::string commandLine = "\"" + p.GetSystemDirectoryA() + "\\" + kNotepadProgram + "\"";
+    if (!p.CreateProcessA(commandLine.c_str(), win::SW_SHOWNORMAL, &processId) || processId == 0)
         return Failure(NotepadOutcome::NotStarted, "无法启动记事本，无法显示文本。");
     state.processId = processId;
     for (std::uint32_t waited = 0;; waited += kNotepadPollMs) {
@@ -99,6 +116,7 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
 
     const std::string ansiTitle = p.Utf8ToAnsi(title);
     SendTimeout(p, notepad, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(ansiTitle.c_str()));
+    state.title = ansiTitle;
     // Placement that waits for Notepad's thread would let a stuck Notepad
     // stop us: both changes are posted.
     const Point place = CentredPlace(p.GetSystemMetrics(win::SM_CXSCREEN), p.GetSystemMetrics(win::SM_CYSCREEN),

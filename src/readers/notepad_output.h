@@ -22,6 +22,7 @@ constexpr std::uint32_t kNotepadTextTimeoutMs = 10000;
 struct NotepadState {
     Hwnd window = 0;
     std::uint32_t processId = 0;
+    std::string title;  // the caption last given to it, ANSI; empty before the first
 };
 
 enum class NotepadOutcome {
@@ -40,7 +41,9 @@ struct NotepadResult {
 
 // A text empty or made of blanks (U+0020) only is not shown. Otherwise a
 // Notepad of this program's is reused while its window lives, or one is
-// started and waited for; a Notepad the user opened is never written to.
+// started and waited for; a Notepad the user opened is never written to,
+// nor ours once the user typed into it or saved it (its caption changed):
+// a new one is started instead.
 // The window gets the title, width x height pixels centred on the screen,
 // and, when topmost, the topmost state; the text's line breaks become CR LF.
 NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string& text,

@@ -102,6 +102,7 @@ private:
     std::map<int, std::vector<std::string>> shownList_;
     bool timerOn_[3] = {};
     bool rendering_ = false;
+    bool readerTipsAdded_ = false;
 };
 
 }  // namespace lumivex

@@ -20,7 +20,7 @@ int TwipsToPixels(int twips) {
 class Win32SaveUi : public SaveUi {
 public:
     Win32SaveUi(HWND owner, HINSTANCE instance) : owner_(owner), instance_(instance) {}
-    std::string ShowSaveDialog(const std::string& extension) override {
+    SaveDialogChoice ShowSaveDialog(const std::string& extension) override {
         return lumivex::ShowSaveDialog(owner_, instance_, extension);
     }
     int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t type) override {

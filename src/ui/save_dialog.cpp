@@ -26,10 +26,11 @@ std::u16string ToU16(const std::wstring& text) { return std::u16string(text.begi
 DWORD lastFilterIndex = 0;
 }  // namespace
 
-std::string ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& extension) {
+SaveDialogChoice ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& extension) {
     const std::wstring filter = ToWide(SaveDialogFilter(ToU16(Utf8ToWide(extension))));
     const std::wstring title = ToWide(kSaveDialogTitle);
     std::wstring file = ToWide(BlankDialogBuffer());
+    file.resize(kDialogFileBufferChars, L'\0');
     std::wstring fileTitle = ToWide(BlankDialogBuffer());
 
     OPENFILENAMEW dialog{};
@@ -43,11 +44,14 @@ std::string ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& ex
     dialog.lpstrFileTitle = fileTitle.data();
     dialog.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
     dialog.lpstrTitle = title.c_str();
-    dialog.Flags = 0;  // no overwrite prompt: the caller asks itself
+    // No overwrite prompt: the caller asks itself. The current folder stays
+    // where it was: programs started later must not be looked for in the
+    // folder a picture went to.
+    dialog.Flags = OFN_NOCHANGEDIR;
     const BOOL chosen = GetSaveFileNameW(&dialog);
     lastFilterIndex = dialog.nFilterIndex;
-    if (!chosen) return {};
-    return WideToUtf8(ToWide(CleanDialogPath(ToU16(file))));
+    if (!chosen) return {{}, CommDlgExtendedError() == FNERR_BUFFERTOOSMALL};
+    return {WideToUtf8(ToWide(CleanDialogPath(ToU16(file)))), false};
 }
 
 }  // namespace lumivex

@@ -3,12 +3,14 @@
 
 #include <string>
 
+#include "picture/picture_save.h"
+
 #include <windows.h>
 
 namespace lumivex {
 
 // The chosen path in UTF-8, or the empty text when the user cancels or the
-// dialog fails. Modal to owner.
-std::string ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& extension);
+// dialog fails; whether the path was too long for it. Modal to owner.
+SaveDialogChoice ShowSaveDialog(HWND owner, HINSTANCE instance, const std::string& extension);
 
 }  // namespace lumivex

@@ -27,7 +27,9 @@ void MainWindow::SetUpToolsTab() {
     ShowReaderToolTips();
 }
 
-// The chosen reader's description, on the choice and on the read button.
+// The chosen reader's description, on the choice and on the read button:
+// both tools are added with the first one, and only their text changes
+// after that.
 void MainWindow::ShowReaderToolTips() {
     std::wstring tip = Utf8ToWide(form_.ReaderToolTip());
     for (int id : {IDC_READER_CHOICE, IDC_READ_DATA}) {
@@ -38,11 +40,9 @@ void MainWindow::ShowReaderToolTips() {
         info.hwnd = GetParent(control);
         info.uId = reinterpret_cast<UINT_PTR>(control);
         info.lpszText = tip.data();
-        const bool known = SendMessageW(toolTip_, TTM_GETTOOLCOUNT, 0, 0) > 0 &&
-                           SendMessageW(toolTip_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
-        info.lpszText = tip.data();
-        SendMessageW(toolTip_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        SendMessageW(toolTip_, readerTipsAdded_ ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
+    readerTipsAdded_ = true;
 }
 
 // Typed characters only: a paste (WM_PASTE) reaches the edit unfiltered.

@@ -36,7 +36,7 @@ inline HICON ProgramIcon(HINSTANCE instance) { return LoadIconW(instance, MAKEIN
 // The program's icon as the window's own, in both sizes: a class icon alone
 // is not what WM_GETICON answers, which the task bar and other programs ask.
 inline void TakeProgramIcon(HWND window, HINSTANCE instance) {
-    for (const auto [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
         const int size = GetSystemMetrics(metric);
         const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_LUMIVEX), IMAGE_ICON, size, size, LR_SHARED);
         SendMessageW(window, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));

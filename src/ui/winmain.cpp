@@ -3,7 +3,25 @@
 
 #include <commctrl.h>
 
+namespace {
+
+// A portable program is run from wherever it was saved, a downloads folder
+// full of other files among them: the libraries loaded later (by the
+// dialogs, the shell, the web browser) come from the system folder only,
+// never from the program's folder or the current one. The call is looked
+// up because Windows 7 without its update lacks it.
+void RestrictLibrarySearch() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    SetDllDirectoryW(L"");  // the current folder out of the search, with or without it
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    RestrictLibrarySearch();
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = sizeof icc;
     icc.dwICC = ICC_USEREX_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES;

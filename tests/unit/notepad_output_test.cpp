@@ -66,7 +66,8 @@ TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
     const NotepadResult result = Show("第一行\n第二行");
     EXPECT_EQ(result.outcome, NotepadOutcome::Shown);
     EXPECT_EQ(result.message, "");
-    ASSERT_EQ(desk.started, std::vector<std::string>{"notepad.exe"});
+    // By its full path: a notepad.exe in the current folder is not run.
+    ASSERT_EQ(desk.started, std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
     ASSERT_NE(state.window, 0u);
     EXPECT_EQ(TextOf(state.window), "无标题文档 - 记事本");
     EXPECT_EQ(TextOf(EditOf(state.window)), "第一行\r\n第二行");
@@ -87,15 +88,39 @@ TEST_F(NotepadOutputTest, WithoutTopmostTheZOrderIsLeftAlone) {
     EXPECT_FALSE(desk.Window(state.window).exStyle & win::WS_EX_TOPMOST);
 }
 
-TEST_F(NotepadOutputTest, SecondTextReusesTheSameNotepad) {
-    Show("first");
-    const Hwnd first = state.window;
-    desk.Window(first).text = "renamed by the user";
-    Show("second");
-    EXPECT_EQ(state.window, first);
-    EXPECT_EQ(desk.started.size(), 1u);
-    EXPECT_EQ(TextOf(EditOf(first)), "second");
-    EXPECT_EQ(TextOf(first), "无标题文档 - 记事本");  // set again on every hand-off
+// Our Notepad is reused while nothing the user did to it would be lost;
+// otherwise the next text goes to a new one and the old keeps its text.
+TEST_F(NotepadOutputTest, ReusedOnlyWhileTheUserLeftItAlone) {
+    const struct {
+        const char* what;
+        void (*touch)(sim::SimDesktop&, Hwnd notepad, Hwnd edit);
+        bool reused;
+    } cases[] = {
+        {"untouched", [](sim::SimDesktop&, Hwnd, Hwnd) {}, true},
+        {"typed into", [](sim::SimDesktop& d, Hwnd, Hwnd edit) { d.Window(edit).modified = true; }, false},
+        {"saved under a name", [](sim::SimDesktop& d, Hwnd notepad, Hwnd) {
+             d.Window(notepad).text = d.Utf8ToAnsi("笔记.txt - 记事本");
+         }, false},
+        {"not answering", [](sim::SimDesktop& d, Hwnd, Hwnd edit) { d.Window(edit).hung = true; }, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        state = {};
+        Show("first");
+        const Hwnd first = state.window, firstEdit = EditOf(first);
+        c.touch(desk, first, firstEdit);
+        const std::string before = desk.Window(firstEdit).text;
+        EXPECT_EQ(Show("second").outcome, NotepadOutcome::Shown);
+        EXPECT_EQ(state.window == first, c.reused);
+        EXPECT_EQ(TextOf(EditOf(state.window)), "second");
+        EXPECT_EQ(TextOf(state.window), "无标题文档 - 记事本");
+        if (!c.reused) {
+            EXPECT_EQ(desk.Window(firstEdit).text, before);
+        }
+        desk.DestroyWindow(first);
+        if (state.window != first) desk.DestroyWindow(state.window);
+    }
+    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 
 TEST_F(NotepadOutputTest, TheUsersNotepadIsNeverWrittenTo) {
@@ -105,7 +130,7 @@ TEST_F(NotepadOutputTest, TheUsersNotepadIsNeverWrittenTo) {
     EXPECT_NE(state.window, users);
     EXPECT_EQ(desk.Window(EditOf(users)).text, "unsaved work");
     // A handle that now names the user's Notepad is not taken for ours.
-    NotepadState stale{users, state.processId};
+    NotepadState stale{users, state.processId, {}};
     desk.DestroyWindow(state.window);
     ShowInNotepad(desk, stale, "again");
     EXPECT_NE(stale.window, users);
@@ -149,16 +174,13 @@ TEST_F(NotepadOutputTest, FailuresAreToldToTheUser) {
     desk.createProcessFails = false;
 
     Show("text");
-    // A hung thread: the window and its edit control alike.
-    desk.Window(state.window).hung = true;
-    desk.Window(EditOf(state.window)).hung = true;
+    // Answers whether it was typed into, then does not take the text.
+    desk.Window(EditOf(state.window)).failingTimedSends.insert(win::WM_SETTEXT);
     const NotepadResult hung = Show("more");
     EXPECT_EQ(hung.outcome, NotepadOutcome::NotAnswering);
     EXPECT_FALSE(hung.message.empty());
-    EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 
-    desk.Window(state.window).hung = false;
-    desk.Window(EditOf(state.window)).hung = false;
+    desk.Window(EditOf(state.window)).failingTimedSends.clear();
     desk.DestroyWindow(EditOf(state.window));
     EXPECT_EQ(Show("more").outcome, NotepadOutcome::NoEditControl);
 }

@@ -74,15 +74,16 @@ public:
         std::uint32_t type;
     };
     std::string path;
+    bool pathTooLong = false;
     int answer = win::IDYES;
     std::function<void()> whileOpen;
     std::vector<std::string> dialogs;
     std::vector<Box> boxes;
 
-    std::string ShowSaveDialog(const std::string& extension) override {
+    SaveDialogChoice ShowSaveDialog(const std::string& extension) override {
         dialogs.push_back(extension);
         if (whileOpen) whileOpen();
-        return path;
+        return {path, pathTooLong};
     }
     int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t type) override {
         boxes.push_back({text, caption, type});
@@ -172,6 +173,15 @@ TEST_F(PictureSaveTest, CancelWritesNothing) {
     ui.path = "";
     EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Cancelled);
     EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_TRUE(Listing().empty());
+}
+
+TEST_F(PictureSaveTest, PathTooLongForTheDialogIsReportedNotTakenForCancel) {
+    ui.pathTooLong = true;
+    EXPECT_EQ(form.SavePicture(ui, files), SaveOutcome::Failed);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "保存失败：文件路径太长。");
+    EXPECT_EQ(ui.boxes[0].type, win::MB_OK | win::MB_ICONERROR);
     EXPECT_TRUE(Listing().empty());
 }
 

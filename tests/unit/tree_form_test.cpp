@@ -146,7 +146,7 @@ TEST_F(TreeFormTest, ExportHandsTheRowsToTheNotepadWeStarted) {
     list.Load();
     list.SetShowAll(true);
     list.Export();
-    ASSERT_EQ(desk.started, std::vector<std::string>{"notepad.exe"});
+    ASSERT_EQ(desk.started, std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
     ASSERT_NE(session.notepad.window, 0u);
     const Hwnd edit = desk.GetWindow(session.notepad.window, win::GW_CHILD);
     EXPECT_EQ(desk.AnsiToUtf8(desk.Window(edit).text), list.rows[0] + "\r\n" + list.rows[1]);

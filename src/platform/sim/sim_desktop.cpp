@@ -211,7 +211,9 @@ Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam
             return CopyOut(w.text, reinterpret_cast<char*>(lParam), static_cast<int>(wParam));
         case win::WM_SETTEXT:
             w.text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            w.modified = false;  // as an edit control does
             return 1;
+        case win::EM_GETMODIFY: return w.modified ? 1 : 0;
         case win::EM_SETREADONLY:
             if (wParam)
                 w.style |= ES_READONLY;

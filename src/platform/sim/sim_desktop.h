@@ -54,6 +54,8 @@ struct SimWindow {
     // passes through it to what lies below.
     bool transparentHit = false;
     std::uint32_t listViewExStyle = 0;
+    // An edit the user typed into since its text was last set (EM_GETMODIFY).
+    bool modified = false;
     Hgdiobj font = 0;  // answered to WM_GETFONT; 0 draws with the system font
     // Messages whose timed send fails although the window answers others,
     // as WM_GETFONT to another process does under Wine.
@@ -297,6 +299,8 @@ public:
                            std::size_t* read) override;
     bool IsWow64Process(Handle process, bool* wow64) override;
     Handle GetCurrentProcess() override { return kCurrentProcess; }
+    std::string GetSystemDirectoryA() override { return "C:\\Windows\\system32"; }
+    std::string GetWindowsDirectoryA() override { return "C:\\Windows"; }
     bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) override;
 
     Hmenu GetMenu(Hwnd hwnd) override;

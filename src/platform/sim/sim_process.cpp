@@ -16,6 +16,11 @@ bool SameClass(const std::string& a, const char* b) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
 }
+// The program a command line names: its first word, or its quoted path.
+std::string ProgramOf(const std::string& commandLine) {
+    if (!commandLine.empty() && commandLine[0] == '"') return commandLine.substr(1, commandLine.find('"', 1) - 1);
+    return commandLine.substr(0, commandLine.find(' '));
+}
 }  // namespace
 
 Hwnd SimDesktop::CreateNotepad(std::uint32_t processId) {
@@ -44,8 +49,13 @@ bool SimDesktop::CreateProcessA(const char* commandLine, int, std::uint32_t* pro
     if (createProcessFails || !commandLine) return false;
     nextProcessId_ += 4;
     const std::uint32_t pid = nextProcessId_;
-    AddProcess(pid, std::string("\\Device\\HarddiskVolume1\\Windows\\") + commandLine).is64Bit = true;
-    if (SameClass(commandLine, "notepad.exe")) {
+    const std::string program = ProgramOf(commandLine);
+    // Only the system's own Notepad: a bare name is looked up in the current
+    // folder first, where anything may lie.
+    const bool notepad = SameClass(program, (GetSystemDirectoryA() + "\\notepad.exe").c_str());
+    const std::string image = program.size() > 2 && program[1] == ':' ? program.substr(2) : "\\" + program;
+    AddProcess(pid, "\\Device\\HarddiskVolume1" + image).is64Bit = true;
+    if (notepad) {
         if (notepadDelayMs == 0)
             CreateNotepad(pid);
         else if (notepadDelayMs > 0)

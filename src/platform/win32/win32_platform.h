@@ -104,6 +104,8 @@ public:
                            std::size_t* read) override;
     bool IsWow64Process(Handle process, bool* wow64) override;
     Handle GetCurrentProcess() override;
+    std::string GetSystemDirectoryA() override;
+    std::string GetWindowsDirectoryA() override;
     bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) override;
 
     Hmenu GetMenu(Hwnd hwnd) override;

@@ -80,6 +80,17 @@ bool Win32Platform::IsWow64Process(Handle process, bool* wow64) {
 
 Handle Win32Platform::GetCurrentProcess() { return reinterpret_cast<Handle>(::GetCurrentProcess()); }
 
+namespace {
+std::string FolderPath(UINT (WINAPI* get)(LPSTR, UINT)) {
+    char buffer[MAX_PATH + 1] = {};
+    const UINT n = get(buffer, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string();
+}
+}  // namespace
+
+std::string Win32Platform::GetSystemDirectoryA() { return FolderPath(::GetSystemDirectoryA); }
+std::string Win32Platform::GetWindowsDirectoryA() { return FolderPath(::GetWindowsDirectoryA); }
+
 bool Win32Platform::CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) {
     if (processId) *processId = 0;
     // CreateProcessA may write into the command line: give it a copy.

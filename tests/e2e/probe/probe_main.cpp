@@ -15,6 +15,7 @@
 //   children:<hwnd>           every descendant: id, class, text, rectangle
 //   tree:<hwnd>               a tree view's nodes: text, depth, expanded,
 //                             children; and how many it lists from the root
+//   tip:<hwnd>                the tool tip text Lumivex holds for a control
 //   send:<hwnd>:<msg>[:w[:l]] SendMessageTimeout, reports the answer
 //   post:<hwnd>:<msg>[:w[:l]] PostMessage
 //   place:<hwnd>:<x>:<y>:<w>:<h> moves a window, its Z order and activation kept
@@ -193,6 +194,8 @@ void Run(JsonWriter& json, const std::wstring& command) {
         Focus(json, parts);
     else if (verb == L"children")
         probe::ReportChildren(json, HandleArg(parts));
+    else if (verb == L"tip")
+        probe::ReportToolTip(json, HandleArg(parts));
     else if (verb == L"tree")
         probe::ReportTree(json, HandleArg(parts));
     else if (verb == L"send" || verb == L"post")

@@ -304,6 +304,57 @@ void ReportWindow(JsonWriter& json, HWND hwnd) {
     json.EndObject();
 }
 
+namespace {
+
+struct ToolTips {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectToolTip(HWND hwnd, LPARAM lParam) {
+    auto* tips = reinterpret_cast<ToolTips*>(lParam);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId == tips->processId && IsClass(hwnd, TOOLTIPS_CLASSW)) tips->found.push_back(hwnd);
+    return TRUE;
+}
+
+// TTM_GETTEXTW of the tool, asked in the tooltip's own process.
+std::wstring ToolTipText(HWND tips, HWND tool) {
+    constexpr std::size_t kChars = 256, kTextOffset = (sizeof(TTTOOLINFOW) + 15) / 16 * 16;
+    RemoteProcess process(tips);
+    RemoteBlock block(process, kTextOffset + kChars * sizeof(wchar_t));
+    if (!block) return {};
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND;
+    info.hwnd = GetParent(tool);
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = reinterpret_cast<wchar_t*>(block.at(kTextOffset));
+    wchar_t text[kChars] = {};
+    LRESULT ok = 0;
+    if (!block.Write(kTextOffset, text, sizeof text) || !block.Write(0, &info, sizeof info) ||
+        !SendWithTimeout(tips, TTM_GETTEXTW, kChars, reinterpret_cast<LPARAM>(block.address()), ok) ||
+        !block.Read(kTextOffset, text, sizeof text))
+        return {};
+    text[kChars - 1] = L'\0';
+    return text;
+}
+
+}  // namespace
+
+void ReportToolTip(JsonWriter& json, HWND tool) {
+    ToolTips tips{0, {}};
+    GetWindowThreadProcessId(tool, &tips.processId);
+    EnumWindows(CollectToolTip, reinterpret_cast<LPARAM>(&tips));
+    std::wstring text;
+    for (HWND hwnd : tips.found)
+        if (text.empty()) text = ToolTipText(hwnd, tool);
+    json.BeginObject();
+    json.Key("text").String(text);
+    json.EndObject();
+}
+
 void ReportChildren(JsonWriter& json, HWND parent) {
     Children children;
     if (IsWindow(parent)) EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));

@@ -30,6 +30,10 @@ void ReportChildren(e2e::JsonWriter& json, HWND parent);
 // from the root down through its expanded nodes (what scrolling shows).
 void ReportTree(e2e::JsonWriter& json, HWND tree);
 
+// The tool tip text a tooltip control of the tool's process holds for the
+// tool (a control registered by its handle); empty when none holds one.
+void ReportToolTip(e2e::JsonWriter& json, HWND tool);
+
 // WM_GETTEXT with a time-out; `answered` false when the window did not answer.
 std::wstring TextOf(HWND hwnd, bool* answered = nullptr);
 
