@@ -1,8 +1,9 @@
 #include "picture/save_dialog_text.h"
-
-#include "platform/win32/win32_platform.h"
 #include "ui/save_dialog.h"
 
+#include "platform/win32/win32_platform.h"
+
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <cstddef>
