@@ -1,8 +1,6 @@
 #include "picture/save_dialog_text.h"
 #include "ui/save_dialog.h"
 
-#include "platform/win32/win32_platform.h"
-
 #include <cderr.h>
 #include <commdlg.h>
 

@@ -4,8 +4,7 @@
 #include <string>
 
 #include "picture/picture_save.h"
-
-#include <windows.h>
+#include "platform/win32/win32_platform.h"
 
 namespace lumivex {
 
