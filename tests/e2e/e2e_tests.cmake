@@ -75,4 +75,11 @@ lumivex_e2e_case(read_texts_delayed_hung)
 # no longer reports: its text, centred over the tree window, and the tree
 # left with the list view alone.
 lumivex_e2e_case(tree_unplaced_message)
+# The tree of a window whose child's thread stopped answering a moment ago
+# opens without waiting for that thread.
 lumivex_e2e_case(tree_stalled_child)
+# The reader choice's tip on the choice and on "读取数据", after each choice.
+lumivex_e2e_case(reader_tips)
+# A Notepad the user typed into is left alone (a second one gets the text);
+# a notepad.exe planted where a picture was saved is never run.
+lumivex_e2e_case(notepad_guarded)
