@@ -23,8 +23,10 @@ void MainForm::ReadData() {
     const Hwnd target = OperationHandle();
     if (target == 0) return;
     if (readerChoice < 0 || readerChoice >= static_cast<int>(kReaderChoices.size())) return;
-    const ReaderOutput output =
-        RunReader(p_, session_.charsets, kReaderChoices[static_cast<std::size_t>(readerChoice)].key, target);
+    ReaderOptions options;
+    options.kept = &session_.keptBlocks;
+    const ReaderOutput output = RunReader(p_, session_.charsets,
+                                          kReaderChoices[static_cast<std::size_t>(readerChoice)].key, target, options);
     if (!output.message.empty()) {
         messageForUser = output.message;
         return;

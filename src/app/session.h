@@ -5,6 +5,7 @@
 
 #include "info/process_path.h"
 #include "readers/notepad_output.h"
+#include "readers/read_result.h"
 #include "platform/platform.h"
 #include "text/charset_table.h"
 
@@ -20,6 +21,9 @@ struct Session {
     DriveMapCache drives;
     // Character sets named by the font report, built when the main window loads.
     CharsetTable charsets;
+    // Blocks the readers left in other processes after requests that went
+    // unanswered, by process.
+    KeptRemoteBlocks keptBlocks;
 };
 
 }  // namespace lumivex

@@ -15,7 +15,7 @@ std::size_t StrideOf(const ItemLayout& layout) { return (layout.structSize + lay
 
 ReadResult ReadOneItem(Platform& p, Hwnd hwnd, ItemKind kind, const ItemAsk& ask, const ReaderOptions& options) {
     ReadResult result;
-    const ControlProcess process(p, hwnd, options.programIs64Bit);
+    const ControlProcess process(p, hwnd, options);
     if (process.error() != ReadError::None) {
         result.error = process.error();
         return result;
@@ -29,13 +29,25 @@ ReadResult ReadOneItem(Platform& p, Hwnd hwnd, ItemKind kind, const ItemAsk& ask
     RemoteBlock text(p, process.get(), layout.textMax, layout.allocationType);
     RemoteBlock item(p, process.get(), layout.structSize, layout.allocationType);
     const auto request = ItemRequest(layout, ask.key, text.address());
-    if (!text || !item || !AddressFits(text.address(), text.size(), layout.target64, options.programIs64Bit) ||
-        !AddressFits(item.address(), item.size(), layout.target64, options.programIs64Bit) ||
-        !item.Write(0, request.data(), request.size())) {
+    if (!text || !item) {
         result.error = ReadError::RemoteMemoryFailed;
         return result;
     }
-    if (!SendTimeout(p, hwnd, layout.message, ask.wParam, static_cast<Lparam>(item.address()))) {
+    for (const RemoteBlock* block : {&text, &item}) {
+        result.error = CheckBlockAddress(block->address(), block->size(), layout.target64, options.programIs64Bit);
+        if (result.error != ReadError::None) return result;
+    }
+    if (!item.Write(0, request.data(), request.size())) {
+        result.error = ReadError::RemoteMemoryFailed;
+        return result;
+    }
+    const SendOutcome sent = SendWithOutcome(p, hwnd, layout.message, ask.wParam, static_cast<Lparam>(item.address()));
+    if (!sent.answer) {
+        if (sent.noAnswer) {
+            text.Keep();
+            item.Keep();
+            process.CountKept(options);
+        }
         result.stoppedAnswering = true;
         return result;
     }
@@ -53,8 +65,8 @@ ItemBatchReader::ItemBatchReader(Platform& p, Hwnd hwnd, Handle process, const I
       stride_(StrideOf(layout)),
       block_(p, process, static_cast<std::uint64_t>(slots_) * stride_, layout.allocationType),
       local_(slots_ * stride_, 0) {
-    if (!block_ || !AddressFits(block_.address(), block_.size(), layout.target64, programIs64Bit))
-        error_ = ReadError::RemoteMemoryFailed;
+    error_ = block_ ? CheckBlockAddress(block_.address(), block_.size(), layout.target64, programIs64Bit)
+                    : ReadError::RemoteMemoryFailed;
 }
 
 bool ItemBatchReader::ReadBatch(const std::vector<ItemAsk>& batch, std::vector<std::string>& texts) {
@@ -72,14 +84,19 @@ bool ItemBatchReader::ReadBatch(const std::vector<ItemAsk>& batch, std::vector<s
         return false;
     }
     std::size_t answered = 0;
-    while (answered < n && SendTimeout(p_, hwnd_, layout_.message, batch[answered].wParam,
-                                       static_cast<Lparam>(block_.address() + answered * stride_)))
-        ++answered;
+    for (; answered < n; ++answered) {
+        const SendOutcome sent = SendWithOutcome(p_, hwnd_, layout_.message, batch[answered].wParam,
+                                                 static_cast<Lparam>(block_.address() + answered * stride_));
+        if (sent.answer) continue;
+        kept_ = sent.noAnswer;
+        break;
+    }
     stopped_ = answered < n;
     if (answered > 0 && !block_.Read(0, local_.data(), answered * stride_))
         std::fill(local_.begin(), local_.end(), 0);
     for (std::size_t i = 0; i < answered; ++i)
         texts.push_back(DecodeItemText(p_, local_.data() + i * stride_ + layout_.structSize, layout_.textMax));
+    if (kept_) block_.Keep();  // after the last read of it
     return !stopped_;
 }
 

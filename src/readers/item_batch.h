@@ -40,6 +40,8 @@ public:
     std::size_t slots() const { return slots_; }
     ReadError error() const { return error_; }
     bool stoppedAnswering() const { return stopped_; }
+    // The block was left in the process: a request in it went unanswered.
+    bool keptBlock() const { return kept_; }
     // Reads at most slots() items, appending the texts of those answered to
     // texts. False when the read must end here: the window did not answer
     // (the texts of the items before it are kept) or the block failed
@@ -56,6 +58,7 @@ private:
     std::vector<std::uint8_t> local_;
     ReadError error_ = ReadError::None;
     bool stopped_ = false;
+    bool kept_ = false;
 };
 
 }  // namespace lumivex

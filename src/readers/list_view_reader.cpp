@@ -64,7 +64,7 @@ ReadResult ReadListView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     result.stoppedAnswering = shape.stoppedAnswering;
     if (shape.rows == 0) return result;
 
-    const ControlProcess process(p, hwnd, options.programIs64Bit);
+    const ControlProcess process(p, hwnd, options);
     if (process.error() != ReadError::None) {
         result.error = process.error();
         return result;
@@ -82,6 +82,7 @@ ReadResult ReadListView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
         batch.clear();
         if (!more) break;
     }
+    if (reader.keptBlock()) process.CountKept(options);
     result.error = reader.error();
     result.stoppedAnswering = reader.stoppedAnswering();
     if (result.error == ReadError::None) result.text = JoinCells(texts, shape.columns);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace lumivex {
@@ -23,9 +24,20 @@ struct ReadLimits {
     int maxMenuDepth = 32;
 };
 
+// Remote blocks left in other processes on purpose, by process: a request
+// that was not answered in time may still be carried out, and the target
+// would then write into a freed block. Kept for the whole run, so that the
+// leak stays bounded: a process that has kMaxKeptBlocksPerProcess of them
+// is not read again.
+struct KeptRemoteBlocks {
+    static constexpr int kMaxKeptBlocksPerProcess = 8;
+    std::map<std::uint32_t, int> perProcess;
+};
+
 struct ReaderOptions {
     bool programIs64Bit = kProgramIs64Bit;
     ReadLimits limits;
+    KeptRemoteBlocks* kept = nullptr;  // where blocks left behind are counted
 };
 
 enum class ReadError {
@@ -34,6 +46,10 @@ enum class ReadError {
     ProcessNotOpened,
     RemoteMemoryFailed,     // allocation or write in the target failed: nothing was sent
     TargetNeeds64BitBuild,  // a 64-bit tree view read by the 32-bit build
+    // The 32-bit build got a block a 64-bit target would see sign-extended
+    // (at or above 2 GiB): nothing was sent.
+    RemoteBlockTooHigh,
+    TooManyKeptBlocks,      // the process left too many requests unanswered before
 };
 
 constexpr std::int32_t kIsWow64ProcessErrorNumber = 22011;

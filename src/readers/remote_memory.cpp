@@ -41,13 +41,24 @@ std::optional<bool> TakesLayouts64(Platform& p, std::uint32_t processId, bool pr
     return *notWow64;
 }
 
-ControlProcess::ControlProcess(Platform& p, Hwnd control, bool programIs64Bit)
-    : process_(p, Open(p, control, programIs64Bit, error_, layouts64_)) {}
+ControlProcess::ControlProcess(Platform& p, Hwnd control, const ReaderOptions& options)
+    : process_(p, Open(p, control, options, error_, layouts64_, processId_)) {}
 
-Handle ControlProcess::Open(Platform& p, Hwnd control, bool programIs64Bit, ReadError& error, bool& layouts64) {
-    std::uint32_t processId = 0;
+void ControlProcess::CountKept(const ReaderOptions& options) const {
+    if (options.kept) ++options.kept->perProcess[processId_];
+}
+
+Handle ControlProcess::Open(Platform& p, Hwnd control, const ReaderOptions& options, ReadError& error,
+                            bool& layouts64, std::uint32_t& processId) {
     p.GetWindowThreadProcessId(control, &processId);
-    const auto takes64 = TakesLayouts64(p, processId, programIs64Bit);
+    if (options.kept) {
+        const auto found = options.kept->perProcess.find(processId);
+        if (found != options.kept->perProcess.end() && found->second >= KeptRemoteBlocks::kMaxKeptBlocksPerProcess) {
+            error = ReadError::TooManyKeptBlocks;
+            return 0;
+        }
+    }
+    const auto takes64 = TakesLayouts64(p, processId, options.programIs64Bit);
     if (!takes64) {
         error = ReadError::IsWow64ProcessFailed;
         return 0;
@@ -59,10 +70,13 @@ Handle ControlProcess::Open(Platform& p, Hwnd control, bool programIs64Bit, Read
     return process;
 }
 
-bool AddressFits(RemoteAddress address, std::uint64_t size, bool layouts64, bool programIs64Bit) {
-    if (layouts64 && programIs64Bit) return true;
-    constexpr std::uint64_t k4GiB = 0x100000000ull;
-    return address < k4GiB && size <= k4GiB - address;
+ReadError CheckBlockAddress(RemoteAddress address, std::uint64_t size, bool layouts64, bool programIs64Bit) {
+    if (programIs64Bit && layouts64) return ReadError::None;
+    constexpr std::uint64_t k2GiB = 0x80000000ull, k4GiB = 0x100000000ull;
+    if (address >= k4GiB || size > k4GiB - address) return ReadError::RemoteMemoryFailed;
+    if (!programIs64Bit && layouts64 && (address >= k2GiB || size > k2GiB - address))
+        return ReadError::RemoteBlockTooHigh;
+    return ReadError::None;
 }
 
 }  // namespace lumivex

@@ -23,6 +23,9 @@ public:
     RemoteAddress address() const { return address_; }
     std::uint64_t size() const { return size_; }
     explicit operator bool() const { return address_ != 0; }
+    // Left in the process when the reader goes, never freed: a request
+    // naming it went unanswered and may still be carried out.
+    void Keep() { address_ = 0; }
     // True only when all size bytes were copied.
     bool Write(std::uint64_t offset, const void* data, std::size_t size);
     bool Read(std::uint64_t offset, void* data, std::size_t size);
@@ -49,20 +52,30 @@ std::optional<bool> TakesLayouts64(Platform& p, std::uint32_t processId, bool pr
 // (ProcessNotOpened when it cannot be). Closed on every path.
 class ControlProcess {
 public:
-    ControlProcess(Platform& p, Hwnd control, bool programIs64Bit);
+    // Refuses (TooManyKeptBlocks) a process that already holds the most
+    // blocks kept may count.
+    ControlProcess(Platform& p, Hwnd control, const ReaderOptions& options);
     ReadError error() const { return error_; }
+    std::uint32_t processId() const { return processId_; }
+    // Counts a block kept in this process.
+    void CountKept(const ReaderOptions& options) const;
     bool layouts64() const { return layouts64_; }
     Handle get() const { return process_.get(); }
 
 private:
-    static Handle Open(Platform& p, Hwnd control, bool programIs64Bit, ReadError& error, bool& layouts64);
+    static Handle Open(Platform& p, Hwnd control, const ReaderOptions& options, ReadError& error, bool& layouts64,
+                       std::uint32_t& processId);
     ReadError error_ = ReadError::None;
+    std::uint32_t processId_ = 0;
     bool layouts64_ = false;
     ProcessHandle process_;
 };
 
 // Whether a block of size bytes at address can be named in the request: a
-// 32-bit layout, or a 32-bit program, holds addresses below 4 GiB only.
-bool AddressFits(RemoteAddress address, std::uint64_t size, bool layouts64, bool programIs64Bit);
+// 32-bit layout, or a 32-bit program, holds addresses below 4 GiB only
+// (RemoteMemoryFailed); and a 32-bit program's lParam reaches a 64-bit
+// window sign-extended, so that it may name blocks below 2 GiB only
+// (RemoteBlockTooHigh).
+ReadError CheckBlockAddress(RemoteAddress address, std::uint64_t size, bool layouts64, bool programIs64Bit);
 
 }  // namespace lumivex

@@ -43,7 +43,7 @@ ReadResult ReadTreeView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     std::uint64_t item = Carried(*root, options.programIs64Bit);
     if (static_cast<std::uint32_t>(*count) == 0 || item == 0) return result;
 
-    const ControlProcess process(p, hwnd, options.programIs64Bit);
+    const ControlProcess process(p, hwnd, options);
     if (process.error() != ReadError::None) {
         result.error = process.error();
         return result;
@@ -78,6 +78,7 @@ ReadResult ReadTreeView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
         item = Carried(*next, options.programIs64Bit);
     }
     if (more && !batch.empty()) reader.ReadBatch(batch, texts);
+    if (reader.keptBlock()) process.CountKept(options);
     result.error = reader.error();
     result.stoppedAnswering = result.stoppedAnswering || reader.stoppedAnswering();
     if (result.error != ReadError::None) return result;

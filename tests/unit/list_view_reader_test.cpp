@@ -202,7 +202,78 @@ TEST_F(ListViewReaderTest, WindowThatStopsAnsweringEndsTheReadWithWhatCameBefore
     EXPECT_TRUE(result.stoppedAnswering);
     EXPECT_EQ(result.text, "r0c0\tr0c1\tr0c2\r\nr1c0\tr1c1\tr1c2\r\nr2c0\tr2c1");
     EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 9u);  // the 9th failed at once; none after it
-    ExpectNothingLeft();
+    // The unanswered request's block stays: the thread may yet carry it out.
+    EXPECT_EQ(desk.liveRemoteBlocks(), 1);
+    EXPECT_EQ(desk.openProcessHandles(), 0);
+}
+
+// A slow thread may carry out a request after its time-out and write into
+// the block named in it: that block is never freed, and a process that
+// keeps on not answering is not read again, so the leak stays bounded.
+TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
+    const Hwnd lv = ListView(kTwoByThree, 3);
+    KeptRemoteBlocks kept;
+    ReaderOptions options;
+    options.kept = &kept;
+    std::uint32_t pid = 0;
+    desk.GetWindowThreadProcessId(lv, &pid);
+    desk.Window(lv).hook = [](sim::SimWindow& w, std::uint32_t msg, Wparam, Lparam) -> std::optional<Lresult> {
+        if (msg == win::LVM_GETITEMTEXTA) w.answersAfterMs = 60000;  // busy from the first cell on
+        return std::nullopt;
+    };
+    for (int read = 1; read <= KeptRemoteBlocks::kMaxKeptBlocksPerProcess; ++read) {
+        SCOPED_TRACE(read);
+        desk.Window(lv).answersAfterMs = 0;
+        for (bool whole : {true, false}) {
+            if (!whole && read % 2 == 0) continue;
+            const ReadResult result = whole ? ReadListView(desk, lv, options)
+                                            : ReadListViewCell(desk, lv, 0, 0, options);
+            if (kept.perProcess[pid] >= KeptRemoteBlocks::kMaxKeptBlocksPerProcess) break;
+            EXPECT_TRUE(result.stoppedAnswering);
+        }
+    }
+    EXPECT_EQ(kept.perProcess[pid], KeptRemoteBlocks::kMaxKeptBlocksPerProcess);
+    const int left = desk.liveRemoteBlocks();
+    EXPECT_GE(left, KeptRemoteBlocks::kMaxKeptBlocksPerProcess);
+    desk.Window(lv).answersAfterMs = 0;
+    desk.sent.clear();
+    const ReadResult refused = ReadListView(desk, lv, options);
+    EXPECT_EQ(refused.error, ReadError::TooManyKeptBlocks);
+    EXPECT_FALSE(ReadErrorMessage(refused.error).empty());
+    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 0u);
+    EXPECT_EQ(desk.liveRemoteBlocks(), left);
+    EXPECT_EQ(desk.openProcessHandles(), 0);
+}
+
+// A 32-bit sender's lParam reaches a 64-bit window sign-extended: a block at
+// 2 GiB or above would be named as 0xFFFFFFFF8xxxxxxx there.
+TEST_F(ListViewReaderTest, ThirtyTwoBitBuildNamesOnlyBlocksBelowTwoGiBToSixtyFourBitTargets) {
+    const struct {
+        RemoteAddress base;
+        bool target64;
+        ReadError error;
+    } cases[] = {
+        {0x7FF00000, true, ReadError::None},  // each block below 2 GiB
+        {0x80000000, true, ReadError::RemoteBlockTooHigh},
+        {0xC0000000, true, ReadError::RemoteBlockTooHigh},
+        {0xC0000000, false, ReadError::None},  // a 32-bit target takes the address as it is
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.base) + (c.target64 ? " to a 64-bit target" : " to a 32-bit target"));
+        const Hwnd lv = ListView(kTwoByThree, 3, c.target64);
+        ProcessOf(lv).allocationBase = c.base;
+        desk.sent.clear();
+        for (bool whole : {true, false}) {
+            const ReadResult result =
+                whole ? ReadListView(desk, lv, Program(false)) : ReadListViewCell(desk, lv, 1, 2, Program(false));
+            EXPECT_EQ(result.error, c.error);
+            EXPECT_EQ(result.text.empty(), c.error != ReadError::None);
+        }
+        if (c.error != ReadError::None) {
+            EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 0u);
+        }
+        ExpectNothingLeft();
+    }
 }
 
 TEST_F(ListViewReaderTest, WindowThatVanishesMidReadFreesEverything) {

@@ -95,6 +95,8 @@ struct SimProcess {
     bool writesFail = false;
     // A 32-bit process whose allocations land above 4 GiB anyway (hostile).
     bool allocatesHigh = false;
+    // Where its allocations start, when not where the system would put them.
+    RemoteAddress allocationBase = 0;
     // The process's address space: committed blocks by base address.
     std::map<RemoteAddress, std::vector<std::uint8_t>> blocks;
     RemoteAddress nextAddress = 0;

@@ -55,7 +55,7 @@ RemoteAddress SimDesktop::VirtualAllocEx(Handle process, RemoteAddress address, 
     if (proc->allocationsBeforeFailure > 0) --proc->allocationsBeforeFailure;
     if (proc->nextAddress == 0) {
         const bool high = (proc->is64Bit && callerIs64Bit) || (!proc->is64Bit && proc->allocatesHigh);
-        proc->nextAddress = high ? kHighBase : kLowBase;
+        proc->nextAddress = proc->allocationBase ? proc->allocationBase : high ? kHighBase : kLowBase;
     }
     const RemoteAddress base = proc->nextAddress;
     proc->nextAddress += (size + kGranularity - 1) / kGranularity * kGranularity;
