@@ -170,7 +170,9 @@ TEST_F(FillTest, HungWindowGetsTheReducedFillWithoutAnyMessage) {
 }
 
 TEST_F(FillTest, ABusyWindowCostsTheFillOneTimeOutAndShowsItDidNotAnswer) {
-    desk.Window(edit).answersAfterMs = 30000;  // busy, not reported hung
+    // A control of a thread of its own, busy, not reported hung.
+    desk.Window(edit).threadId = 7070;
+    desk.busyThreads[7070] = 30000;
     form.SnapHwnd = edit;
     form.Fill();
     EXPECT_EQ(desk.waitedMs, kSendTimeoutMs);
@@ -181,7 +183,7 @@ TEST_F(FillTest, ABusyWindowCostsTheFillOneTimeOutAndShowsItDidNotAnswer) {
     EXPECT_EQ(form.texts.className, "Edit");  // read without a message
     EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
     // The next fill asks again: the window may answer by then.
-    desk.Window(edit).answersAfterMs = 0;
+    desk.busyThreads.clear();
     form.Fill();
     EXPECT_EQ(form.texts.title, "text");
 }

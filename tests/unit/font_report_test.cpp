@@ -183,7 +183,7 @@ TEST_F(FontReportTest, FailedAskOfAnAnsweringWindowFallsBackToTheDisplayContext)
 
 TEST_F(FontReportTest, AWindowThatDoesNotAnswerInTimeIsNotDescribedByAGuess) {
     UseFont(SongTi());
-    desk.Window(control).answersAfterMs = 5000;  // busy, not (yet) reported hung
+    desk.busyThreads[desk.Window(control).threadId] = 5000;  // busy, not (yet) reported hung
     EXPECT_EQ(Summary(control), "(未响应)");
     EXPECT_EQ(Report(control), "");
     EXPECT_EQ(desk.openDcs(), 0);

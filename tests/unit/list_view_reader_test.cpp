@@ -217,13 +217,14 @@ TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
     options.kept = &kept;
     std::uint32_t pid = 0;
     desk.GetWindowThreadProcessId(lv, &pid);
-    desk.Window(lv).hook = [](sim::SimWindow& w, std::uint32_t msg, Wparam, Lparam) -> std::optional<Lresult> {
-        if (msg == win::LVM_GETITEMTEXTA) w.answersAfterMs = 60000;  // busy from the first cell on
+    const std::uint32_t thread = desk.Window(lv).threadId;
+    desk.Window(lv).hook = [this, thread](sim::SimWindow&, std::uint32_t msg, Wparam, Lparam) -> std::optional<Lresult> {
+        if (msg == win::LVM_GETITEMTEXTA) desk.busyThreads[thread] = 60000;  // busy from the first cell on
         return std::nullopt;
     };
     for (int read = 1; read <= KeptRemoteBlocks::kMaxKeptBlocksPerProcess; ++read) {
         SCOPED_TRACE(read);
-        desk.Window(lv).answersAfterMs = 0;
+        desk.busyThreads.clear();
         for (bool whole : {true, false}) {
             if (!whole && read % 2 == 0) continue;
             const ReadResult result = whole ? ReadListView(desk, lv, options)
@@ -235,7 +236,7 @@ TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
     EXPECT_EQ(kept.perProcess[pid], KeptRemoteBlocks::kMaxKeptBlocksPerProcess);
     const int left = desk.liveRemoteBlocks();
     EXPECT_GE(left, KeptRemoteBlocks::kMaxKeptBlocksPerProcess);
-    desk.Window(lv).answersAfterMs = 0;
+    desk.busyThreads.clear();
     desk.sent.clear();
     const ReadResult refused = ReadListView(desk, lv, options);
     EXPECT_EQ(refused.error, ReadError::TooManyKeptBlocks);
@@ -243,6 +244,10 @@ TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
     EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 0u);
     EXPECT_EQ(desk.liveRemoteBlocks(), left);
     EXPECT_EQ(desk.openProcessHandles(), 0);
+    // The thread wakes and carries out every request it was left with: each
+    // finds its block where the request says.
+    desk.FinishBusyThreads();
+    EXPECT_EQ(desk.badRemoteAccesses, 0);
 }
 
 // A 32-bit sender's lParam reaches a 64-bit window sign-extended: a block at

@@ -256,7 +256,7 @@ TEST_F(OpsPanelTest, UnresponsiveTargetsNeverBlockAnyButton) {
         const Hwnd target = TopLevel("Busy", {50, 50, 250, 250}, 3000);
         sim::SimWindow& w = desk.Window(target);
         w.hung = kind.hung;
-        w.answersAfterMs = kind.answersAfterMs;
+        desk.busyThreads[w.threadId] = kind.answersAfterMs;
         w.hangsAfterHungTest = kind.hangsAfterHungTest;
         form.texts.tools.handle = HexText(target);
         form.texts.tools.text = "x";

@@ -213,7 +213,7 @@ TEST_F(StateListTest, UnresponsiveTargetsAreActedOnWithoutWaiting) {
         sim::SimWindow& w = desk.Window(target);
         w.style = kOverlapped;
         w.hung = t.hung;
-        w.answersAfterMs = t.answersAfterMs;
+        desk.busyThreads[w.threadId] = t.answersAfterMs;
         w.hangsAfterHungTest = t.hangsAfterHungTest;
         form.stateTicks = Ticks{};
         form.stateTicks[kStateVisible] = form.stateTicks[kStateEnabled] = true;

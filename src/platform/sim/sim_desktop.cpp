@@ -102,7 +102,7 @@ bool SimDesktop::IsHungAppWindow(Hwnd hwnd) {
 
 void SimDesktop::NoteWaitingCall(Hwnd hwnd) {
     const SimWindow* w = Find(hwnd);
-    if (w && (w->hung || w->answersAfterMs > 0)) ++blockingCallsToUnresponsive;
+    if (w && (w->hung || BusyMs(*w) > 0)) ++blockingCallsToUnresponsive;
 }
 
 Hwnd SimDesktop::GetWindow(Hwnd hwnd, std::uint32_t cmd) {
@@ -269,6 +269,26 @@ bool SimDesktop::SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam
     return TimedSend(hwnd, msg, wParam, lParam, timeoutMs, result, true);
 }
 
+namespace {
+// Messages whose text the system copies between the sender and the target:
+// a late answer to them is dropped, not copied into the sender's buffer.
+bool CopiesText(std::uint32_t msg) {
+    return msg == win::WM_GETTEXT || msg == win::WM_SETTEXT || msg == win::LB_GETTEXT || msg == win::CB_GETLBTEXT;
+}
+}  // namespace
+
+std::uint32_t SimDesktop::BusyMs(const SimWindow& w) const {
+    const auto found = busyThreads.find(w.threadId);
+    return found == busyThreads.end() ? 0 : found->second;
+}
+
+void SimDesktop::FinishBusyThreads() {
+    busyThreads.clear();
+    const std::vector<SentMessage> late = std::move(lateMessages_);
+    lateMessages_.clear();
+    for (const SentMessage& m : late) Deliver(m.hwnd, m.msg, m.wParam, m.lParam, m.wide);
+}
+
 bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
                            Lresult* result, bool wide) {
     sent.push_back({hwnd, msg, wParam, lParam, true, wide});
@@ -281,8 +301,11 @@ bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam l
     }
     // A hung target fails at once with SMTO_ABORTIFHUNG; a busy one after
     // the time-out. Both are time-outs to the caller.
-    if (w->hung || w->answersAfterMs > timeoutMs) {
-        if (!w->hung) waitedMs += timeoutMs;
+    if (w->hung || BusyMs(*w) > timeoutMs) {
+        if (!w->hung) {
+            waitedMs += timeoutMs;
+            if (!CopiesText(msg)) lateMessages_.push_back(sent.back());
+        }
         lastError_ = win::ERROR_TIMEOUT;
         return false;
     }

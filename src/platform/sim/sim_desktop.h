@@ -44,9 +44,6 @@ struct SimWindow {
     Hwnd owner = 0;
     std::uint32_t processId = 0, threadId = 0;
     bool hung = false;
-    // Busy: answers a timed send only when the time-out is longer; calls
-    // that wait for its thread would freeze the caller that long.
-    std::uint32_t answersAfterMs = 0;
     // Answers the hung test once as responding, then stops answering, as a
     // window does whose thread hangs right after the test.
     bool hangsAfterHungTest = false;
@@ -188,6 +185,16 @@ public:
     int blockingCallsToUnresponsive = 0;
     // Time spent waiting for timed sends that did not get an answer.
     std::uint32_t waitedMs = 0;
+    // Busy threads, by thread identifier: a window of one answers a timed
+    // send only when the time-out is longer than this, and calls that wait
+    // for its thread would freeze the caller that long. A send that times
+    // out on a busy thread stays in its queue, and the thread carries it out
+    // when it is done (FinishBusyThreads): late, into whatever the message
+    // names by then. (Messages whose texts the system copies between the
+    // processes, WM_GETTEXT and the like, are not carried out late: the
+    // system drops a late answer to them.)
+    std::map<std::uint32_t, std::uint32_t> busyThreads;
+    void FinishBusyThreads();
     // Remote memory: every allocation made, blocks still allocated, and
     // accesses a control made to memory that was not allocated (each one
     // would crash the target).
@@ -394,6 +401,8 @@ protected:
         std::uint32_t dueMs;
     };
     std::vector<PendingWindow> pendingNotepads_;
+    std::vector<SentMessage> lateMessages_;
+    std::uint32_t BusyMs(const SimWindow& w) const;
     std::uint32_t nextProcessId_ = 0x1F00;
 };
 
