@@ -40,10 +40,13 @@ std::string ChildRow(Platform& p, Hwnd hwnd, bool hex) {
     p.GetClassNameA(hwnd, className, kClassBuffer);
     const std::string cls = p.AnsiToUtf8(CutAtNul(std::string(className, kClassBuffer)));
     std::string text;
+    bool refused = false;
     if (p.IsHungAppWindow(hwnd)) {
         text = kNotResponding;
-    } else if (auto got = SendGetText(p, hwnd, kTextBuffer, kSendTimeoutMs)) {
+    } else if (auto got = SendGetText(p, hwnd, kTextBuffer, kSendTimeoutMs, &refused)) {
         text = *got;
+    } else if (refused) {
+        text = kAccessDenied;
     } else if (p.IsWindow(hwnd)) {
         text = kNotResponding;
     }

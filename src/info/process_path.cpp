@@ -46,8 +46,9 @@ std::string GetWndPath(Platform& p, DriveMapCache& drives, Hwnd hwnd) {
     p.GetWindowThreadProcessId(hwnd, &processId);
     std::string buffer(1024, '\0');
     {
-        ProcessHandle process(
-            p, p.OpenProcess(win::PROCESS_QUERY_INFORMATION | win::PROCESS_VM_READ, false, processId));
+        // The limited right is all the image name needs, and it is what a
+        // process running with higher rights (an elevated one) still grants.
+        ProcessHandle process(p, p.OpenProcess(win::PROCESS_QUERY_LIMITED_INFORMATION, false, processId));
         if (process) p.GetProcessImageFileNameA(process.get(), buffer.data(), 1024);
     }
     return p.AnsiToUtf8(DevicePathToDos(p, drives, WithoutNuls(buffer)));

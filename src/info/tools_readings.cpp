@@ -27,7 +27,9 @@ std::int64_t Height(const Rect& r) { return std::int64_t{r.bottom} - r.top; }
 
 std::string GetWndText(Platform& p, Hwnd hwnd, std::uint32_t maxLen) {
     if (p.IsHungAppWindow(hwnd)) return kNotResponding;
-    const auto announced = SendTimeout(p, hwnd, win::WM_GETTEXTLENGTH, 0, 0);
+    const SendOutcome asked = SendWithOutcome(p, hwnd, win::WM_GETTEXTLENGTH, 0, 0);
+    if (asked.accessDenied) return kAccessDenied;
+    const auto& announced = asked.answer;
     if (!announced) return p.IsWindow(hwnd) ? kNotResponding : std::string();
     // A length below zero or beyond the limit is not believed.
     const std::size_t length =

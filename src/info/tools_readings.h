@@ -14,12 +14,16 @@ namespace lumivex {
 
 // Shown where the text of a window whose thread does not respond is expected.
 inline const std::string kNotResponding = "(未响应)";
+// Shown where the text of a window that refuses our messages is expected
+// (a window of a program running with higher rights).
+inline const std::string kAccessDenied = "(拒绝访问)";
 
 // The largest text the tools tab takes (16 MiB).
 constexpr std::uint32_t kToolsTextLimit = 16u * 1024 * 1024;
 
 // The window's text, at most maxLen ANSI bytes of it, UTF-8; kNotResponding
-// for a window that does not answer (it is sent nothing when it is hung).
+// for a window that does not answer (it is sent nothing when it is hung),
+// kAccessDenied for one that refuses to.
 std::string GetWndText(Platform& p, Hwnd hwnd, std::uint32_t maxLen);
 
 struct WndStyles {

@@ -29,13 +29,14 @@ std::string GetWndClass(Platform& p, Hwnd hwnd) {
 }
 
 std::optional<std::string> SendGetText(Platform& p, Hwnd hwnd, std::size_t bufferSize,
-                                       std::uint32_t timeoutMs) {
+                                       std::uint32_t timeoutMs, bool* refused) {
     // One byte more than the limit we announce, so the window's terminating
     // NUL always lands inside the buffer.
     std::string buffer(bufferSize + 1, '\0');
-    const auto copied = SendTimeout(p, hwnd, win::WM_GETTEXT, static_cast<Wparam>(bufferSize),
-                                    reinterpret_cast<Lparam>(buffer.data()), timeoutMs);
-    if (!copied) return std::nullopt;
+    const SendOutcome copied = SendWithOutcome(p, hwnd, win::WM_GETTEXT, static_cast<Wparam>(bufferSize),
+                                               reinterpret_cast<Lparam>(buffer.data()), timeoutMs);
+    if (refused) *refused = copied.accessDenied;
+    if (!copied.answer) return std::nullopt;
     buffer[bufferSize] = '\0';
     return p.AnsiToUtf8(CutAtNul(buffer));
 }

@@ -20,9 +20,9 @@ std::string GetWndTitle(Platform& p, Hwnd hwnd);
 std::string GetWndClass(Platform& p, Hwnd hwnd);
 
 // WM_GETTEXT into a buffer of bufferSize bytes, through the one door: nullopt
-// when the window did not answer in time. The text is cut at its first NUL
-// and converted to UTF-8.
+// when the window did not answer in time, or refused (then *refused is set,
+// when given). The text is cut at its first NUL and converted to UTF-8.
 std::optional<std::string> SendGetText(Platform& p, Hwnd hwnd, std::size_t bufferSize,
-                                       std::uint32_t timeoutMs);
+                                       std::uint32_t timeoutMs, bool* refused = nullptr);
 
 }  // namespace lumivex

@@ -94,7 +94,7 @@ constexpr std::uint32_t WS_POPUP = 0x80000000u, WS_CHILD = 0x40000000u, WS_MINIM
 constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008u;
 
 constexpr std::uint32_t SMTO_ABORTIFHUNG = 0x0002, SMTO_BLOCK = 0x0001;
-constexpr std::uint32_t ERROR_TIMEOUT = 1460;
+constexpr std::uint32_t ERROR_ACCESS_DENIED = 5, ERROR_TIMEOUT = 1460;
 
 constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
 constexpr int LOGPIXELSX = 88, LOGPIXELSY = 90;
@@ -115,7 +115,7 @@ constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMAXIMIZED = 3, SW_SHOW = 5,
 
 constexpr std::uint32_t PROCESS_TERMINATE = 0x0001, PROCESS_VM_OPERATION = 0x0008,
                         PROCESS_VM_READ = 0x0010, PROCESS_VM_WRITE = 0x0020,
-                        PROCESS_QUERY_INFORMATION = 0x0400;
+                        PROCESS_QUERY_INFORMATION = 0x0400, PROCESS_QUERY_LIMITED_INFORMATION = 0x1000;
 
 // Reading other programs' controls and menus, and handing texts to Notepad.
 constexpr std::uint32_t LB_GETTEXT = 0x0189, LB_GETTEXTLEN = 0x018A, LB_GETCOUNT = 0x018B;

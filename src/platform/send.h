@@ -20,6 +20,9 @@ constexpr std::uint32_t kQuickSendTimeoutMs = 500;
 struct SendOutcome {
     std::optional<Lresult> answer;  // nothing when the send failed
     bool noAnswer = false;          // it failed because the window did not answer in time
+    // It failed because the window refuses messages from us: it belongs to
+    // a program running with higher rights (an elevated one).
+    bool accessDenied = false;
 };
 
 inline SendOutcome SendWithOutcome(Platform& p, Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
@@ -28,9 +31,10 @@ inline SendOutcome SendWithOutcome(Platform& p, Hwnd hwnd, std::uint32_t msg, Wp
     Lresult result = 0;
     if (p.SendMessageTimeoutA(hwnd, msg, wParam, lParam, win::SMTO_ABORTIFHUNG, timeoutMs, &result))
         return {result, false};
-    const bool noAnswer = p.GetLastError() == win::ERROR_TIMEOUT && p.IsWindow(hwnd);
+    const std::uint32_t error = p.GetLastError();
+    const bool noAnswer = error == win::ERROR_TIMEOUT && p.IsWindow(hwnd);
     if (noAnswer && p.unanswered) p.unanswered->insert(hwnd);
-    return {std::nullopt, noAnswer};
+    return {std::nullopt, noAnswer, error == win::ERROR_ACCESS_DENIED};
 }
 
 inline std::optional<Lresult> SendTimeout(Platform& p, Hwnd hwnd, std::uint32_t msg, Wparam wParam,

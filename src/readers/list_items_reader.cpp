@@ -46,7 +46,12 @@ std::optional<std::u16string> AskItem(Platform& p, Hwnd hwnd, const ListMessages
 ReadResult ReadListItems(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     ReadResult result;
     if (p.IsHungAppWindow(hwnd)) return result;
-    const auto listCount = SendTimeout(p, hwnd, win::LB_GETCOUNT, 0, 0);
+    const SendOutcome asked = SendWithOutcome(p, hwnd, win::LB_GETCOUNT, 0, 0);
+    if (asked.accessDenied) {
+        result.error = ReadError::AccessDenied;
+        return result;
+    }
+    const auto& listCount = asked.answer;
     const auto comboCount = listCount ? SendTimeout(p, hwnd, win::CB_GETCOUNT, 0, 0) : std::nullopt;
     if (!comboCount) {
         // A handle that names no window is not one that stopped answering.

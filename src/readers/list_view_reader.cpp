@@ -14,6 +14,7 @@ namespace {
 struct ListShape {
     std::uint64_t rows = 0, columns = 0;
     bool stoppedAnswering = false;
+    bool refused = false;
 };
 
 // Rows and columns as the control tells them, capped so that the cells to
@@ -21,7 +22,9 @@ struct ListShape {
 ListShape AskShape(Platform& p, Hwnd hwnd, const ReadLimits& limits) {
     ListShape shape;
     if (p.IsHungAppWindow(hwnd)) return shape;
-    const auto rows = SendTimeout(p, hwnd, win::LVM_GETITEMCOUNT, 0, 0);
+    const SendOutcome asked = SendWithOutcome(p, hwnd, win::LVM_GETITEMCOUNT, 0, 0);
+    shape.refused = asked.accessDenied;
+    const auto& rows = asked.answer;
     const auto header = rows ? SendTimeout(p, hwnd, win::LVM_GETHEADER, 0, 0) : std::nullopt;
     // A handle that names no window is not one that stopped answering.
     if (!rows || !header) {
@@ -61,6 +64,10 @@ std::string JoinCells(const std::vector<std::string>& cells, std::uint64_t colum
 ReadResult ReadListView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     ReadResult result;
     const ListShape shape = AskShape(p, hwnd, options.limits);
+    if (shape.refused) {
+        result.error = ReadError::AccessDenied;
+        return result;
+    }
     result.stoppedAnswering = shape.stoppedAnswering;
     if (shape.rows == 0) return result;
 
@@ -99,6 +106,10 @@ ReadResult ReadListViewCell(Platform& p, Hwnd hwnd, std::int32_t item, std::int3
 ReadResult ReadListViewCellByCell(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     ReadResult result;
     const ListShape shape = AskShape(p, hwnd, options.limits);
+    if (shape.refused) {
+        result.error = ReadError::AccessDenied;
+        return result;
+    }
     result.stoppedAnswering = shape.stoppedAnswering;
     std::vector<std::string> texts;
     for (std::uint64_t cell = 0; cell < shape.rows * shape.columns; ++cell) {

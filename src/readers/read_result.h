@@ -50,6 +50,7 @@ enum class ReadError {
     // (at or above 2 GiB): nothing was sent.
     RemoteBlockTooHigh,
     TooManyKeptBlocks,      // the process left too many requests unanswered before
+    AccessDenied,           // the window refuses our messages (a program with higher rights)
 };
 
 constexpr std::int32_t kIsWow64ProcessErrorNumber = 22011;
@@ -59,6 +60,8 @@ std::string ReadErrorMessage(ReadError error);
 
 // Shown beside a text whose window stopped answering before the end.
 inline const std::string kStoppedAnsweringNote = "窗口在读取中途停止响应，只显示了已经读到的部分。";
+// Shown when the window stopped answering before anything was read.
+inline const std::string kNothingReadNote = "窗口没有响应，什么也没有读到。";
 
 struct ReadResult {
     std::string text;  // UTF-8: lines joined by CR LF, list-view cells by TAB

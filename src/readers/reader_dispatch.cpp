@@ -19,7 +19,7 @@ ReaderOutput FromResult(const ReadResult& result) {
         return out;
     }
     out.text = result.text;
-    if (result.stoppedAnswering) out.note = kStoppedAnsweringNote;
+    if (result.stoppedAnswering) out.note = out.text.empty() ? kNothingReadNote : kStoppedAnsweringNote;
     return out;
 }
 

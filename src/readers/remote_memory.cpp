@@ -24,8 +24,17 @@ bool RemoteBlock::Read(std::uint64_t offset, void* data, std::size_t size) {
     return p_.ReadProcessMemory(process_, address_ + offset, data, size, &read) && read == size;
 }
 
+bool CanQueryProcess(Platform& p, std::uint32_t processId) {
+    const ProcessHandle process(p, p.OpenProcess(win::PROCESS_QUERY_LIMITED_INFORMATION, false, processId));
+    return static_cast<bool>(process);
+}
+
 std::optional<bool> NotWow64Process(Platform& p, std::uint32_t processId) {
-    const ProcessHandle process(p, p.OpenProcess(win::PROCESS_QUERY_INFORMATION, false, processId));
+    // A process running with higher rights grants only the limited right,
+    // which IsWow64Process takes as well.
+    Handle opened = p.OpenProcess(win::PROCESS_QUERY_INFORMATION, false, processId);
+    if (!opened) opened = p.OpenProcess(win::PROCESS_QUERY_LIMITED_INFORMATION, false, processId);
+    const ProcessHandle process(p, opened);
     bool wow64 = false;
     if (!p.IsWow64Process(process.get(), &wow64)) return std::nullopt;
     return !wow64;
@@ -57,6 +66,10 @@ Handle ControlProcess::Open(Platform& p, Hwnd control, const ReaderOptions& opti
             error = ReadError::TooManyKeptBlocks;
             return 0;
         }
+    }
+    if (!CanQueryProcess(p, processId)) {
+        error = ReadError::ProcessNotOpened;
+        return 0;
     }
     const auto takes64 = TakesLayouts64(p, processId, options.programIs64Bit);
     if (!takes64) {

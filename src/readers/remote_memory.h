@@ -41,6 +41,10 @@ private:
 // call fails (error 22011).
 std::optional<bool> NotWow64Process(Platform& p, std::uint32_t processId);
 
+// Whether the process can be opened for the bitness test at all: one that
+// cannot is told as such, not as the failure of IsWow64Process.
+bool CanQueryProcess(Platform& p, std::uint32_t processId);
+
 // Whether the process takes the 64-bit request layouts; nullopt when its
 // bitness cannot be told (error 22011). On a 32-bit system, where
 // IsWow64Process says FALSE for every process, every process is 32-bit.

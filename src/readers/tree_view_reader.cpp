@@ -33,7 +33,12 @@ std::string JoinLines(const ValueArray& lines) {
 ReadResult ReadTreeView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     ReadResult result;
     if (p.IsHungAppWindow(hwnd)) return result;
-    const auto count = SendTimeout(p, hwnd, win::TVM_GETCOUNT, 0, 0);
+    const SendOutcome asked = SendWithOutcome(p, hwnd, win::TVM_GETCOUNT, 0, 0);
+    if (asked.accessDenied) {
+        result.error = ReadError::AccessDenied;
+        return result;
+    }
+    const auto& count = asked.answer;
     const auto root = count ? SendTimeout(p, hwnd, win::TVM_GETNEXTITEM, win::TVGN_ROOT, 0) : std::nullopt;
     if (!root) {
         // A handle that names no window is not one that stopped answering.

@@ -147,8 +147,10 @@ struct FailureCase {
 const FailureCase kFailures[] = {
     {"IsWow64Process fails", [](sim::SimProcess& p) { p.wow64QueryFails = true; }, ReadError::IsWow64ProcessFailed,
      true},
-    {"no query right", [](sim::SimProcess& p) { p.deniedAccess = win::PROCESS_QUERY_INFORMATION; },
-     ReadError::IsWow64ProcessFailed, true},
+    // A process that cannot be opened is told as such, not as 22011.
+    {"no query right at all",
+     [](sim::SimProcess& p) { p.deniedAccess = win::PROCESS_QUERY_INFORMATION | win::PROCESS_QUERY_LIMITED_INFORMATION; },
+     ReadError::ProcessNotOpened, true},
     {"no memory rights", [](sim::SimProcess& p) { p.deniedAccess = win::PROCESS_VM_WRITE; },
      ReadError::ProcessNotOpened, true},
     {"allocation fails", [](sim::SimProcess& p) { p.allocationsBeforeFailure = 0; }, ReadError::RemoteMemoryFailed,

@@ -123,3 +123,41 @@ TEST(ReaderDescriptionTest, ToolTipsByKey) {
 
 }  // namespace
 }  // namespace lumivex::test
+
+namespace lumivex::test {
+namespace {
+
+// A window that stops answering says how much of it was read: a part, or
+// nothing at all.
+TEST_F(ReaderDispatchTest, AReadCutShortSaysWhetherAnythingWasRead) {
+    const struct {
+        const char* key;
+        Hwnd target;
+        std::uint32_t stopsAt;  // the message after which its thread is busy
+        const char* text;
+        const std::string& note;
+    } cases[] = {
+        {"GetListBoxText", listBox, win::LB_GETCOUNT, "", kNothingReadNote},
+        {"GetTreeViewText", tree, win::TVM_GETCOUNT, "", kNothingReadNote},
+        {"GetListBoxText", listBox, win::LB_GETTEXT, "a", kStoppedAnsweringNote},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + " busy after " + std::to_string(c.stopsAt));
+        const Hwnd target = c.target;
+        desk.Window(target).threadId = 9090;
+        desk.Window(target).hook = [this, stopsAt = c.stopsAt](sim::SimWindow&, std::uint32_t msg, Wparam,
+                                                                Lparam) -> std::optional<Lresult> {
+            if (msg == stopsAt) desk.busyThreads[9090] = 60000;
+            return std::nullopt;
+        };
+        const ReaderOutput out = RunReader(desk, charsets, c.key, target);
+        EXPECT_EQ(out.text, c.text);
+        EXPECT_EQ(out.note, c.note);
+        EXPECT_EQ(out.message, "");
+        desk.busyThreads.clear();
+        desk.Window(target).hook = nullptr;
+    }
+}
+
+}  // namespace
+}  // namespace lumivex::test

@@ -310,6 +310,10 @@ bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam l
         return false;
     }
     if (w->failingTimedSends.count(msg)) return false;
+    if (const SimProcess* owner = Process(w->processId); owner && owner->elevated) {
+        lastError_ = win::ERROR_ACCESS_DENIED;
+        return false;
+    }
     const Lresult answer = Deliver(hwnd, msg, wParam, lParam, wide);
     if (result) *result = answer;
     return true;

@@ -83,6 +83,10 @@ struct SimProcess {
     std::uint32_t id = 0;
     std::string imagePath;  // native form, \Device\HarddiskVolumeN\…
     bool openable = true;
+    // Runs with higher rights than we do (elevated): its windows refuse our
+    // messages (access denied), and it can be opened for
+    // PROCESS_QUERY_LIMITED_INFORMATION only.
+    bool elevated = false;
     bool is64Bit = false;
     // Access rights OpenProcess refuses (PROCESS_VM_OPERATION …).
     std::uint32_t deniedAccess = 0;

@@ -122,7 +122,8 @@ bool SimDesktop::IsWow64Process(Handle process, bool* wow64) {
         return true;
     }
     SimProcess* proc = ProcessOfHandle(process, 0);
-    if (!proc || proc->wow64QueryFails || !(handleAccess_[process] & win::PROCESS_QUERY_INFORMATION))
+    constexpr std::uint32_t kQueryRights = win::PROCESS_QUERY_INFORMATION | win::PROCESS_QUERY_LIMITED_INFORMATION;
+    if (!proc || proc->wow64QueryFails || !(handleAccess_[process] & kQueryRights))
         return false;
     if (wow64) *wow64 = system64Bit && !proc->is64Bit;
     return true;

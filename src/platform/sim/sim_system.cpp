@@ -23,6 +23,7 @@ void SimDesktop::AddShortPath(const std::string& longPath, const std::string& sh
 Handle SimDesktop::OpenProcess(std::uint32_t access, bool, std::uint32_t processId) {
     const auto it = processes_.find(processId);
     if (it == processes_.end() || !it->second.openable || (access & it->second.deniedAccess)) return 0;
+    if (it->second.elevated && (access & ~win::PROCESS_QUERY_LIMITED_INFORMATION)) return 0;
     const Handle h = nextHandle_;
     nextHandle_ += 4;
     processHandles_[h] = processId;
