@@ -43,6 +43,8 @@ lumivex_e2e_case(pick_hung)
 lumivex_e2e_case(style_class_tools)
 # The state list's ticks hide, show, maximise, minimise and restore a window.
 lumivex_e2e_case(state_actions)
+# Quick toggles of a busy window land in the order they were clicked.
+lumivex_e2e_case(slow_target_in_order)
 # The parent and first-child links, in hexadecimal and in decimal.
 lumivex_e2e_case(related_links)
 # The picture of a window saved as a bitmap; the overwrite question; a

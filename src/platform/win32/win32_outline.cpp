@@ -17,6 +17,7 @@
 // one each time the frame of a maximised window or of the desktop went.
 #include "platform/inverted_frame.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_thread_calls.h"
 
 #include <algorithm>
 #include <array>
@@ -333,7 +334,7 @@ void InvertedFrame::WaitUntilScreenShows(bool shown) {
     }
 }
 
-Win32Platform::Win32Platform() = default;
+Win32Platform::Win32Platform() : threadCalls_(std::make_unique<TargetThreadCalls>()) {}
 Win32Platform::~Win32Platform() = default;
 
 void Win32Platform::ShowInvertedFrame(const Rect& rect, int penWidth) {

@@ -19,6 +19,8 @@ inline Hwnd FromHwnd(HWND h) {
 
 // The outline's windows (win32_outline.cpp).
 class InvertedFrame;
+// The helpers that make calls waiting for other programs' threads.
+class TargetThreadCalls;
 
 class Win32Platform : public Platform {
 public:
@@ -130,6 +132,7 @@ private:
                            std::uint32_t timeoutMs, Lresult* result);
 
     std::unique_ptr<InvertedFrame> frame_;
+    std::unique_ptr<TargetThreadCalls> threadCalls_;
 };
 
 // UTF-8 and UTF-16, for the program's own windows.

@@ -9,6 +9,7 @@ from wine import windows_path
 WM_APP = 0x8000
 WM_FIXTURE_WRITE_FACTS = WM_APP + 1
 WM_FIXTURE_HANG = WM_APP + 2
+WM_FIXTURE_BUSY = WM_APP + 3
 
 
 class Facts:

@@ -6,6 +6,7 @@ its parent and on to the parent's first child, in both number bases."""
 from cases import case
 from cases.tabs import check_class_tab, check_state_ticks, check_style_tab
 from expect import full_fill, num_text
+from fixture import WM_FIXTURE_BUSY
 from harness import STATE_TAB, WINDOW_TAB
 from tab_expect import ENABLED, MAXIMIZED, MINIMIZED, RESTORE, STATE_ENTRIES, VISIBLE
 
@@ -115,3 +116,26 @@ def related_links(h):
     with h.check.context("16进制 unticked"):
         h.check.equal("hex_display", 0, h.ui.toggle("hex_display").check("hex_display"))
     walk_links(h, False)
+
+
+@case("slow_target_in_order")
+def slow_target_in_order(h):
+    """The 启用 entry ticked and unticked quickly on a window whose thread is
+    busy for a while: once it is done, the window is as the last click left
+    it, not as whichever request came through last."""
+    h.pick("hang")
+    h.ui.select_tab(STATE_TAB)
+    hang = h.fixture.facts.window("hang")["handle"]
+    h.probe.one(f"post:{hang}:{WM_FIXTURE_BUSY}:1500")
+    for _ in range(3):  # unticked, ticked, unticked
+        h.ui.click_item("state_list", ENABLED)
+    state = h.ui.wait_for(lambda s: ENABLED not in s.control("state_list")["selected"])
+    h.check.true("the tick shows the last click", ENABLED not in state.control("state_list")["selected"],
+                 f"{state.control('state_list')['selected']!r}")
+    report = h.fixture.wait_window("hang", lambda w: not w["enabled"] and not w["hung"], timeout=20.0)
+    h.check.true("disabled once its thread is done", not report["enabled"], f"{report!r}")
+    # Every request has landed by now: the next one is answered at once.
+    h.check.equal("and it stays so", False, h.probe.window(hang)["enabled"])
+    h.ui.click_item("state_list", ENABLED)
+    h.check.true("ticked again: enabled", h.fixture.wait_window("hang", lambda w: w["enabled"])["enabled"],
+                 "still disabled")
