@@ -156,6 +156,7 @@ def check_form_window(h, form, topmost=True):
     """A form of Lumivex's is topmost as "总在最上面" says. (Its icon cannot
     be asked from another process under Wine: WM_GETICON fails there.)"""
     h.check.equal("topmost as 总在最上面", topmost, h.probe.window(form["handle"])["topmost"])
+    h.check.equal("the main window keeps its topmost state", topmost, h.ui.state().topmost)
 
 
 def check_main_active(h):
