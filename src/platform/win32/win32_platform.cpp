@@ -3,6 +3,7 @@
 #include <psapi.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <cwchar>
@@ -32,19 +33,27 @@ std::string Narrow(UINT codePage, const std::wstring& wide) {
 }
 
 // The longest run of whole characters of wide whose code-page form fits
-// maxBytes; a surrogate pair counts as one character.
+// maxBytes; a surrogate pair is never cut. The form grows with the run, so
+// the run is found by halving: a few conversions, however long the text.
 std::string AnsiPrefix(const std::wstring& wide, std::size_t maxBytes) {
     std::string whole = Narrow(CP_ACP, wide);
     if (whole.size() <= maxBytes) return whole;
-    std::string prefix;
-    for (std::size_t i = 0; i < wide.size();) {
-        const std::size_t units = IS_HIGH_SURROGATE(wide[i]) && i + 1 < wide.size() ? 2 : 1;
-        const std::string next = Narrow(CP_ACP, wide.substr(i, units));
-        if (prefix.size() + next.size() > maxBytes) break;
-        prefix += next;
-        i += units;
+    auto keepsPairs = [&wide](std::size_t units) {
+        return units == 0 || units == wide.size() || !IS_LOW_SURROGATE(wide[units]);
+    };
+    // Every character takes a byte at least: no more units than bytes fit.
+    std::size_t fits = 0, tooLong = std::min(wide.size(), maxBytes) + 1;
+    while (tooLong - fits > 1) {
+        std::size_t middle = fits + (tooLong - fits) / 2;
+        if (!keepsPairs(middle)) --middle;
+        if (middle <= fits) middle = fits + 1 + (keepsPairs(fits + 1) ? 0 : 1);
+        if (middle >= tooLong) break;
+        if (Narrow(CP_ACP, wide.substr(0, middle)).size() <= maxBytes)
+            fits = middle;
+        else
+            tooLong = middle;
     }
-    return prefix;
+    return Narrow(CP_ACP, wide.substr(0, fits));
 }
 
 }  // namespace
