@@ -79,7 +79,7 @@ TEST_F(MonitorsTest, OutlinePictureAndNotepadFollowTheMonitor) {
         ASSERT_FALSE(d.frames.empty());
         EXPECT_EQ(d.frames.back().rect, fr);
 
-        f.Fulfill();
+        f.Fill();
         const Picture& picture = f.pictureView.picture;
         ASSERT_EQ(picture.width, fr.right - fr.left);
         ASSERT_EQ(picture.height, fr.bottom - fr.top);
@@ -102,28 +102,29 @@ TEST_F(MonitorsTest, OutlinePictureAndNotepadFollowTheMonitor) {
 }
 
 TEST_F(MonitorsTest, MonitorOfAWindowOrPointByTheSystemsRules) {
-    desk.SetMonitors({SimMonitor{kPrimary, {0, 0, 1280, 760}, 96}, SimMonitor{{-1920, -200, 0, 880}, {}, 120}});
-    auto rectOf = [this](Hmonitor m) {
+    const Rect kSecond{-1920, -200, 0, 880}, kNone{1, 1, 1, 1};
+    desk.SetMonitors({SimMonitor{kPrimary, {0, 0, 1280, 760}, 96}, SimMonitor{kSecond, {}, 120}});
+    auto rectOf = [&](Hmonitor m) {
         MonitorInfo info;
-        return desk.GetMonitorInfoW(m, info) ? info.rcMonitor : Rect{1, 1, 1, 1};
+        return desk.GetMonitorInfoW(m, info) ? info.rcMonitor : kNone;
     };
     const struct {
         const char* what;
         Rect window;
         std::uint32_t flags;
-        Rect monitor;  // {1,1,1,1}: none
+        Rect ofWindow, ofTopLeft;  // {1,1,1,1}: none
     } cases[] = {
-        {"on the second", {-500, 0, -100, 300}, win::MONITOR_DEFAULTTONULL, {-1920, -200, 0, 880}},
-        {"straddling, more on the primary", {-100, 0, 300, 300}, win::MONITOR_DEFAULTTONULL, kPrimary},
-        {"below both, nearest", {-1800, 2000, -1700, 2100}, win::MONITOR_DEFAULTTONEAREST, {-1920, -200, 0, 880}},
-        {"below both, primary", {-1800, 2000, -1700, 2100}, win::MONITOR_DEFAULTTOPRIMARY, kPrimary},
-        {"below both, none", {-1800, 2000, -1700, 2100}, win::MONITOR_DEFAULTTONULL, {1, 1, 1, 1}},
+        {"on the second", {-500, 0, -100, 300}, win::MONITOR_DEFAULTTONULL, kSecond, kSecond},
+        {"straddling, more on the primary", {-100, 0, 300, 300}, win::MONITOR_DEFAULTTONULL, kPrimary, kSecond},
+        {"on the primary's corner", {0, 0, 10, 10}, win::MONITOR_DEFAULTTONULL, kPrimary, kPrimary},
+        {"below both, nearest", {-1800, 2000, -1700, 2100}, win::MONITOR_DEFAULTTONEAREST, kSecond, kSecond},
+        {"below both, primary", {-1800, 2000, -1700, 2100}, win::MONITOR_DEFAULTTOPRIMARY, kPrimary, kPrimary},
+        {"below both, none", {-1800, 2000, -1700, 2100}, win::MONITOR_DEFAULTTONULL, kNone, kNone},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(rectOf(desk.MonitorFromWindow(At(c.window), c.flags)), c.monitor);
-        EXPECT_EQ(rectOf(desk.MonitorFromPoint({c.window.left, c.window.top}, c.flags)),
-                  c.what[0] == 's' ? Rect{-1920, -200, 0, 880} : c.monitor);
+        EXPECT_EQ(rectOf(desk.MonitorFromWindow(At(c.window), c.flags)), c.ofWindow);
+        EXPECT_EQ(rectOf(desk.MonitorFromPoint({c.window.left, c.window.top}, c.flags)), c.ofTopLeft);
     }
     MonitorInfo info;
     ASSERT_TRUE(desk.GetMonitorInfoW(desk.MonitorFromPoint({5, 5}, win::MONITOR_DEFAULTTONULL), info));
