@@ -7,6 +7,7 @@
 #include "info/window_text.h"
 #include "platform/handles.h"
 #include "platform/send.h"
+#include "platform/utf16.h"
 
 namespace lumivex {
 
@@ -43,9 +44,10 @@ bool IsNotepadOf(Platform& p, Hwnd hwnd, std::uint32_t processId) {
 // A Notepad that does not answer the question is not written to either.
 bool MayReplace(Platform& p, const NotepadState& state) {
     if (!state.title.empty()) {
-        std::string caption(state.title.size() + 2, '\0');
-        const int n = p.GetWindowTextA(state.window, caption.data(), static_cast<int>(caption.size()));
-        if (caption.substr(0, static_cast<std::size_t>(std::max(n, 0))) != state.title) return false;
+        const std::u16string title = Utf8ToUtf16(state.title);
+        std::u16string caption(title.size() + 2, u'\0');
+        const int n = p.GetWindowTextW(state.window, caption.data(), static_cast<int>(caption.size()));
+        if (caption.substr(0, static_cast<std::size_t>(std::max(n, 0))) != title) return false;
     }
     const Hwnd edit = p.FindWindowExA(state.window, 0, kEditClass, nullptr);
     if (!edit) return true;  // nothing the user could have typed into
@@ -114,9 +116,9 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
     if (found.outcome != NotepadOutcome::Shown) return found;
     const Hwnd notepad = state.window;
 
-    const std::string ansiTitle = p.Utf8ToAnsi(title);
-    SendTimeout(p, notepad, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(ansiTitle.c_str()));
-    state.title = ansiTitle;
+    const std::u16string caption = Utf8ToUtf16(title);
+    SendTimeout(p, notepad, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(caption.c_str()));
+    state.title = title;
     // Placement that waits for Notepad's thread would let a stuck Notepad
     // stop us: both changes are posted.
     const Point place = CentredPlace(p.GetSystemMetrics(win::SM_CXSCREEN), p.GetSystemMetrics(win::SM_CYSCREEN),
@@ -129,8 +131,8 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
 
     const Hwnd edit = p.FindWindowExA(notepad, 0, kEditClass, nullptr);
     if (!edit) return Failure(NotepadOutcome::NoEditControl, "记事本窗口中没有文本框，无法显示文本。");
-    const std::string ansiText = p.Utf8ToAnsi(NormaliseLineBreaks(text));
-    if (!SendTimeout(p, edit, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(ansiText.c_str()), kNotepadTextTimeoutMs))
+    const std::u16string unicodeText = Utf8ToUtf16(NormaliseLineBreaks(text));
+    if (!SendTimeout(p, edit, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(unicodeText.c_str()), kNotepadTextTimeoutMs))
         return Failure(NotepadOutcome::NotAnswering, "记事本没有及时响应，文本可能没有显示出来。");
     return {NotepadOutcome::Shown, {}};
 }

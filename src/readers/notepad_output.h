@@ -22,7 +22,7 @@ constexpr std::uint32_t kNotepadTextTimeoutMs = 10000;
 struct NotepadState {
     Hwnd window = 0;
     std::uint32_t processId = 0;
-    std::string title;  // the caption last given to it, ANSI; empty before the first
+    std::string title;  // the caption last given to it, UTF-8; empty before the first
 };
 
 enum class NotepadOutcome {

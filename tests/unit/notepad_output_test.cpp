@@ -11,7 +11,7 @@ protected:
     NotepadState state;
 
     Hwnd EditOf(Hwnd notepad) { return desk.FindWindowExA(notepad, 0, "Edit", nullptr); }
-    std::string TextOf(Hwnd hwnd) { return desk.AnsiToUtf8(desk.Window(hwnd).text); }
+    std::string TextOf(Hwnd hwnd) { return desk.Window(hwnd).text; }
     NotepadResult Show(const std::string& text) { return ShowInNotepad(desk, state, text); }
 };
 
@@ -99,7 +99,7 @@ TEST_F(NotepadOutputTest, ReusedOnlyWhileTheUserLeftItAlone) {
         {"untouched", [](sim::SimDesktop&, Hwnd, Hwnd) {}, true},
         {"typed into", [](sim::SimDesktop& d, Hwnd, Hwnd edit) { d.Window(edit).modified = true; }, false},
         {"saved under a name", [](sim::SimDesktop& d, Hwnd notepad, Hwnd) {
-             d.Window(notepad).text = d.Utf8ToAnsi("笔记.txt - 记事本");
+             d.Window(notepad).text = "笔记.txt - 记事本";
          }, false},
         {"not answering", [](sim::SimDesktop& d, Hwnd, Hwnd edit) { d.Window(edit).hung = true; }, false},
     };

@@ -13,7 +13,7 @@ protected:
     Hwnd Owned(Hwnd owner, const std::string& title) {
         WindowSpec s;
         s.className = "#32770";
-        s.text = desk.Utf8ToAnsi(title);
+        s.text = title;
         s.style = win::WS_POPUP | win::WS_VISIBLE;
         s.owner = owner;
         return desk.CreateWindow(s);
