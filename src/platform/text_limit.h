@@ -16,12 +16,14 @@
 
 namespace lumivex {
 
+inline bool IsAscii(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char16_t unit) { return unit < 0x80; });
+}
+
 // Whether every character of text has a form in the ANSI code page: it
 // comes back unchanged from the code page.
 inline bool FitsCodePage(Platform& p, std::u16string_view text) {
-    for (char16_t unit : text)
-        if (unit >= 0x80) return p.AnsiToUtf8(p.WideToAnsi(text)) == Utf16ToUtf8(text);
-    return true;
+    return IsAscii(text) || p.AnsiToUtf8(p.WideToAnsi(text)) == Utf16ToUtf8(text);
 }
 
 // The most units of text, at most units, that end between two characters.
@@ -34,6 +36,8 @@ inline std::size_t WholeCharacters(std::u16string_view text, std::size_t units) 
 // cut in the middle of a pair loses the half it kept.
 inline std::size_t UnitsWithin(Platform& p, std::u16string_view text, std::size_t limit) {
     if (!text.empty() && IsHighSurrogate(text.back())) text.remove_suffix(1);
+    // ASCII, the common case, is one byte a unit in every code page.
+    if (IsAscii(text)) return std::min(text.size(), limit);
     if (!FitsCodePage(p, text)) return WholeCharacters(text, limit);
     // Every character takes a byte at least: the answer lies in the first
     // limit units.
