@@ -30,7 +30,7 @@ enum class NotepadOutcome {
     Shown,
     NotStarted,          // notepad.exe could not be started
     WindowDidNotAppear,  // started, but no window within kNotepadWaitMs
-    NoEditControl,       // the window has no "Edit" child to write to
+    NoEditControl,       // the window has no editor (Edit or rich edit) to write to
     NotAnswering,        // Notepad did not take the text in time
 };
 

@@ -61,6 +61,27 @@ TEST_F(NotepadOutputTest, BlankTextStartsNothing) {
     EXPECT_EQ(Show("\t").outcome, NotepadOutcome::Shown);
 }
 
+// A newer Notepad: notepad.exe hands the window to a process of its own and
+// writes into a rich edit a level down. A Notepad the user had open is not it.
+TEST_F(NotepadOutputTest, ANewerNotepadIsFoundAndWrittenTo) {
+    const Hwnd users = desk.CreateNotepad(0x777);
+    desk.notepadHandsOffWindow = true;
+    desk.notepadRichEdit = true;
+    ASSERT_EQ(Show("사진 😀").outcome, NotepadOutcome::Shown);
+    ASSERT_NE(state.window, users);
+    std::uint32_t owner = 0;
+    desk.GetWindowThreadProcessId(state.window, &owner);
+    EXPECT_EQ(state.processId, owner);
+    const Hwnd box = desk.FindWindowExA(state.window, 0, "NotepadTextBox", nullptr);
+    const Hwnd editor = desk.FindWindowExA(box, 0, "RichEditD2DPT", nullptr);
+    EXPECT_EQ(TextOf(editor), "사진 😀");
+    EXPECT_EQ(TextOf(EditOf(users)), "");
+    // Found again for the next text, not started anew.
+    ASSERT_EQ(Show("next").outcome, NotepadOutcome::Shown);
+    EXPECT_EQ(desk.started.size(), 1u);
+    EXPECT_EQ(TextOf(editor), "next");
+}
+
 TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
     desk.SetScreenSize(1920, 1080);
     const NotepadResult result = Show("第一行\n第二行");

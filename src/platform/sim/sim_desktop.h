@@ -214,6 +214,10 @@ public:
     // after its start (in Sleep time), never when negative.
     std::vector<std::string> started;
     int notepadDelayMs = 0;
+    // A newer Notepad: the window belongs to another process than the one
+    // started, and the editor is a rich edit inside a box of its own.
+    bool notepadHandsOffWindow = false;
+    bool notepadRichEdit = false;
     bool createProcessFails = false;
     // GetMenuItemCount answers these for the menus named, whatever they hold.
     std::map<Hmenu, int> menuCountLies;

@@ -24,6 +24,10 @@ std::string ProgramOf(const std::string& commandLine) {
 }  // namespace
 
 Hwnd SimDesktop::CreateNotepad(std::uint32_t processId) {
+    if (notepadHandsOffWindow) {
+        nextProcessId_ += 4;
+        processId = nextProcessId_;
+    }
     if (!Process(processId)) AddProcess(processId, "\\Device\\HarddiskVolume1\\Windows\\notepad.exe").is64Bit = true;
     WindowSpec main;
     main.className = "Notepad";
@@ -39,6 +43,12 @@ Hwnd SimDesktop::CreateNotepad(std::uint32_t processId) {
     edit.rect = {48, 90, 832, 632};
     edit.parent = hwnd;
     edit.id = 15;
+    if (notepadRichEdit) {
+        WindowSpec box = edit;
+        box.className = "NotepadTextBox";
+        edit.parent = CreateWindow(box);
+        edit.className = "RichEditD2DPT";
+    }
     CreateWindow(edit);
     return hwnd;
 }
