@@ -49,7 +49,8 @@ void ChildListForm::PressCancel() {
 void ChildListForm::Export() {
     if (rows.empty()) return;
     const NotepadResult shown =
-        ShowInNotepad(main_.platform(), session_.notepad, JoinRows(rows), "无标题文档 - 记事本", 600, 400, true);
+        ShowInNotepad(main_.platform(), session_.notepad, JoinRows(rows), "无标题文档 - 记事本", 600, 400, true,
+                      main_.selfHwnd);
     messageForUser = shown.message;
 }
 

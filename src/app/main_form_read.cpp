@@ -36,7 +36,8 @@ void MainForm::ReadData() {
 }
 
 void MainForm::ShowInNotepad(const std::string& text) {
-    const NotepadResult shown = lumivex::ShowInNotepad(p_, session_.notepad, text);
+    const NotepadResult shown = lumivex::ShowInNotepad(p_, session_.notepad, text, kNotepadTitle, kNotepadWidth,
+                                                      kNotepadHeight, true, selfHwnd);
     if (!shown.message.empty()) messageForUser = shown.message;
 }
 

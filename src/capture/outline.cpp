@@ -1,19 +1,23 @@
 #include "capture/outline.h"
 
 #include "platform/handles.h"
+#include "platform/monitors.h"
 
 namespace lumivex {
 
 Rect ClampedWindowRect(Platform& p, Hwnd hwnd) {
     Rect r;
     p.GetWindowRect(hwnd, r);
-    // The screen size at a fixed 15 twips per pixel is the size in pixels.
-    const int screenWidth = p.GetSystemMetrics(win::SM_CXSCREEN);
-    const int screenHeight = p.GetSystemMetrics(win::SM_CYSCREEN);
-    if (r.left < 0) r.left = 0;
-    if (r.top < 0) r.top = 0;
-    if (screenWidth < r.right) r.right = screenWidth;
-    if (screenHeight < r.bottom) r.bottom = screenHeight;
+    // Cut to all monitors, not the primary one: a window on a monitor left
+    // of or above the primary has negative coordinates and is outlined and
+    // pictured there. Each edge is cut on its own, so a window wholly off
+    // the screens keeps right below left (or bottom above top). On one
+    // monitor this is the primary's (0, 0)-(width, height).
+    const Rect screen = VirtualScreenRect(p);
+    if (r.left < screen.left) r.left = screen.left;
+    if (r.top < screen.top) r.top = screen.top;
+    if (screen.right < r.right) r.right = screen.right;
+    if (screen.bottom < r.bottom) r.bottom = screen.bottom;
     return r;
 }
 

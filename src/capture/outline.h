@@ -15,7 +15,7 @@ constexpr int kOutlinePenWidth = 3;
 // Outlines in one flash run.
 constexpr int kFlashRunLength = 3;
 
-// The window's rectangle cut to the screen.
+// The window's rectangle cut to the virtual screen, in physical pixels.
 Rect ClampedWindowRect(Platform& p, Hwnd hwnd);
 
 // Outlines the window for kOutlineMs, blocking, and answers the rectangle

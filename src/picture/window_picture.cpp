@@ -32,6 +32,9 @@ Picture CopyScreenArea(Platform& p, int left, int top, int width, int height) {
     if (picture.width == 0 || picture.height == 0) return picture;  // nothing to transfer
     if (std::int64_t{picture.width} * picture.height > kMaxPicturePixels) return picture;
 
+    // The screen's device context spans every monitor with its origin at the
+    // primary's top-left: an area at negative coordinates (a monitor left of
+    // or above the primary) is copied from where it is, untranslated.
     const Hwnd desk = p.GetDesktopWindow();
     WindowDc screen(p, desk, p.GetWindowDC(desk));
     if (!screen) return picture;

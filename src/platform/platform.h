@@ -34,6 +34,7 @@ using Hgdiobj = std::uintptr_t;
 using Hcursor = std::uintptr_t;
 using RemoteAddress = std::uint64_t;  // an address in another process
 using Hmenu = std::uintptr_t;         // 0 means none
+using Hmonitor = std::uintptr_t;      // 0 means none
 
 struct Rect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
@@ -75,6 +76,17 @@ struct BitmapInfoHeader {
     std::int32_t biXPelsPerMeter = 0, biYPelsPerMeter = 0;
     std::uint32_t biClrUsed = 0, biClrImportant = 0;
 };
+
+// MONITORINFO, field for field. Rectangles are in virtual-screen
+// coordinates: the primary monitor's top-left corner is (0, 0), so a monitor
+// left of or above it has negative ones.
+struct MonitorInfo {
+    std::uint32_t cbSize = 40;
+    Rect rcMonitor;
+    Rect rcWork;  // without the task bar and docked tool bars
+    std::uint32_t dwFlags = 0;
+};
+static_assert(sizeof(MonitorInfo) == 40, "MONITORINFO is 40 bytes");
 
 // Win32 constants the logic uses, with their Win32 names and values.
 namespace win {
@@ -131,6 +143,13 @@ constexpr std::uint32_t MEM_COMMIT = 0x1000, MEM_RESERVE = 0x2000, MEM_RELEASE =
 constexpr std::uint32_t PAGE_READWRITE = 0x04;
 constexpr std::uint32_t MF_BYCOMMAND = 0x0000, MF_GRAYED = 0x0001, MF_DISABLED = 0x0002,
                         MF_POPUP = 0x0010, MF_BYPOSITION = 0x0400, MF_SEPARATOR = 0x0800;
+
+// Monitors and the virtual screen (their union).
+constexpr int SM_XVIRTUALSCREEN = 76, SM_YVIRTUALSCREEN = 77, SM_CXVIRTUALSCREEN = 78,
+              SM_CYVIRTUALSCREEN = 79, SM_CMONITORS = 80;
+constexpr std::uint32_t MONITOR_DEFAULTTONULL = 0, MONITOR_DEFAULTTOPRIMARY = 1,
+                        MONITOR_DEFAULTTONEAREST = 2;
+constexpr std::uint32_t MONITORINFOF_PRIMARY = 0x00000001;
 }  // namespace win
 
 class Platform {
@@ -226,6 +245,15 @@ public:
     // with no frame shown it does nothing.
     virtual void ShowInvertedFrame(const Rect& rect, int penWidth) = 0;
     virtual void HideInvertedFrame() = 0;
+
+    // Monitors. Coordinates are physical pixels of the virtual screen; the
+    // screen's device context has its origin at the primary monitor's
+    // top-left corner and takes negative coordinates too.
+    virtual Hmonitor MonitorFromWindow(Hwnd hwnd, std::uint32_t flags) = 0;
+    virtual Hmonitor MonitorFromPoint(Point p, std::uint32_t flags) = 0;
+    // False when info.cbSize is not the size of a MONITORINFO or the
+    // monitor is gone.
+    virtual bool GetMonitorInfoW(Hmonitor monitor, MonitorInfo& info) = 0;
 
     // Screen copies: memory device contexts, bitmaps, block transfers.
     virtual Hdc CreateCompatibleDC(Hdc dc) = 0;

@@ -8,6 +8,7 @@
 
 #include "info/window_text.h"
 #include "platform/handles.h"
+#include "platform/monitors.h"
 #include "platform/send.h"
 #include "platform/utf16.h"
 
@@ -163,7 +164,7 @@ Point CentredPlace(int screenWidth, int screenHeight, int dpi, int width, int he
 }
 
 NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string& text, const std::string& title,
-                            int width, int height, bool topmost) {
+                            int width, int height, bool topmost, Hwnd placeBy) {
     if (IsBlank(text)) return {};
     const NotepadResult found = FindOrStart(p, state);
     if (found.outcome != NotepadOutcome::Shown) return found;
@@ -174,9 +175,12 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
     state.title = title;
     // Placement that waits for Notepad's thread would let a stuck Notepad
     // stop us: both changes are posted.
-    const Point place = CentredPlace(p.GetSystemMetrics(win::SM_CXSCREEN), p.GetSystemMetrics(win::SM_CYSCREEN),
-                                     ScreenDpi(p), width, height);
-    p.SetWindowPos(notepad, 0, place.x, place.y, width, height,
+    // Centred on the monitor the user works on (placeBy's), by the same
+    // rule as on the primary one, then moved to that monitor's origin.
+    const Rect monitor = MonitorRectOf(p, placeBy);
+    const Point place = CentredPlace(monitor.right - monitor.left, monitor.bottom - monitor.top, ScreenDpi(p), width,
+                                     height);
+    p.SetWindowPos(notepad, 0, monitor.left + place.x, monitor.top + place.y, width, height,
                    win::SWP_NOZORDER | win::SWP_NOACTIVATE | win::SWP_ASYNCWINDOWPOS);
     if (topmost)
         p.SetWindowPos(notepad, win::HWND_TOPMOST, 0, 0, 0, 0,

@@ -44,11 +44,12 @@ struct NotepadResult {
 // started and waited for; a Notepad the user opened is never written to,
 // nor ours once the user typed into it or saved it (its caption changed):
 // a new one is started instead.
-// The window gets the title, width x height pixels centred on the screen,
-// and, when topmost, the topmost state; the text's line breaks become CR LF.
+// The window gets the title, width x height pixels centred on the monitor
+// of placeBy (our main window; 0: the primary monitor), and, when topmost,
+// the topmost state; the text's line breaks become CR LF.
 NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string& text,
                             const std::string& title = kNotepadTitle, int width = kNotepadWidth,
-                            int height = kNotepadHeight, bool topmost = true);
+                            int height = kNotepadHeight, bool topmost = true, Hwnd placeBy = 0);
 
 // Every CR removed, then every LF made CR LF.
 std::string NormaliseLineBreaks(const std::string& text);

@@ -7,6 +7,18 @@ namespace {
 // One hook at a time per thread: the box is modal, so no second one can
 // start before the first activation removes it.
 thread_local HHOOK g_centerHook = nullptr;
+// The window whose monitor takes the box when it has no owner to centre on.
+thread_local HWND g_centerMonitorOf = nullptr;
+
+// The whole monitor the window (our main window) is on, not the primary
+// one: the user looks at the monitor Lumivex is on.
+RECT WholeMonitorOf(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    const HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    if (monitor && GetMonitorInfoW(monitor, &info)) return info.rcMonitor;
+    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
 
 LRESULT CALLBACK CenterMsgBoxHook(int code, WPARAM wParam, LPARAM lParam) {
     const HHOOK hook = g_centerHook;
@@ -16,7 +28,7 @@ LRESULT CALLBACK CenterMsgBoxHook(int code, WPARAM wParam, LPARAM lParam) {
         GetWindowRect(box, &boxRect);
         const HWND owner = GetParent(box);
         if (!owner || !GetWindowRect(owner, &ownerRect))
-            ownerRect = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            ownerRect = WholeMonitorOf(g_centerMonitorOf ? g_centerMonitorOf : box);
         const Point origin = CenteredBoxOrigin(Rect{boxRect.left, boxRect.top, boxRect.right, boxRect.bottom},
                                                Rect{ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom});
         MoveWindow(box, origin.x, origin.y, boxRect.right - boxRect.left, boxRect.bottom - boxRect.top, TRUE);
@@ -29,6 +41,8 @@ LRESULT CALLBACK CenterMsgBoxHook(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int CenteredMsgBox(HWND owner, const wchar_t* text, UINT style, const wchar_t* title) {
+    // The owner's root owner is our main window (the tree window is owned by it).
+    g_centerMonitorOf = owner ? GetAncestor(owner, GA_ROOTOWNER) : nullptr;
     g_centerHook = SetWindowsHookExW(WH_CBT, CenterMsgBoxHook, GetModuleHandleW(nullptr), GetCurrentThreadId());
     const int pressed = MessageBoxW(owner, text, title, style);
     if (g_centerHook) {  // the box never activated: do not leave the hook behind

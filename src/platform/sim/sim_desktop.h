@@ -126,6 +126,14 @@ struct ShownFrame {
     bool visible = true;  // until HideInvertedFrame
 };
 
+// A monitor of the simulated desktop: its rectangle in virtual-screen
+// coordinates, its work area and its dots per inch.
+struct SimMonitor {
+    Rect rect;
+    Rect work;  // the rectangle itself when left empty
+    int dpi = 96;
+};
+
 struct CallRecord {
     std::string name;  // "ShowWindow", "SetWindowPos", …
     Hwnd hwnd;
@@ -150,6 +158,14 @@ public:
     std::uint32_t ScreenPixel(int x, int y) const;
     void FillScreen(const Rect& area, std::uint32_t rgb);
     void SetDpi(int dpi) { dpi_ = dpi; }
+    // Monitors (sim_monitors.cpp). The first is the primary and starts at
+    // (0, 0), as the primary monitor does on Windows; the others may lie
+    // anywhere, at negative coordinates too. The screen's pixels cover
+    // their union, the virtual screen, and start black. SetScreenSize(w, h)
+    // is one w x h monitor at the system's DPI, the default 1280 x 800.
+    void SetMonitors(const std::vector<SimMonitor>& monitors);
+    const std::vector<SimMonitor>& monitors() const { return monitors_; }
+    Rect virtualScreen() const { return virtual_; }
     // Code page used by AnsiToUtf8/Utf8ToAnsi/WideToAnsi ("CP936" by default).
     void SetCodePage(const std::string& codePage) { codePage_ = codePage; }
     // A Notepad main window with its edit child, in a process of its own.
@@ -285,6 +301,10 @@ public:
     void ShowInvertedFrame(const Rect& rect, int penWidth) override;
     void HideInvertedFrame() override;
 
+    Hmonitor MonitorFromWindow(Hwnd hwnd, std::uint32_t flags) override;
+    Hmonitor MonitorFromPoint(Point p, std::uint32_t flags) override;
+    bool GetMonitorInfoW(Hmonitor monitor, MonitorInfo& info) override;
+
     Hdc CreateCompatibleDC(Hdc dc) override;
     bool DeleteDC(Hdc dc) override;
     Hgdiobj CreateCompatibleBitmap(Hdc dc, int width, int height) override;
@@ -381,7 +401,12 @@ protected:
     std::map<Hdc, DcState> openDcs_;
     std::set<Hgdiobj> gdiObjects_;
     std::map<Hgdiobj, SimBitmap> bitmaps_;
-    std::vector<std::uint32_t> screen_;  // screenWidth_ x screenHeight_, top-down
+    std::vector<std::uint32_t> screen_;  // the virtual screen's pixels, top-down
+    std::vector<SimMonitor> monitors_;
+    Rect virtual_;  // the union of the monitors; screenWidth_ x screenHeight_ is the primary's size
+    // The monitor of a rectangle or point by MonitorFromWindow's rules: the
+    // one it overlaps most (or contains), else as flags say.
+    Hmonitor MonitorOfArea(const Rect& area, std::uint32_t flags) const;
     std::uintptr_t nextGdi_ = 0x1000;
     std::map<Hgdiobj, LogFontW> fonts_;
     Hgdiobj systemFont_ = 0;

@@ -18,6 +18,11 @@ Hgdiobj SimDesktop::AddFont(const LogFontW& logFont) {
 int SimDesktop::GetSystemMetrics(int index) {
     if (index == win::SM_CXSCREEN) return screenWidth_;
     if (index == win::SM_CYSCREEN) return screenHeight_;
+    if (index == win::SM_XVIRTUALSCREEN) return virtual_.left;
+    if (index == win::SM_YVIRTUALSCREEN) return virtual_.top;
+    if (index == win::SM_CXVIRTUALSCREEN) return virtual_.right - virtual_.left;
+    if (index == win::SM_CYVIRTUALSCREEN) return virtual_.bottom - virtual_.top;
+    if (index == win::SM_CMONITORS) return static_cast<int>(monitors_.size());
     return 0;
 }
 

@@ -17,19 +17,21 @@ constexpr std::uint16_t kTrueColour = 32;
 }  // namespace
 
 void SimDesktop::SetScreenSize(int width, int height) {
-    screenWidth_ = width;
-    screenHeight_ = height;
-    screen_.assign(static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0)), 0);
+    SetMonitors({SimMonitor{Rect{0, 0, width, height}, Rect{}, dpi_}});
 }
 
+// Screen coordinates are those of the virtual screen: the primary monitor's
+// top-left is (0, 0), and a monitor left of or above it has negative ones.
 void SimDesktop::SetScreenPixel(int x, int y, std::uint32_t rgb) {
-    if (x < 0 || y < 0 || x >= screenWidth_ || y >= screenHeight_) return;
-    screen_[static_cast<std::size_t>(y) * static_cast<std::size_t>(screenWidth_) + static_cast<std::size_t>(x)] = rgb;
+    if (!PtInRect(virtual_, {x, y})) return;
+    const auto width = static_cast<std::size_t>(virtual_.right - virtual_.left);
+    screen_[static_cast<std::size_t>(y - virtual_.top) * width + static_cast<std::size_t>(x - virtual_.left)] = rgb;
 }
 
 std::uint32_t SimDesktop::ScreenPixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= screenWidth_ || y >= screenHeight_) return 0;
-    return screen_[static_cast<std::size_t>(y) * static_cast<std::size_t>(screenWidth_) + static_cast<std::size_t>(x)];
+    if (!PtInRect(virtual_, {x, y})) return 0;
+    const auto width = static_cast<std::size_t>(virtual_.right - virtual_.left);
+    return screen_[static_cast<std::size_t>(y - virtual_.top) * width + static_cast<std::size_t>(x - virtual_.left)];
 }
 
 void SimDesktop::FillScreen(const Rect& area, std::uint32_t rgb) {

@@ -75,6 +75,11 @@ public:
     int GetObjectW(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetLastError() override;
+
+    // Monitors (win32_monitors.cpp).
+    Hmonitor MonitorFromWindow(Hwnd hwnd, std::uint32_t flags) override;
+    Hmonitor MonitorFromPoint(Point p, std::uint32_t flags) override;
+    bool GetMonitorInfoW(Hmonitor monitor, MonitorInfo& info) override;
     void ShowInvertedFrame(const Rect& rect, int penWidth) override;
     void HideInvertedFrame() override;
 
