@@ -2,7 +2,7 @@
 // process: the whole read (process opened once, one remote block, every
 // batch written and read back in one call each), the cell-by-cell way (a
 // complete round trip per cell: nine system calls), and the floor: one bare
-// LVM_GETITEMTEXTA send per cell through the time-out door, measured in the
+// LVM_GETITEMTEXTW send per cell through the time-out door, measured in the
 // same run. Report ratios against the floor.
 #include <benchmark/benchmark.h>
 
@@ -73,14 +73,14 @@ void BM_ListViewBareSends(benchmark::State& state) {
     ListDesk d;
     ProcessHandle process(d.desk, d.desk.OpenProcess(0x38, false, 4000));
     const ItemLayout layout = LayoutFor(ItemKind::ListViewCell, true);
-    RemoteBlock text(d.desk, process.get(), layout.textMax, layout.allocationType);
+    RemoteBlock text(d.desk, process.get(), layout.textBytes(), layout.allocationType);
     RemoteBlock item(d.desk, process.get(), layout.structSize, layout.allocationType);
     const auto request = ItemRequest(layout, 0, text.address());
     item.Write(0, request.data(), request.size());
     for (auto _ : state) {
         for (int r = 0; r < kRows; ++r)
             for (int c = 0; c < kColumns; ++c)
-                benchmark::DoNotOptimize(SendTimeout(d.desk, d.listView, win::LVM_GETITEMTEXTA,
+                benchmark::DoNotOptimize(SendTimeout(d.desk, d.listView, win::LVM_GETITEMTEXTW,
                                                      static_cast<Wparam>(r), static_cast<Lparam>(item.address())));
         d.desk.sent.clear();
     }

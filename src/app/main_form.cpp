@@ -4,6 +4,7 @@
 
 #include "ops/set_top_most.h"
 #include "picture/window_picture.h"
+#include "platform/utf16.h"
 #include "text/charset_table.h"
 #include "version.h"
 
@@ -45,10 +46,11 @@ void MainForm::SetHexDisplay(bool ticked) { hexDisplay = ticked; }
 
 void MainForm::OpenProgramFolder() {
     if (texts.programPath.empty()) return;
-    const std::string parameters = "/select, \"" + p_.Utf8ToAnsi(texts.programPath) + "\"";
+    // Wide, so that a path in any script reaches Explorer whole.
+    const std::u16string parameters = Utf8ToUtf16("/select, \"" + texts.programPath + "\"");
     // By its full path: a planted explorer.exe in the current folder is not run.
-    const std::string explorer = p_.GetWindowsDirectoryA() + "\\explorer.exe";
-    p_.ShellExecuteA(selfHwnd, "Open", explorer.c_str(), parameters.c_str(), "", win::SW_SHOWNORMAL);
+    const std::u16string explorer = Utf8ToUtf16(p_.AnsiToUtf8(p_.GetWindowsDirectoryA()) + "\\explorer.exe");
+    p_.ShellExecuteW(selfHwnd, u"Open", explorer.c_str(), parameters.c_str(), u"", win::SW_SHOWNORMAL);
 }
 
 void MainForm::ActOnStateEntry(int index, bool ticked) {

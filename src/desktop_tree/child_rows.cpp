@@ -36,9 +36,7 @@ std::string Trim(const std::string& text) {
 }  // namespace
 
 std::string ChildRow(Platform& p, Hwnd hwnd, bool hex) {
-    char className[kClassBuffer] = {};
-    p.GetClassNameA(hwnd, className, kClassBuffer);
-    const std::string cls = p.AnsiToUtf8(CutAtNul(std::string(className, kClassBuffer)));
+    const std::string cls = GetWndClass(p, hwnd, kClassBuffer);
     std::string text;
     bool refused = false;
     if (p.IsHungAppWindow(hwnd)) {

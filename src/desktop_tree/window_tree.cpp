@@ -131,8 +131,21 @@ std::string HexS(Hwnd hwnd) {
 
 std::string HexK(Hwnd hwnd) { return "S" + HexS(hwnd); }
 
+namespace {
+// One WM_GETTEXT into a buffer a character longer than the limit: the text
+// asking the length first would give (the length is only ever a bound),
+// with half the sends to the window's process.
+std::string ReadTitle(Platform& p, Hwnd hwnd) {
+    if (p.IsHungAppWindow(hwnd)) return kNotResponding;
+    bool refused = false;
+    if (auto title = SendGetText(p, hwnd, kTitleLimit + 1, kSendTimeoutMs, &refused)) return *title;
+    if (refused) return kAccessDenied;
+    return p.IsWindow(hwnd) ? kNotResponding : std::string();
+}
+}  // namespace
+
 std::string TreeTitle(Platform& p, Hwnd hwnd) {
-    const std::string title = GetWndText(p, hwnd, kTitleLimit);
+    const std::string title = ReadTitle(p, hwnd);
     if (CharCount(title) > kTitleWhole) return FirstChars(title, kTitleCut) + "...";
     return title;
 }

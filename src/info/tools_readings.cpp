@@ -5,6 +5,7 @@
 #include "info/window_text.h"
 #include "text/font_report.h"
 #include "platform/send.h"
+#include "platform/text_limit.h"
 
 namespace lumivex {
 
@@ -36,13 +37,15 @@ std::string GetWndText(Platform& p, Hwnd hwnd, std::uint32_t maxLen) {
         *announced <= 0 ? 0
                         : static_cast<std::size_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(*announced), maxLen));
     // The buffer holds the limit and a NUL, and the window is told exactly
-    // that size: it cannot write past the end, nor hand back more than the limit.
-    std::string buffer(length + 1, '\0');
+    // that size: it cannot write past the end, nor hand back more than the
+    // limit. A character takes a unit at least, so the limit in units holds
+    // the limit in bytes too.
+    std::u16string buffer(length + 1, u'\0');
     const auto copied = SendTimeout(p, hwnd, win::WM_GETTEXT, static_cast<Wparam>(buffer.size()),
                                     reinterpret_cast<Lparam>(buffer.data()));
     if (!copied) return p.IsWindow(hwnd) ? kNotResponding : std::string();
-    buffer[length] = '\0';
-    return p.AnsiToUtf8(CutAtNul(buffer));
+    buffer[length] = u'\0';
+    return TextWithin(p, CutAtNul(buffer), maxLen);
 }
 
 WndStyles GetWndStyles(Platform& p, Hwnd hwnd) {

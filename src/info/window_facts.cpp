@@ -2,6 +2,7 @@
 
 #include "info/window_text.h"
 #include "platform/send.h"
+#include "platform/text_limit.h"
 
 namespace lumivex {
 
@@ -19,9 +20,9 @@ RelatedWindow ReadRelated(Platform& p, Hwnd related) {
 std::optional<WindowFacts> ReadWindowFacts(Platform& p, DriveMapCache& drives, Hwnd h) {
     WindowFacts facts;
     facts.hwnd = h;
-    std::string className(256, '\0');
-    if (p.GetClassNameA(h, className.data(), 255) == 0) return std::nullopt;
-    facts.className = TrimLeadingBlanks(p.AnsiToUtf8(CutAtNul(className)));
+    std::u16string className(256, u'\0');
+    if (p.GetClassNameW(h, className.data(), 255) == 0) return std::nullopt;
+    facts.className = TrimLeadingBlanks(TextWithin(p, CutAtNul(className), 254));
 
     // A window that stops answering between the hung test and here must not
     // freeze us: the time-out leaves the title empty.

@@ -2,6 +2,7 @@
 
 #include "platform/handles.h"
 #include "platform/send.h"
+#include "platform/utf16.h"
 
 namespace lumivex {
 
@@ -37,8 +38,8 @@ void PlaceWindow(Platform& p, Hwnd hwnd, int x, int y, int width, int height) {
 
 void SetControlText(Platform& p, Hwnd hwnd, const std::string& utf8Text) {
     if (p.IsHungAppWindow(hwnd)) return;
-    const std::string ansi = p.Utf8ToAnsi(utf8Text);
-    SendTimeout(p, hwnd, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(ansi.c_str()), kActionTimeoutMs);
+    const std::u16string text = Utf8ToUtf16(utf8Text);
+    SendTimeout(p, hwnd, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(text.c_str()), kActionTimeoutMs);
 }
 
 }  // namespace lumivex

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumivex {
@@ -57,14 +58,14 @@ struct CursorInfo {
     Point ptScreenPos;
 };
 
-// LOGFONTA as GetObjectA fills it for a font: 60 bytes, no padding.
-struct LogFontA {
+// LOGFONTW as GetObjectW fills it for a font: 92 bytes, no padding.
+struct LogFontW {
     std::int32_t lfHeight = 0, lfWidth = 0, lfEscapement = 0, lfOrientation = 0, lfWeight = 0;
     std::uint8_t lfItalic = 0, lfUnderline = 0, lfStrikeOut = 0, lfCharSet = 0, lfOutPrecision = 0,
                  lfClipPrecision = 0, lfQuality = 0, lfPitchAndFamily = 0;
-    char lfFaceName[32] = {};
+    char16_t lfFaceName[32] = {};
 };
-static_assert(sizeof(LogFontA) == 60, "LOGFONTA is 60 bytes");
+static_assert(sizeof(LogFontW) == 92, "LOGFONTW is 92 bytes");
 
 // BITMAPINFOHEADER, field for field: what GetDIBits is asked for.
 struct BitmapInfoHeader {
@@ -133,9 +134,9 @@ constexpr std::uint32_t PROCESS_TERMINATE = 0x0001, PROCESS_VM_OPERATION = 0x000
 constexpr std::uint32_t LB_GETTEXT = 0x0189, LB_GETTEXTLEN = 0x018A, LB_GETCOUNT = 0x018B;
 constexpr std::uint32_t CB_GETCOUNT = 0x0146, CB_GETLBTEXT = 0x0148, CB_GETLBTEXTLEN = 0x0149;
 constexpr Lresult LB_ERR = -1, CB_ERR = -1;
-constexpr std::uint32_t LVM_GETITEMCOUNT = 0x1004, LVM_GETHEADER = 0x101F, LVM_GETITEMTEXTA = 0x102D;
+constexpr std::uint32_t LVM_GETITEMCOUNT = 0x1004, LVM_GETHEADER = 0x101F, LVM_GETITEMTEXTW = 0x1073;
 constexpr std::uint32_t HDM_GETITEMCOUNT = 0x1200;
-constexpr std::uint32_t TVM_GETCOUNT = 0x1105, TVM_GETNEXTITEM = 0x110A, TVM_GETITEMA = 0x110C;
+constexpr std::uint32_t TVM_GETCOUNT = 0x1105, TVM_GETNEXTITEM = 0x110A, TVM_GETITEMW = 0x113E;
 constexpr Wparam TVGN_ROOT = 0x0000, TVGN_NEXTVISIBLE = 0x0006;
 constexpr std::uint32_t LVIF_TEXT = 0x0001, TVIF_TEXT = 0x0001;
 constexpr std::uint32_t MEM_COMMIT = 0x1000, MEM_RESERVE = 0x2000, MEM_RELEASE = 0x8000;
@@ -163,11 +164,13 @@ public:
     virtual Hwnd GetDesktopWindow() = 0;
     virtual std::int32_t GetWindowLongA(Hwnd hwnd, int index) = 0;
     virtual std::uint32_t GetClassLongA(Hwnd hwnd, int index) = 0;
-    // Copies at most maxCount - 1 bytes and a NUL into buffer; returns the
-    // number of bytes copied, 0 on failure.
-    virtual int GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) = 0;
+    // Texts of windows, menus, paths and fonts travel as UTF-16 (the W
+    // entry points), so that a text in any script arrives whole.
+    // Copies at most maxCount - 1 units and a NUL into buffer; returns the
+    // number of units copied, 0 on failure.
+    virtual int GetClassNameW(Hwnd hwnd, char16_t* buffer, int maxCount) = 0;
     // Never sends a message to a window of another process.
-    virtual int GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) = 0;
+    virtual int GetWindowTextW(Hwnd hwnd, char16_t* buffer, int maxCount) = 0;
     virtual bool GetWindowRect(Hwnd hwnd, Rect& rect) = 0;
     virtual bool GetClientRect(Hwnd hwnd, Rect& rect) = 0;
     // Returns the thread identifier; stores the process identifier.
@@ -175,16 +178,11 @@ public:
     virtual Hwnd WindowFromPoint(Point p) = 0;
 
     // Messages: only with a time-out, so that no other program can keep us
-    // waiting (send.h is the door). False on time-out, on a hung target
+    // waiting (send.h is the door), and only the wide form: a text the
+    // message carries is UTF-16. False on time-out, on a hung target
     // (SMTO_ABORTIFHUNG) and on an invalid window; GetLastError then tells
     // ERROR_TIMEOUT (the window did not answer) from other failures (under
     // Wine, WM_GETFONT to another process fails at once without one).
-    virtual bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
-                                     std::uint32_t flags, std::uint32_t timeoutMs,
-                                     Lresult* result) = 0;
-    // The wide form: a text the message carries is UTF-16. List boxes and
-    // combo boxes of another process are asked this way, because under Wine
-    // their A answers come back as UTF-16.
     virtual bool SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                      std::uint32_t flags, std::uint32_t timeoutMs,
                                      Lresult* result) = 0;
@@ -229,9 +227,9 @@ public:
     virtual Hgdiobj SelectObject(Hdc dc, Hgdiobj object) = 0;
     virtual bool DeleteObject(Hgdiobj object) = 0;
     virtual Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) = 0;
-    // Copies at most size bytes of the object's description (a LOGFONTA for
+    // Copies at most size bytes of the object's description (a LOGFONTW for
     // a font); returns the bytes copied, 0 on failure.
-    virtual int GetObjectA(Hgdiobj object, int size, void* buffer) = 0;
+    virtual int GetObjectW(Hgdiobj object, int size, void* buffer) = 0;
     virtual void Sleep(std::uint32_t ms) = 0;
     virtual std::uint32_t GetLastError() = 0;
 
@@ -272,13 +270,14 @@ public:
     virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
     virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;
-    virtual std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer,
+    // Sizes and answers in UTF-16 units.
+    virtual std::uint32_t GetProcessImageFileNameW(Handle process, char16_t* buffer,
                                                    std::uint32_t size) = 0;
-    virtual std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer,
+    virtual std::uint32_t QueryDosDeviceW(const char16_t* deviceName, char16_t* buffer,
                                           std::uint32_t size) = 0;
     // The drive root paths the system reports, in its order ("C:\", "D:\" …).
     virtual std::vector<std::string> LogicalDrives() = 0;
-    virtual std::uint32_t GetShortPathNameA(const char* longPath, char* buffer,
+    virtual std::uint32_t GetShortPathNameW(const char16_t* longPath, char16_t* buffer,
                                             std::uint32_t size) = 0;
     // Memory of another process. Addresses are carried whole: a 32-bit
     // build only ever sees addresses below 4 GiB.
@@ -303,7 +302,7 @@ public:
     // closed at once.
     virtual bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) = 0;
 
-    // Menus. GetMenuState and GetMenuStringA take an item identifier (or,
+    // Menus. GetMenuState and GetMenuStringW take an item identifier (or,
     // with MF_BYPOSITION, a position); a submenu's handle serves as the
     // identifier of the item that opens it.
     virtual Hmenu GetMenu(Hwnd hwnd) = 0;
@@ -312,18 +311,20 @@ public:
     virtual int GetMenuItemCount(Hmenu menu) = 0;
     virtual std::uint32_t GetMenuItemID(Hmenu menu, int pos) = 0;
     virtual std::uint32_t GetMenuState(Hmenu menu, std::uint32_t id, std::uint32_t flags) = 0;
-    virtual int GetMenuStringA(Hmenu menu, std::uint32_t id, char* buffer, int maxCount,
+    virtual int GetMenuStringW(Hmenu menu, std::uint32_t id, char16_t* buffer, int maxCount,
                                std::uint32_t flags) = 0;
 
     // Shell.
-    virtual void ShellExecuteA(Hwnd owner, const char* operation, const char* file,
-                               const char* parameters, const char* directory, int showCmd) = 0;
+    virtual void ShellExecuteW(Hwnd owner, const char16_t* operation, const char16_t* file,
+                               const char16_t* parameters, const char16_t* directory, int showCmd) = 0;
 
-    // Text exchanged with other windows is in the system's ANSI code page.
+    // The system's ANSI code page, by which texts are measured and cut where
+    // a limit counts bytes.
     virtual std::string AnsiToUtf8(const std::string& ansi) = 0;
     virtual std::string Utf8ToAnsi(const std::string& utf8) = 0;
-    // WideCharToMultiByte(CP_ACP): what an A message would have answered.
-    virtual std::string WideToAnsi(const std::u16string& wide) = 0;
+    // WideCharToMultiByte(CP_ACP): what an A function would have answered; a
+    // character the code page lacks becomes its default character.
+    virtual std::string WideToAnsi(std::u16string_view wide) = 0;
 
     // Windows that did not answer in time since an UnansweredScope began:
     // the door (send.h) sends them nothing more until the scope ends, so

@@ -1,5 +1,6 @@
 // The one door for messages to windows that may belong to another process.
-// Every such message goes through SendMessageTimeoutA with SMTO_ABORTIFHUNG:
+// Every such message goes through SendMessageTimeoutW with SMTO_ABORTIFHUNG
+// (a text it carries is UTF-16):
 // a hung target answers at once with failure, a slow one after the time-out,
 // and the program never waits on another process for longer than that.
 #pragma once
@@ -29,7 +30,7 @@ inline SendOutcome SendWithOutcome(Platform& p, Hwnd hwnd, std::uint32_t msg, Wp
                                    std::uint32_t timeoutMs = kSendTimeoutMs) {
     if (p.unanswered && p.unanswered->count(hwnd)) return {std::nullopt, true};
     Lresult result = 0;
-    if (p.SendMessageTimeoutA(hwnd, msg, wParam, lParam, win::SMTO_ABORTIFHUNG, timeoutMs, &result))
+    if (p.SendMessageTimeoutW(hwnd, msg, wParam, lParam, win::SMTO_ABORTIFHUNG, timeoutMs, &result))
         return {result, false};
     const std::uint32_t error = p.GetLastError();
     const bool noAnswer = error == win::ERROR_TIMEOUT && p.IsWindow(hwnd);
@@ -61,15 +62,5 @@ private:
     bool owner_;
     std::set<Hwnd> windows_;
 };
-
-// The same door for messages whose text travels as UTF-16.
-inline std::optional<Lresult> SendTimeoutW(Platform& p, Hwnd hwnd, std::uint32_t msg, Wparam wParam,
-                                           Lparam lParam, std::uint32_t timeoutMs = kSendTimeoutMs) {
-    if (p.unanswered && p.unanswered->count(hwnd)) return std::nullopt;
-    Lresult result = 0;
-    if (p.SendMessageTimeoutW(hwnd, msg, wParam, lParam, win::SMTO_ABORTIFHUNG, timeoutMs, &result)) return result;
-    if (p.unanswered && p.GetLastError() == win::ERROR_TIMEOUT && p.IsWindow(hwnd)) p.unanswered->insert(hwnd);
-    return std::nullopt;
-}
 
 }  // namespace lumivex

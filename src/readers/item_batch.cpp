@@ -10,7 +10,7 @@ namespace lumivex {
 namespace {
 // Each slot holds a request and its text buffer; slots start on 16 bytes so
 // that every structure is aligned as the control expects.
-std::size_t StrideOf(const ItemLayout& layout) { return (layout.structSize + layout.textMax + 15) / 16 * 16; }
+std::size_t StrideOf(const ItemLayout& layout) { return (layout.structSize + layout.textBytes() + 15) / 16 * 16; }
 }  // namespace
 
 ReadResult ReadOneItem(Platform& p, Hwnd hwnd, ItemKind kind, const ItemAsk& ask, const ReaderOptions& options) {
@@ -25,8 +25,8 @@ ReadResult ReadOneItem(Platform& p, Hwnd hwnd, ItemKind kind, const ItemAsk& ask
         result.error = ReadError::TargetNeeds64BitBuild;
         return result;
     }
-    std::vector<std::uint8_t> local(layout.textMax + 1, 0);
-    RemoteBlock text(p, process.get(), layout.textMax, layout.allocationType);
+    std::vector<std::uint8_t> local(layout.textBytes(), 0);
+    RemoteBlock text(p, process.get(), layout.textBytes(), layout.allocationType);
     RemoteBlock item(p, process.get(), layout.structSize, layout.allocationType);
     const auto request = ItemRequest(layout, ask.key, text.address());
     if (!text || !item) {
@@ -51,8 +51,8 @@ ReadResult ReadOneItem(Platform& p, Hwnd hwnd, ItemKind kind, const ItemAsk& ask
         result.stoppedAnswering = true;
         return result;
     }
-    if (!text.Read(0, local.data(), layout.textMax)) std::fill(local.begin(), local.end(), 0);
-    result.text = DecodeItemText(p, local.data(), layout.textMax);
+    if (!text.Read(0, local.data(), local.size())) std::fill(local.begin(), local.end(), 0);
+    result.text = DecodeItemText(p, layout, local.data());
     return result;
 }
 
@@ -95,7 +95,7 @@ bool ItemBatchReader::ReadBatch(const std::vector<ItemAsk>& batch, std::vector<s
     if (answered > 0 && !block_.Read(0, local_.data(), answered * stride_))
         std::fill(local_.begin(), local_.end(), 0);
     for (std::size_t i = 0; i < answered; ++i)
-        texts.push_back(DecodeItemText(p_, local_.data() + i * stride_ + layout_.structSize, layout_.textMax));
+        texts.push_back(DecodeItemText(p_, layout_, local_.data() + i * stride_ + layout_.structSize));
     if (kept_) block_.Keep();  // after the last read of it
     return !stopped_;
 }

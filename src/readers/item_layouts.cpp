@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "info/window_text.h"
+#include "platform/text_limit.h"
 
 namespace lumivex {
 
@@ -35,9 +35,9 @@ Offsets OffsetsOf(const ItemLayout& layout) {
 ItemLayout LayoutFor(ItemKind kind, bool target64) {
     if (kind == ItemKind::ListViewCell)
         return {kind, target64, target64 ? kListViewItem64 : kListViewItem32, kListViewTextMax, win::MEM_COMMIT,
-                win::LVM_GETITEMTEXTA};
+                win::LVM_GETITEMTEXTW};
     return {kind, target64, target64 ? kTreeViewItem64 : kTreeViewItem32, kTreeViewTextMax,
-            win::MEM_COMMIT | win::MEM_RESERVE, win::TVM_GETITEMA};
+            win::MEM_COMMIT | win::MEM_RESERVE, win::TVM_GETITEMW};
 }
 
 void EncodeItemRequest(const ItemLayout& layout, std::uint64_t key, RemoteAddress text, std::uint8_t* out) {
@@ -65,9 +65,10 @@ std::vector<std::uint8_t> ItemRequest(const ItemLayout& layout, std::uint64_t ke
     return out;
 }
 
-std::string DecodeItemText(Platform& p, const std::uint8_t* bytes, std::size_t size) {
-    const std::string raw(reinterpret_cast<const char*>(bytes), size);
-    const std::string text = p.AnsiToUtf8(CutAtNul(raw));
+std::string DecodeItemText(Platform& p, const ItemLayout& layout, const std::uint8_t* bytes) {
+    std::u16string raw(layout.textMax, u'\0');
+    std::memcpy(raw.data(), bytes, layout.textBytes());
+    const std::string text = TextWithin(p, CutAtNul(raw), layout.textMax);
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/send.h"
+#include "platform/utf16.h"
 
 namespace lumivex {
 
@@ -22,7 +23,7 @@ struct ListMessages {
 // Reads one item into buffer; nullopt when the window did not answer.
 std::optional<std::u16string> AskItem(Platform& p, Hwnd hwnd, const ListMessages& messages, Wparam index,
                                       const ReadLimits& limits, std::u16string& buffer, std::size_t& used) {
-    const auto length = SendTimeoutW(p, hwnd, messages.length, index, 0);
+    const auto length = SendTimeout(p, hwnd, messages.length, index, 0);
     if (!length) return std::nullopt;
     // LB_ERR or CB_ERR, or a length beyond belief: an empty item, not asked.
     if (*length < 0 || static_cast<std::uint64_t>(*length) > limits.maxListItemChars) return std::u16string();
@@ -30,7 +31,7 @@ std::optional<std::u16string> AskItem(Platform& p, Hwnd hwnd, const ListMessages
     if (buffer.size() < wanted) buffer.assign(wanted, u'\0');
     // What an earlier item left behind must not pass for this one's text.
     std::fill(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(std::min(used, buffer.size())), u'\0');
-    const auto copied = SendTimeoutW(p, hwnd, messages.text, index, reinterpret_cast<Lparam>(buffer.data()));
+    const auto copied = SendTimeout(p, hwnd, messages.text, index, reinterpret_cast<Lparam>(buffer.data()));
     if (!copied) return std::nullopt;
     if (*copied < 0) return std::u16string();
     const std::size_t n = std::min(static_cast<std::size_t>(*copied), buffer.size() - 1);
@@ -80,7 +81,7 @@ ReadResult ReadListItems(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
             break;
         }
         if (i > 0) result.text += "\r\n";
-        result.text += p.AnsiToUtf8(p.WideToAnsi(*item));
+        result.text += Utf16ToUtf8(*item);
     }
     return result;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "info/window_text.h"
+#include "platform/text_limit.h"
 #include "tree/array_ops.h"
 
 namespace lumivex {
@@ -13,7 +14,7 @@ namespace {
 // What GetMenuState answers for a separator: MF_SEPARATOR, grayed, disabled.
 constexpr std::uint32_t kSeparatorState = win::MF_SEPARATOR | win::MF_GRAYED | win::MF_DISABLED;
 constexpr std::uint32_t kStateLookupFlags = 0x0800;
-constexpr int kMenuTextBytes = 255;
+constexpr int kMenuTextBuffer = 255;  // characters, its NUL included
 
 void Collect(Platform& p, Hmenu root, Hmenu menu, ValueArray& lines, const ReadLimits& limits,
              std::vector<Hmenu>& path) {
@@ -30,9 +31,9 @@ void Collect(Platform& p, Hmenu root, Hmenu menu, ValueArray& lines, const ReadL
         if (p.GetMenuState(root, reference, kStateLookupFlags) == kSeparatorState) {
             ArrayAppend(lines, Value::String(kMenuSeparatorLine));
         } else {
-            std::string buffer(kMenuTextBytes, '\0');
-            p.GetMenuStringA(root, reference, buffer.data(), kMenuTextBytes, win::MF_BYCOMMAND);
-            ArrayAppend(lines, Value::String(p.AnsiToUtf8(CutAtNul(buffer))));
+            std::u16string buffer(kMenuTextBuffer, u'\0');
+            p.GetMenuStringW(root, reference, buffer.data(), kMenuTextBuffer, win::MF_BYCOMMAND);
+            ArrayAppend(lines, Value::String(TextWithin(p, CutAtNul(buffer), kMenuTextBuffer - 1)));
         }
         const bool onPath = std::find(path.begin(), path.end(), sub) != path.end();
         if (subCount != -1 && !onPath && static_cast<int>(path.size()) < limits.maxMenuDepth)

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <set>
+#include <vector>
 
 #include "info/window_text.h"
 #include "platform/handles.h"
 #include "platform/monitors.h"
 #include "platform/send.h"
+#include "platform/utf16.h"
 
 namespace lumivex {
 
@@ -15,7 +18,10 @@ namespace {
 
 constexpr const char* kNotepadProgram = "notepad.exe";  // in the system folder
 constexpr const char* kNotepadClass = "Notepad";
-constexpr const char* kEditClass = "Edit";
+// The editors Notepads write into: the classic Edit, and the rich edits of
+// newer Notepads, which sit further down their window.
+constexpr const char* kEditorClasses[] = {"Edit", "RichEditD2DPT", "RICHEDIT50W", "RichEdit20W"};
+constexpr int kEditorDepth = 4, kEditorSearchWindows = 512;
 constexpr double kTwipsPerInch = 1440.0, kTwipsPerPixel = 15.0;
 constexpr int kDefaultDpi = 96;
 
@@ -30,13 +36,39 @@ bool SameClassName(const std::string& a, const char* b) {
     return true;
 }
 
+bool IsNotepad(Platform& p, Hwnd hwnd) { return SameClassName(GetWndClass(p, hwnd), kNotepadClass); }
+
 // A top-level Notepad window of the process: found by its process, so that
 // a Notepad the user opened is never taken for ours.
 bool IsNotepadOf(Platform& p, Hwnd hwnd, std::uint32_t processId) {
     if (hwnd == 0 || processId == 0 || !p.IsWindow(hwnd)) return false;
     std::uint32_t owner = 0;
     p.GetWindowThreadProcessId(hwnd, &owner);
-    return owner == processId && SameClassName(GetWndClass(p, hwnd), kNotepadClass);
+    return owner == processId && IsNotepad(p, hwnd);
+}
+
+bool IsEditor(const std::string& className) {
+    for (const char* editor : kEditorClasses)
+        if (SameClassName(className, editor)) return true;
+    return false;
+}
+
+// The first editor among the window's descendants, the nearest first;
+// 0 when it has none. The search is bounded: the window is another program's.
+Hwnd FindEditor(Platform& p, Hwnd notepad) {
+    std::vector<Hwnd> level{notepad};
+    int looked = 0;
+    for (int depth = 0; depth < kEditorDepth && !level.empty(); ++depth) {
+        std::vector<Hwnd> next;
+        for (Hwnd parent : level)
+            for (Hwnd c = p.GetWindow(parent, win::GW_CHILD); c != 0 && looked < kEditorSearchWindows;
+                 c = p.GetWindow(c, win::GW_HWNDNEXT), ++looked) {
+                if (IsEditor(GetWndClass(p, c))) return c;
+                next.push_back(c);
+            }
+        level = std::move(next);
+    }
+    return 0;
 }
 
 // Whether the text in our Notepad may be replaced: nothing typed into it
@@ -44,11 +76,12 @@ bool IsNotepadOf(Platform& p, Hwnd hwnd, std::uint32_t processId) {
 // A Notepad that does not answer the question is not written to either.
 bool MayReplace(Platform& p, const NotepadState& state) {
     if (!state.title.empty()) {
-        std::string caption(state.title.size() + 2, '\0');
-        const int n = p.GetWindowTextA(state.window, caption.data(), static_cast<int>(caption.size()));
-        if (caption.substr(0, static_cast<std::size_t>(std::max(n, 0))) != state.title) return false;
+        const std::u16string title = Utf8ToUtf16(state.title);
+        std::u16string caption(title.size() + 2, u'\0');
+        const int n = p.GetWindowTextW(state.window, caption.data(), static_cast<int>(caption.size()));
+        if (caption.substr(0, static_cast<std::size_t>(std::max(n, 0))) != title) return false;
     }
-    const Hwnd edit = p.FindWindowExA(state.window, 0, kEditClass, nullptr);
+    const Hwnd edit = FindEditor(p, state.window);
     if (!edit) return true;  // nothing the user could have typed into
     const auto modified = SendTimeout(p, edit, win::EM_GETMODIFY, 0, 0);
     return modified && *modified == 0;
@@ -57,6 +90,23 @@ bool MayReplace(Platform& p, const NotepadState& state) {
 Hwnd FindNotepadOf(Platform& p, std::uint32_t processId) {
     for (Hwnd hwnd : p.EnumWindows())
         if (IsNotepadOf(p, hwnd, processId)) return hwnd;
+    return 0;
+}
+
+std::set<Hwnd> NotepadWindows(Platform& p) {
+    std::set<Hwnd> found;
+    for (Hwnd hwnd : p.EnumWindows())
+        if (IsNotepad(p, hwnd)) found.insert(hwnd);
+    return found;
+}
+
+// The window of the Notepad just started: one of its own process, or, as a
+// newer notepad.exe hands its window to another process, a Notepad window
+// that was not there before the start.
+Hwnd FindStartedNotepad(Platform& p, std::uint32_t processId, const std::set<Hwnd>& before) {
+    if (const Hwnd own = FindNotepadOf(p, processId)) return own;
+    for (Hwnd hwnd : p.EnumWindows())
+        if (!before.count(hwnd) && IsNotepad(p, hwnd)) return hwnd;
     return 0;
 }
 
@@ -70,13 +120,18 @@ NotepadResult FindOrStart(Platform& p, NotepadState& state) {
     state = NotepadState{};  // the user's now: left alone for good
 
     std::uint32_t processId = 0;
+    const std::set<Hwnd> before = NotepadWindows(p);
     const std::string commandLine = "\"" + p.GetSystemDirectoryA() + "\\" + kNotepadProgram + "\"";
     if (!p.CreateProcessA(commandLine.c_str(), win::SW_SHOWNORMAL, &processId) || processId == 0)
         return Failure(NotepadOutcome::NotStarted, "无法启动记事本，无法显示文本。");
     state.processId = processId;
     for (std::uint32_t waited = 0;; waited += kNotepadPollMs) {
-        state.window = FindNotepadOf(p, processId);
-        if (state.window) return {NotepadOutcome::Shown, {}};
+        state.window = FindStartedNotepad(p, processId, before);
+        if (state.window) {
+            // Found again by the process that owns the window.
+            p.GetWindowThreadProcessId(state.window, &state.processId);
+            return {NotepadOutcome::Shown, {}};
+        }
         if (waited >= kNotepadWaitMs) break;
         p.Sleep(kNotepadPollMs);
     }
@@ -115,9 +170,9 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
     if (found.outcome != NotepadOutcome::Shown) return found;
     const Hwnd notepad = state.window;
 
-    const std::string ansiTitle = p.Utf8ToAnsi(title);
-    SendTimeout(p, notepad, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(ansiTitle.c_str()));
-    state.title = ansiTitle;
+    const std::u16string caption = Utf8ToUtf16(title);
+    SendTimeout(p, notepad, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(caption.c_str()));
+    state.title = title;
     // Placement that waits for Notepad's thread would let a stuck Notepad
     // stop us: both changes are posted.
     // Centred on the monitor the user works on (placeBy's), by the same
@@ -131,10 +186,10 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
         p.SetWindowPos(notepad, win::HWND_TOPMOST, 0, 0, 0, 0,
                        win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_ASYNCWINDOWPOS);
 
-    const Hwnd edit = p.FindWindowExA(notepad, 0, kEditClass, nullptr);
+    const Hwnd edit = FindEditor(p, notepad);
     if (!edit) return Failure(NotepadOutcome::NoEditControl, "记事本窗口中没有文本框，无法显示文本。");
-    const std::string ansiText = p.Utf8ToAnsi(NormaliseLineBreaks(text));
-    if (!SendTimeout(p, edit, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(ansiText.c_str()), kNotepadTextTimeoutMs))
+    const std::u16string unicodeText = Utf8ToUtf16(NormaliseLineBreaks(text));
+    if (!SendTimeout(p, edit, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(unicodeText.c_str()), kNotepadTextTimeoutMs))
         return Failure(NotepadOutcome::NotAnswering, "记事本没有及时响应，文本可能没有显示出来。");
     return {NotepadOutcome::Shown, {}};
 }

@@ -22,7 +22,7 @@ constexpr std::uint32_t kNotepadTextTimeoutMs = 10000;
 struct NotepadState {
     Hwnd window = 0;
     std::uint32_t processId = 0;
-    std::string title;  // the caption last given to it, ANSI; empty before the first
+    std::string title;  // the caption last given to it, UTF-8; empty before the first
 };
 
 enum class NotepadOutcome {
@@ -30,7 +30,7 @@ enum class NotepadOutcome {
     Shown,
     NotStarted,          // notepad.exe could not be started
     WindowDidNotAppear,  // started, but no window within kNotepadWaitMs
-    NoEditControl,       // the window has no "Edit" child to write to
+    NoEditControl,       // the window has no editor (Edit or rich edit) to write to
     NotAnswering,        // Notepad did not take the text in time
 };
 

@@ -9,6 +9,7 @@
 
 #include "platform/handles.h"
 #include "platform/send.h"
+#include "platform/text_limit.h"
 #include "tree/array_ops.h"
 
 namespace lumivex {
@@ -33,15 +34,15 @@ std::optional<Hgdiobj> AskWindowFont(Platform& p, Hwnd hwnd) {
     return Hgdiobj{0};
 }
 
-LogFontA ReadLogFont(Platform& p, Hwnd hwnd, Hgdiobj font) {
-    LogFontA lf;
+LogFontW ReadLogFont(Platform& p, Hwnd hwnd, Hgdiobj font) {
+    LogFontW lf;
     if (font) {
-        p.GetObjectA(font, static_cast<int>(sizeof lf), &lf);
+        p.GetObjectW(font, static_cast<int>(sizeof lf), &lf);
         return lf;
     }
     // No font of its own: the window draws with what its display context holds.
     WindowDc dc(p, hwnd, p.GetDC(hwnd));
-    if (dc) p.GetObjectA(p.GetCurrentObject(dc.get(), win::OBJ_FONT), static_cast<int>(sizeof lf), &lf);
+    if (dc) p.GetObjectW(p.GetCurrentObject(dc.get(), win::OBJ_FONT), static_cast<int>(sizeof lf), &lf);
     return lf;
 }
 
@@ -53,10 +54,10 @@ int ScreenDpi(Platform& p) {
     return dpi > 0 ? dpi : kDefaultDpi;
 }
 
-std::string FaceName(Platform& p, const LogFontA& lf) {
-    const char* end = static_cast<const char*>(std::memchr(lf.lfFaceName, '\0', sizeof lf.lfFaceName));
-    const std::size_t n = end ? static_cast<std::size_t>(end - lf.lfFaceName) : sizeof lf.lfFaceName;
-    return p.AnsiToUtf8(std::string(lf.lfFaceName, n));
+// The face as the 32 bytes of a LOGFONTA would hold it, its NUL included.
+std::string FaceName(Platform& p, const LogFontW& lf) {
+    constexpr std::size_t kFaceUnits = sizeof lf.lfFaceName / sizeof lf.lfFaceName[0];
+    return TextWithin(p, CutAtNul(std::u16string_view(lf.lfFaceName, kFaceUnits)), kFaceUnits - 1);
 }
 
 std::string Flag(std::uint8_t value) { return value ? "True" : "False"; }
@@ -90,7 +91,7 @@ struct Sizes {
     std::string px, pt;
 };
 
-std::string Report(Platform& p, const CharsetTable& charsets, const LogFontA& lf, const std::string& face,
+std::string Report(Platform& p, const CharsetTable& charsets, const LogFontW& lf, const std::string& face,
                    const Sizes& size, std::int64_t height) {
     const std::string n = ": ";
     // Each line with the comment written after its apostrophe.
@@ -123,7 +124,7 @@ std::string Report(Platform& p, const CharsetTable& charsets, const LogFontA& lf
            TrimBlanks(Join(lines, kCrLf));
 }
 
-std::string Summary(const CharsetTable& charsets, const LogFontA& lf, const std::string& face,
+std::string Summary(const CharsetTable& charsets, const LogFontW& lf, const std::string& face,
                     const Sizes& size) {
     std::vector<std::string> items = {"字体(" + face + ")", "尺寸(" + size.px + "|" + size.pt + ")",
                                       WeightText(lf.lfWeight)};
@@ -154,7 +155,7 @@ std::string GetFontText(Platform& p, const CharsetTable& charsets, Hwnd hwnd, st
     const std::optional<Hgdiobj> font = AskWindowFont(p, hwnd);
     if (!font) return mode == kFontReport ? std::string() : kFontNotResponding;
 
-    const LogFontA lf = ReadLogFont(p, hwnd, *font);
+    const LogFontW lf = ReadLogFont(p, hwnd, *font);
     const std::string face = FaceName(p, lf);
     // 64 bits: the absolute value of the most negative height still fits.
     const std::int64_t height = std::llabs(static_cast<std::int64_t>(lf.lfHeight));

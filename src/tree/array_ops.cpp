@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/text_limit.h"
+
 namespace lumivex {
 
 namespace {
@@ -166,7 +168,7 @@ std::int32_t ArrayIndexOf(const Value&, const Value&) { return -1; }
 
 std::int32_t AnsiByteLength(Platform& p, const std::string& text) {
     if (text.empty()) return 0;
-    return static_cast<std::int32_t>(p.Utf8ToAnsi(text).size());
+    return static_cast<std::int32_t>(LimitLength(p, Utf8ToUtf16(text)));
 }
 
 }  // namespace lumivex

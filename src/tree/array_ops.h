@@ -44,7 +44,8 @@ Value ArrayRemoveAt(Value& notAnArray, std::int32_t index);
 std::int32_t ArrayIndexOf(const ValueArray& array, const Value& value);
 std::int32_t ArrayIndexOf(const Value& notAnArray, const Value& value);
 
-// Bytes of the UTF-8 text once converted to the system's ANSI code page.
+// Bytes of the UTF-8 text once converted to the system's ANSI code page;
+// UTF-16 units for a text the code page cannot hold.
 std::int32_t AnsiByteLength(Platform& p, const std::string& text);
 
 // The leading number of a text, read leniently: blanks skipped, an optional

@@ -85,3 +85,7 @@ lumivex_e2e_case(reader_tips)
 # A Notepad the user typed into is left alone (a second one gets the text);
 # a notepad.exe planted where a picture was saved is never run.
 lumivex_e2e_case(notepad_guarded)
+# Texts outside the ANSI code page (Korean, "✓", an emoji) of another
+# process's window: its title and class, its node in the window tree, a
+# child's row, and its list box, list view and tree view read into Notepad.
+lumivex_e2e_case(unicode_texts)

@@ -148,7 +148,7 @@ TEST_F(FillTest, WindowDestroyedWhileItsTitleIsReadLeavesTheRestEmptyOrZero) {
 }
 
 TEST_F(FillTest, HungWindowGetsTheReducedFillWithoutAnyMessage) {
-    desk.Window(dialog).text = desk.Utf8ToAnsi(std::string(150, 'T'));
+    desk.Window(dialog).text = std::string(150, 'T');
     desk.Window(dialog).hung = true;
     form.texts.threadId = "stale";
     form.texts.related[kPrev].handle = "stale";

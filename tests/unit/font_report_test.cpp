@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "sim_fixture.h"
+#include "platform/utf16.h"
 #include "text/charset_table.h"
 #include "text/font_report.h"
 
@@ -44,20 +45,20 @@ protected:
         dialog = TopLevel("对话框", {100, 100, 400, 300});
         control = Child(dialog, "Edit", "text", {110, 130, 210, 150});
     }
-    LogFontA SongTi() {
-        LogFontA lf;
+    LogFontW SongTi() {
+        LogFontW lf;
         lf.lfHeight = -12;
         lf.lfWeight = 400;
         lf.lfCharSet = 134;
         SetFace(lf, "宋体");
         return lf;
     }
-    void SetFace(LogFontA& lf, const std::string& utf8) {
-        const std::string ansi = desk.Utf8ToAnsi(utf8);
+    void SetFace(LogFontW& lf, const std::string& utf8) {
+        const std::u16string face = Utf8ToUtf16(utf8);
         std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
-        std::memcpy(lf.lfFaceName, ansi.data(), std::min<std::size_t>(ansi.size(), 31));
+        std::memcpy(lf.lfFaceName, face.data(), std::min<std::size_t>(face.size(), 31) * sizeof(char16_t));
     }
-    void UseFont(const LogFontA& lf) { desk.Window(control).font = desk.AddFont(lf); }
+    void UseFont(const LogFontW& lf) { desk.Window(control).font = desk.AddFont(lf); }
     std::string Summary(Hwnd h) { return GetFontText(desk, session.charsets, h, kFontSummary); }
     std::string Report(Hwnd h) { return GetFontText(desk, session.charsets, h, kFontReport); }
 };
@@ -75,7 +76,7 @@ TEST_F(FontReportTest, SummaryNamesTheWeight) {
     const std::pair<std::int32_t, const char*> weights[] = {
         {0, "默认(0)"}, {400, "常规(400)"}, {700, "粗体(700)"}, {1000, "最粗(1000)"}, {550, "粗细(550)"}, {-1, "粗细(-1)"}};
     for (const auto& [weight, text] : weights) {
-        LogFontA lf = SongTi();
+        LogFontW lf = SongTi();
         lf.lfWeight = weight;
         UseFont(lf);
         EXPECT_EQ(Summary(control), std::string("字体(宋体),尺寸(12px|9pt),") + text + ",字符集(GB2312_CHARSET)");
@@ -83,7 +84,7 @@ TEST_F(FontReportTest, SummaryNamesTheWeight) {
 }
 
 TEST_F(FontReportTest, OnlyAByteOfOneMarksItalicUnderlineOrStrikeOut) {
-    LogFontA lf = SongTi();
+    LogFontW lf = SongTi();
     lf.lfItalic = 1;
     UseFont(lf);
     EXPECT_EQ(Summary(control), "字体(宋体),尺寸(12px|9pt),常规(400),斜体,字符集(GB2312_CHARSET)");
@@ -108,7 +109,7 @@ TEST_F(FontReportTest, OnlyAByteOfOneMarksItalicUnderlineOrStrikeOut) {
 }
 
 TEST_F(FontReportTest, UnknownCharacterSetHasEmptyNameAndNote) {
-    LogFontA lf = SongTi();
+    LogFontW lf = SongTi();
     lf.lfCharSet = 99;
     UseFont(lf);
     EXPECT_EQ(Summary(control), "字体(宋体),尺寸(12px|9pt),常规(400),字符集()");
@@ -116,7 +117,7 @@ TEST_F(FontReportTest, UnknownCharacterSetHasEmptyNameAndNote) {
 }
 
 TEST_F(FontReportTest, LongFaceNameDecidesTheColumn) {
-    LogFontA lf = SongTi();
+    LogFontW lf = SongTi();
     SetFace(lf, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcde");  // 31 bytes: its line is 43 bytes
     lf.lfHeight = 12;                                 // positive heights read the same
     UseFont(lf);
@@ -133,10 +134,25 @@ TEST_F(FontReportTest, LongFaceNameDecidesTheColumn) {
     const auto wide = Lines(Report(control));
     EXPECT_EQ(wide[2], "lfHeight: 12" + std::string(29, ' ') + "'尺寸(12px|9pt) '字体高度");
     EXPECT_EQ(wide[15], "lfFaceName: 一二三四五六七八九十一二三四 '字体名称");
+
+    // The 31 bytes the face had as code-page text: sixteen Chinese
+    // characters keep fifteen. A face the code page cannot hold arrives whole.
+    const struct {
+        const char* face;
+        const char* shown;
+    } faces[] = {{"一二三四五六七八九十一二三四五六", "一二三四五六七八九十一二三四五"},
+                 {"맑은 고딕 😀", "맑은 고딕 😀"}};
+    for (const auto& c : faces) {
+        SetFace(lf, c.face);
+        UseFont(lf);
+        EXPECT_EQ(Lines(Report(control))[15].substr(0, 12 + std::string(c.shown).size() + 1),
+                  "lfFaceName: " + std::string(c.shown) + " ")
+            << c.face;
+    }
 }
 
 TEST_F(FontReportTest, PointSizeFollowsTheScreenDpi) {
-    LogFontA lf = SongTi();
+    LogFontW lf = SongTi();
     lf.lfHeight = 16;
     UseFont(lf);
     desk.SetDpi(120);

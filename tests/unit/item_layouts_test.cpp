@@ -1,7 +1,9 @@
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/utf16.h"
 #include "readers/item_layouts.h"
 #include "readers_fixture.h"
 
@@ -60,22 +62,30 @@ TEST(ItemLayoutsTest, EachLayoutByteForByte) {
 
 TEST(ItemLayoutsTest, DecodingRule) {
     sim::SimDesktop desk;
+    const ItemLayout layout = LayoutFor(ItemKind::ListViewCell, true);
+    const std::string zs(255, 'z');
+    const std::u16string chinese(200, u'中');  // 400 bytes in the code page
     const struct {
-        std::string bytes;
+        std::u16string units;
         std::string text;
     } cases[] = {
-        {"  a b  ", "a b"},                       // inner blanks stay, outer ones go
-        {"     ", ""},                            // blanks only: an empty cell
-        {std::string("abc\0def", 7), "abc"},      // ends before the first NUL
-        {"\tx \t", "\tx \t"},                     // only U+0020 is a blank
-        {desk.Utf8ToAnsi(" 中文 "), "中文"},       // from the ANSI code page
-        {std::string(255, 'z'), std::string(255, 'z')},
-        {"", ""},
+        {u"  a b  ", "a b"},                        // inner blanks stay, outer ones go
+        {u"     ", ""},                             // blanks only: an empty cell
+        {std::u16string(u"abc\0def", 7), "abc"},    // ends before the first NUL
+        {u"\tx \t", "\tx \t"},                      // only U+0020 is a blank
+        {u" 사진 테스트 😀 ", "사진 테스트 😀"},        // any script
+        {Utf8ToUtf16(zs), zs},
+        // 255 bytes of the code page hold 127 Chinese characters, never half of one.
+        {chinese, Utf16ToUtf8(chinese.substr(0, 127))},
+        // A text the code page cannot hold keeps 255 units, its pairs whole.
+        {std::u16string(254, u'x') + u"😀", Utf16ToUtf8(std::u16string(254, u'x'))},
+        {u"", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(DecodeItemText(desk, reinterpret_cast<const std::uint8_t*>(c.bytes.data()), c.bytes.size()),
-                  c.text);
+        std::vector<std::uint8_t> block(layout.textBytes() + 2, 0);
+        std::memcpy(block.data(), c.units.data(), std::min(block.size(), c.units.size() * 2));
+        EXPECT_EQ(DecodeItemText(desk, layout, block.data()), c.text);
     }
 }
 

@@ -50,7 +50,7 @@ TEST_F(ListViewReaderTest, NothingToReadSendsNoGetText) {
         const ReadResult result = ReadListView(desk, lv);
         EXPECT_EQ(result.text, "");
         EXPECT_EQ(result.error, ReadError::None);
-        EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 0u);
+        EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 0u);
     }
     EXPECT_TRUE(desk.allocations.empty());
 }
@@ -78,9 +78,9 @@ TEST_F(ListViewReaderTest, CellRequestInEachLayout) {
         desk.allocations.clear();
         const ReadResult cell = ReadListViewCell(desk, lv, 1, 2, options);
         EXPECT_EQ(cell.text, "c2");
-        // A text block of 255 bytes, then the request's own block.
+        // A text block of 255 UTF-16 units, then the request's own block.
         ASSERT_EQ(desk.allocations.size(), 2u);
-        EXPECT_EQ(desk.allocations[0].size, 255u);
+        EXPECT_EQ(desk.allocations[0].size, 510u);
         EXPECT_EQ(desk.allocations[1].size, c.structSize);
         for (const auto& a : desk.allocations) {
             EXPECT_EQ(a.allocationType, win::MEM_COMMIT);
@@ -91,7 +91,7 @@ TEST_F(ListViewReaderTest, CellRequestInEachLayout) {
         EXPECT_EQ(text >= 0x100000000ull, c.target64 && c.program64);
         EXPECT_EQ(sim::ControlOf<sim::SimListView>(desk, lv).lastRequest,
                   ItemRequest(LayoutFor(ItemKind::ListViewCell, c.target64), 2, text));
-        EXPECT_EQ(desk.sent.back().msg, win::LVM_GETITEMTEXTA);
+        EXPECT_EQ(desk.sent.back().msg, win::LVM_GETITEMTEXTW);
         EXPECT_EQ(desk.sent.back().wParam, 1u);
         EXPECT_EQ(ReadListView(desk, lv, options).text, "a1\tb1\tc1\r\na2\tb2\tc2");
         ExpectNothingLeft();
@@ -133,7 +133,7 @@ TEST_F(ListViewReaderTest, WholeReadOpensOnceAndAllocatesOnce) {
     const ReadResult result = ReadListView(desk, lv);
     EXPECT_EQ(result.text.substr(0, 24), "r0c0\tr0c1\tr0c2\tr0c3\tr0c4");
     EXPECT_EQ(desk.allocations.size(), 1u);
-    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 500u);
+    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 500u);
     ExpectNothingLeft();
 }
 
@@ -178,7 +178,7 @@ TEST_F(ListViewReaderTest, NothingIsSentWithoutAWrittenRequest) {
             EXPECT_EQ(result.error, c.error);
             EXPECT_EQ(result.text, "");
             EXPECT_FALSE(ReadErrorMessage(result.error).empty());
-            EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 0u);
+            EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 0u);
             ExpectNothingLeft();
         }
     }
@@ -197,13 +197,13 @@ TEST_F(ListViewReaderTest, WindowThatStopsAnsweringEndsTheReadWithWhatCameBefore
     // The 8th cell request is answered, then the thread hangs.
     auto count = std::make_shared<int>(0);
     desk.Window(lv).hook = [count](sim::SimWindow& w, std::uint32_t msg, Wparam, Lparam) -> std::optional<Lresult> {
-        if (msg == win::LVM_GETITEMTEXTA && ++*count == 8) w.hung = true;
+        if (msg == win::LVM_GETITEMTEXTW && ++*count == 8) w.hung = true;
         return std::nullopt;
     };
     const ReadResult result = ReadListView(desk, lv);
     EXPECT_TRUE(result.stoppedAnswering);
     EXPECT_EQ(result.text, "r0c0\tr0c1\tr0c2\r\nr1c0\tr1c1\tr1c2\r\nr2c0\tr2c1");
-    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 9u);  // the 9th failed at once; none after it
+    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 9u);  // the 9th failed at once; none after it
     // The unanswered request's block stays: the thread may yet carry it out.
     EXPECT_EQ(desk.liveRemoteBlocks(), 1);
     EXPECT_EQ(desk.openProcessHandles(), 0);
@@ -221,7 +221,7 @@ TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
     desk.GetWindowThreadProcessId(lv, &pid);
     const std::uint32_t thread = desk.Window(lv).threadId;
     desk.Window(lv).hook = [this, thread](sim::SimWindow&, std::uint32_t msg, Wparam, Lparam) -> std::optional<Lresult> {
-        if (msg == win::LVM_GETITEMTEXTA) desk.busyThreads[thread] = 60000;  // busy from the first cell on
+        if (msg == win::LVM_GETITEMTEXTW) desk.busyThreads[thread] = 60000;  // busy from the first cell on
         return std::nullopt;
     };
     for (int read = 1; read <= KeptRemoteBlocks::kMaxKeptBlocksPerProcess; ++read) {
@@ -243,7 +243,7 @@ TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
     const ReadResult refused = ReadListView(desk, lv, options);
     EXPECT_EQ(refused.error, ReadError::TooManyKeptBlocks);
     EXPECT_FALSE(ReadErrorMessage(refused.error).empty());
-    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 0u);
+    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 0u);
     EXPECT_EQ(desk.liveRemoteBlocks(), left);
     EXPECT_EQ(desk.openProcessHandles(), 0);
     // The thread wakes and carries out every request it was left with: each
@@ -277,7 +277,7 @@ TEST_F(ListViewReaderTest, ThirtyTwoBitBuildNamesOnlyBlocksBelowTwoGiBToSixtyFou
             EXPECT_EQ(result.text.empty(), c.error != ReadError::None);
         }
         if (c.error != ReadError::None) {
-            EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 0u);
+            EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 0u);
         }
         ExpectNothingLeft();
     }
@@ -285,11 +285,11 @@ TEST_F(ListViewReaderTest, ThirtyTwoBitBuildNamesOnlyBlocksBelowTwoGiBToSixtyFou
 
 TEST_F(ListViewReaderTest, WindowThatVanishesMidReadFreesEverything) {
     const Hwnd lv = ListView(Grid(30, 3), 3);
-    VanishAt(desk, lv, win::LVM_GETITEMTEXTA, 20);
+    VanishAt(desk, lv, win::LVM_GETITEMTEXTW, 20);
     const ReadResult result = ReadListView(desk, lv);
     EXPECT_TRUE(result.stoppedAnswering);
     EXPECT_EQ(result.text.substr(0, 14), "r0c0\tr0c1\tr0c2");
-    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 22u);
+    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 22u);
     ExpectNothingLeft();
 }
 
@@ -311,7 +311,7 @@ TEST_F(ListViewReaderTest, HugeCountsAreCapped) {
         options.limits.maxListViewCells = 1000;
         desk.sent.clear();
         const ReadResult result = ReadListView(desk, lv, options);
-        EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), c.cells);
+        EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), c.cells);
         EXPECT_EQ(static_cast<std::size_t>(std::count(result.text.begin(), result.text.end(), '\n')), c.lineBreaks);
         ExpectNothingLeft();
     }
@@ -319,11 +319,11 @@ TEST_F(ListViewReaderTest, HugeCountsAreCapped) {
 
 TEST_F(ListViewReaderTest, HugeCountEndsWhenTheWindowGoes) {
     const Hwnd lv = ListView(Grid(2, 2), 2);
-    VanishAt(desk, lv, win::LVM_GETITEMTEXTA, 100);
+    VanishAt(desk, lv, win::LVM_GETITEMTEXTW, 100);
     Answer(desk.Window(lv), win::LVM_GETITEMCOUNT, 2000000000);
     const ReadResult result = ReadListView(desk, lv);
     EXPECT_TRUE(result.stoppedAnswering);
-    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTA), 102u);
+    EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 102u);
     ExpectNothingLeft();
 }
 

@@ -32,7 +32,7 @@ protected:
         const Hwnd notepad = session.notepad.window;
         if (notepad == 0 || !desk.IsWindow(notepad)) return "(no notepad)";
         const Hwnd edit = desk.GetWindow(notepad, win::GW_CHILD);
-        return desk.AnsiToUtf8(desk.Window(edit).text);
+        return desk.Window(edit).text;
     }
 };
 

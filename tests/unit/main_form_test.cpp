@@ -54,7 +54,7 @@ TEST_F(MainFormTest, GoToOpensExplorerWithTheQuotedPathSelected) {
     form.OpenProgramFolder();
     ASSERT_EQ(desk.shellExecuted.size(), 1u);
     EXPECT_EQ(desk.shellExecuted[0],
-              desk.Utf8ToAnsi("Open|C:\\Windows\\explorer.exe|/select, \"C:\\Program Files\\程序\\app.exe\""));
+              "Open|C:\\Windows\\explorer.exe|/select, \"C:\\Program Files\\程序\\app.exe\"");
 }
 
 TEST_F(MainFormTest, GoToWithoutAPathDoesNothing) {

@@ -11,7 +11,7 @@ protected:
     NotepadState state;
 
     Hwnd EditOf(Hwnd notepad) { return desk.FindWindowExA(notepad, 0, "Edit", nullptr); }
-    std::string TextOf(Hwnd hwnd) { return desk.AnsiToUtf8(desk.Window(hwnd).text); }
+    std::string TextOf(Hwnd hwnd) { return desk.Window(hwnd).text; }
     NotepadResult Show(const std::string& text) { return ShowInNotepad(desk, state, text); }
 };
 
@@ -61,6 +61,27 @@ TEST_F(NotepadOutputTest, BlankTextStartsNothing) {
     EXPECT_EQ(Show("\t").outcome, NotepadOutcome::Shown);
 }
 
+// A newer Notepad: notepad.exe hands the window to a process of its own and
+// writes into a rich edit a level down. A Notepad the user had open is not it.
+TEST_F(NotepadOutputTest, ANewerNotepadIsFoundAndWrittenTo) {
+    const Hwnd users = desk.CreateNotepad(0x777);
+    desk.notepadHandsOffWindow = true;
+    desk.notepadRichEdit = true;
+    ASSERT_EQ(Show("사진 😀").outcome, NotepadOutcome::Shown);
+    ASSERT_NE(state.window, users);
+    std::uint32_t owner = 0;
+    desk.GetWindowThreadProcessId(state.window, &owner);
+    EXPECT_EQ(state.processId, owner);
+    const Hwnd box = desk.FindWindowExA(state.window, 0, "NotepadTextBox", nullptr);
+    const Hwnd editor = desk.FindWindowExA(box, 0, "RichEditD2DPT", nullptr);
+    EXPECT_EQ(TextOf(editor), "사진 😀");
+    EXPECT_EQ(TextOf(EditOf(users)), "");
+    // Found again for the next text, not started anew.
+    ASSERT_EQ(Show("next").outcome, NotepadOutcome::Shown);
+    EXPECT_EQ(desk.started.size(), 1u);
+    EXPECT_EQ(TextOf(editor), "next");
+}
+
 TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
     desk.SetScreenSize(1920, 1080);
     const NotepadResult result = Show("第一行\n第二行");
@@ -99,7 +120,7 @@ TEST_F(NotepadOutputTest, ReusedOnlyWhileTheUserLeftItAlone) {
         {"untouched", [](sim::SimDesktop&, Hwnd, Hwnd) {}, true},
         {"typed into", [](sim::SimDesktop& d, Hwnd, Hwnd edit) { d.Window(edit).modified = true; }, false},
         {"saved under a name", [](sim::SimDesktop& d, Hwnd notepad, Hwnd) {
-             d.Window(notepad).text = d.Utf8ToAnsi("笔记.txt - 记事本");
+             d.Window(notepad).text = "笔记.txt - 记事本";
          }, false},
         {"not answering", [](sim::SimDesktop& d, Hwnd, Hwnd edit) { d.Window(edit).hung = true; }, false},
     };

@@ -47,14 +47,14 @@ TEST_F(ProcessPathTest, DrivesAreEnumeratedOnceAndLaterDrivesStayUnknown) {
 }
 
 TEST_F(ProcessPathTest, WindowPathAndShortPath) {
-    desk.AddProcess(77, desk.Utf8ToAnsi("\\Device\\HarddiskVolume3\\Program Files\\程序\\app.exe"));
+    desk.AddProcess(77, "\\Device\\HarddiskVolume3\\Program Files\\程序\\app.exe");
     WindowSpec s;
     s.processId = 77;
     const Hwnd h = desk.CreateWindow(s);
     const std::string path = GetWndPath(desk, session.drives, h);
     EXPECT_EQ(path, "C:\\Program Files\\程序\\app.exe");
     EXPECT_EQ(desk.openProcessHandles(), 0);
-    desk.AddShortPath(desk.Utf8ToAnsi(path), desk.Utf8ToAnsi("C:\\PROGRA~1\\程序\\app.exe"));
+    desk.AddShortPath(path, "C:\\PROGRA~1\\程序\\app.exe");
     EXPECT_EQ(GetShortPath(desk, path), "C:\\PROGRA~1\\程序\\app.exe");
     EXPECT_EQ(GetShortPath(desk, "C:\\missing.exe"), "");
     EXPECT_EQ(GetShortPath(desk, ""), "");

@@ -19,7 +19,7 @@ protected:
         dialog = Dialog();
         WindowSpec s;
         s.className = "Edit";
-        s.text = desk.Utf8ToAnsi("第一行\r\n第二行");
+        s.text = "第一行\r\n第二行";
         s.style = win::WS_CHILD | win::WS_VISIBLE;
         s.parent = dialog;
         edit = desk.CreateWindow(s);

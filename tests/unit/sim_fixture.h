@@ -24,7 +24,7 @@ protected:
     Hwnd TopLevel(const std::string& title, Rect rect, std::uint32_t processId = 1000) {
         WindowSpec s;
         s.className = "#32770";
-        s.text = desk.Utf8ToAnsi(title);
+        s.text = title;
         s.style = win::WS_VISIBLE | win::WS_CAPTION | 0x00080000;
         s.rect = rect;
         s.processId = processId;
@@ -34,7 +34,7 @@ protected:
                std::int32_t id = 0, std::uint32_t style = kWsChildVisible) {
         WindowSpec s;
         s.className = cls;
-        s.text = desk.Utf8ToAnsi(text);
+        s.text = text;
         s.style = style;
         s.rect = rect;
         s.parent = parent;

@@ -18,12 +18,11 @@ protected:
         edit = Child(dialog, "Edit", "第一行\r\n第二行", {113, 146, 213, 176}, 7,
                      0x54CF0000u);  // WS_CHILD, WS_VISIBLE and more
         desk.Window(edit).exStyle = 0x204;
-        LogFontA lf;
+        LogFontW lf;
         lf.lfHeight = -12;
         lf.lfWeight = 400;
         lf.lfCharSet = 134;
-        const std::string face = desk.Utf8ToAnsi("宋体");
-        std::memcpy(lf.lfFaceName, face.data(), face.size());
+        std::memcpy(lf.lfFaceName, u"宋体", sizeof u"宋体");
         desk.Window(edit).font = desk.AddFont(lf);
         form.Load();
         form.hexDisplay = false;  // the tools tab is hexadecimal whatever this says

@@ -98,9 +98,9 @@ TEST_F(ToolsReadingsTest, TextIsCutToTheLimit) {
     EXPECT_TRUE(desk.sent[0].withTimeout && desk.sent[1].withTimeout);
 }
 
-TEST_F(ToolsReadingsTest, TextIsConvertedFromTheAnsiCodePage) {
-    const Hwnd edit = Child(dialog, "Edit", "第一行\r\n第二行", {110, 130, 200, 150});
-    EXPECT_EQ(GetWndText(desk, edit, kToolsTextLimit), "第一行\r\n第二行");
+TEST_F(ToolsReadingsTest, TextInAnyScriptArrivesWhole) {
+    const Hwnd edit = Child(dialog, "Edit", "第一行\r\n사진 € ✓ 😀", {110, 130, 200, 150});
+    EXPECT_EQ(GetWndText(desk, edit, kToolsTextLimit), "第一行\r\n사진 € ✓ 😀");
 }
 
 TEST_F(ToolsReadingsTest, WindowThatFillsTheWholeBufferGetsNoMoreThanTheLimit) {
@@ -108,7 +108,7 @@ TEST_F(ToolsReadingsTest, WindowThatFillsTheWholeBufferGetsNoMoreThanTheLimit) {
     desk.Window(edit).hook = [](sim::SimWindow&, std::uint32_t msg, Wparam w, Lparam l) -> std::optional<Lresult> {
         if (msg == win::WM_GETTEXTLENGTH) return 100;
         if (msg == win::WM_GETTEXT) {
-            std::memset(reinterpret_cast<char*>(l), 'x', w);  // every byte, no NUL
+            std::fill_n(reinterpret_cast<char16_t*>(l), w, u'x');  // every unit, no NUL
             return static_cast<Lresult>(w);
         }
         return std::nullopt;

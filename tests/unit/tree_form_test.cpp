@@ -149,7 +149,7 @@ TEST_F(TreeFormTest, ExportHandsTheRowsToTheNotepadWeStarted) {
     ASSERT_EQ(desk.started, std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
     ASSERT_NE(session.notepad.window, 0u);
     const Hwnd edit = desk.GetWindow(session.notepad.window, win::GW_CHILD);
-    EXPECT_EQ(desk.AnsiToUtf8(desk.Window(edit).text), list.rows[0] + "\r\n" + list.rows[1]);
+    EXPECT_EQ(desk.Window(edit).text, list.rows[0] + "\r\n" + list.rows[1]);
     EXPECT_EQ(list.messageForUser, "");
 
     ChildListForm empty(form);

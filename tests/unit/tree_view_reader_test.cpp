@@ -59,7 +59,7 @@ TEST_F(TreeViewReaderTest, VisibleItemsInOrderForEachBitness) {
         EXPECT_EQ(result.error, c.error);
         if (c.error != ReadError::None) {
             // No item handle went back to the control, cut or whole.
-            EXPECT_EQ(Sent(win::TVM_GETITEMA), 0u);
+            EXPECT_EQ(Sent(win::TVM_GETITEMW), 0u);
             EXPECT_EQ(Sent(win::TVM_GETNEXTITEM), 1u);  // TVGN_ROOT only
         }
         ExpectNothingLeft();
@@ -75,12 +75,12 @@ TEST_F(TreeViewReaderTest, ItemRequestInEachLayout) {
         EXPECT_EQ(Control(tv).HandleOf(3) >= 0x100000000ull, is64);
         EXPECT_EQ(ReadTreeItemText(desk, tv, Control(tv).HandleOf(3)).text, "B");
         ASSERT_EQ(desk.allocations.size(), 2u);
-        EXPECT_EQ(desk.allocations[0].size, 256u);
+        EXPECT_EQ(desk.allocations[0].size, 512u);  // 256 UTF-16 units
         EXPECT_EQ(desk.allocations[1].size, is64 ? 56u : 44u);
         for (const auto& a : desk.allocations) EXPECT_EQ(a.allocationType, win::MEM_COMMIT | win::MEM_RESERVE);
         EXPECT_EQ(Control(tv).lastRequest,
                   ItemRequest(LayoutFor(ItemKind::TreeItem, is64), Control(tv).HandleOf(3), desk.allocations[0].address));
-        EXPECT_EQ(desk.sent.back().msg, win::TVM_GETITEMA);
+        EXPECT_EQ(desk.sent.back().msg, win::TVM_GETITEMW);
         EXPECT_EQ(desk.sent.back().wParam, 0u);
         ExpectNothingLeft();
     }
@@ -107,7 +107,7 @@ TEST_F(TreeViewReaderTest, LoopingChainsEnd) {
         desk.sent.clear();
         const ReadResult result = ReadTreeView(desk, tv);
         EXPECT_EQ(result.text, "0\r\n1\r\n2\r\n3\r\n4");
-        EXPECT_EQ(Sent(win::TVM_GETITEMA), 5u);
+        EXPECT_EQ(Sent(win::TVM_GETITEMW), 5u);
         ExpectNothingLeft();
     }
 }
@@ -119,7 +119,7 @@ TEST_F(TreeViewReaderTest, EndlessChainStopsAtTheLimit) {
     ReaderOptions options;
     options.limits.maxTreeItems = 300;
     const ReadResult result = ReadTreeView(desk, tv, options);
-    EXPECT_EQ(Sent(win::TVM_GETITEMA), 300u);
+    EXPECT_EQ(Sent(win::TVM_GETITEMW), 300u);
     EXPECT_EQ(result.text.substr(0, 6), "0\r\n1\r\n");
     EXPECT_EQ(std::count(result.text.begin(), result.text.end(), '\n'), 299);
     EXPECT_EQ(desk.liveRemoteBlocks(), 0);
@@ -181,9 +181,9 @@ TEST_F(TreeViewReaderTest, FailuresBeforeTheFirstItemAreErrors) {
         const ReadResult result = ReadTreeView(desk, tv);
         EXPECT_EQ(result.error, c.error);
         EXPECT_EQ(result.text, "");
-        EXPECT_EQ(Sent(win::TVM_GETITEMA), 0u);
+        EXPECT_EQ(Sent(win::TVM_GETITEMW), 0u);
         EXPECT_EQ(ReadTreeItemText(desk, tv, Control(tv).HandleOf(0)).error, c.error);
-        EXPECT_EQ(Sent(win::TVM_GETITEMA), 0u);
+        EXPECT_EQ(Sent(win::TVM_GETITEMW), 0u);
         ExpectNothingLeft();
     }
 }

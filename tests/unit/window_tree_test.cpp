@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "desktop_tree/window_tree.h"
+#include "info/tools_readings.h"
 #include "sim_fixture.h"
 
 namespace lumivex::test {
@@ -13,7 +14,7 @@ protected:
     Hwnd Owned(Hwnd owner, const std::string& title) {
         WindowSpec s;
         s.className = "#32770";
-        s.text = desk.Utf8ToAnsi(title);
+        s.text = title;
         s.style = win::WS_POPUP | win::WS_VISIBLE;
         s.owner = owner;
         return desk.CreateWindow(s);
@@ -58,6 +59,38 @@ TEST_F(WindowTreeTest, NodeTextFollowsTheTitleRule) {
     // 27 Chinese characters are 54 bytes but under the limit in characters.
     const Hwnd zh = Child(top, "Static", zh54, {0, 0, 5, 5});
     EXPECT_EQ(TreeTitle(desk, zh), zh54);
+}
+
+// One WM_GETTEXT a window, and the title asking its length first gives,
+// also where the length answered is more than the text.
+TEST_F(WindowTreeTest, TitleTakesOneSendAndMatchesTheLengthFirstRead) {
+    const Hwnd top = TopLevel("t", {0, 0, 10, 10});
+    std::string zh40, zh30;
+    for (int i = 0; i < 40; ++i) (i < 30 ? zh30 : zh40) += "中";
+    zh40 = zh30 + zh40;  // 80 bytes: the 60-byte limit keeps 30 characters
+    const struct { std::string title; Lresult claimedLength; std::string shown; } cases[] = {
+        {"plain", 0, "plain"},
+        {std::string(70, 'x'), 0, std::string(50, 'x') + "..."},
+        {zh40, 0, zh30},
+        {"사진 테스트 😀", 0, "사진 테스트 😀"},
+        {"short", 500, "short"},
+        {zh40, 61, zh30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        const Hwnd h = Child(top, "Static", c.title, {0, 0, 5, 5});
+        if (c.claimedLength)
+            desk.Window(h).hook = [&c](sim::SimWindow&, std::uint32_t msg, Wparam, Lparam) -> std::optional<Lresult> {
+                if (msg == win::WM_GETTEXTLENGTH) return c.claimedLength;
+                return std::nullopt;
+            };
+        if (c.shown.find("...") == std::string::npos)  // the cut to 50 is the tree's own
+            EXPECT_EQ(GetWndText(desk, h, 60), c.shown);
+        desk.sent.clear();
+        EXPECT_EQ(TreeTitle(desk, h), c.shown);
+        ASSERT_EQ(desk.sent.size(), 1u);
+        EXPECT_EQ(desk.sent[0].msg, win::WM_GETTEXT);
+    }
 }
 
 TEST_F(WindowTreeTest, EnumerationIsPreOrderFromTheBottomOfEachRun) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/utf16.h"
+
 namespace lumivex::sim {
 
 namespace {
@@ -24,15 +26,15 @@ bool Is64(SimDesktop& desk, const SimWindow& self) {
     return proc && proc->is64Bit && desk.system64Bit;
 }
 
-// Copies at most cchTextMax - 1 bytes and a NUL into the caller's buffer in
-// the control's process; the number of bytes copied, or -1.
-Lresult CopyToRemote(SimDesktop& desk, std::uint32_t pid, const std::string& text, RemoteAddress at,
+// Copies at most cchTextMax - 1 UTF-16 units and a NUL into the caller's
+// buffer in the control's process; the number of units copied, or -1.
+Lresult CopyToRemote(SimDesktop& desk, std::uint32_t pid, const std::u16string& text, RemoteAddress at,
                      std::int32_t cchTextMax) {
     if (cchTextMax <= 0) return -1;
     const std::size_t n = std::min(text.size(), static_cast<std::size_t>(cchTextMax) - 1);
-    std::string out = text.substr(0, n);
-    out.push_back('\0');
-    return desk.WriteRemote(pid, at, out.data(), out.size()) ? static_cast<Lresult>(n) : -1;
+    std::u16string out = text.substr(0, n);
+    out.push_back(u'\0');
+    return desk.WriteRemote(pid, at, out.data(), out.size() * sizeof(char16_t)) ? static_cast<Lresult>(n) : -1;
 }
 
 Hwnd CreateChild(SimDesktop& desk, Hwnd parent, const char* cls) {
@@ -46,36 +48,31 @@ Hwnd CreateChild(SimDesktop& desk, Hwnd parent, const char* cls) {
 
 }  // namespace
 
-std::optional<Lresult> SimListBox::Answer(SimDesktop& desk, SimWindow&, std::uint32_t msg, Wparam wParam,
-                                          Lparam lParam, bool wide) {
+std::optional<Lresult> SimListBox::Answer(SimDesktop&, SimWindow&, std::uint32_t msg, Wparam wParam,
+                                          Lparam lParam) {
     const std::uint32_t countMsg = combo_ ? win::CB_GETCOUNT : win::LB_GETCOUNT;
     const std::uint32_t lenMsg = combo_ ? win::CB_GETLBTEXTLEN : win::LB_GETTEXTLEN;
     const std::uint32_t textMsg = combo_ ? win::CB_GETLBTEXT : win::LB_GETTEXT;
     if (msg == countMsg) return static_cast<Lresult>(items.size());
     if (msg != lenMsg && msg != textMsg) return std::nullopt;
     if (wParam >= items.size()) return win::LB_ERR;
-    const std::string& ansi = items[wParam];
-    const std::u16string unicode = desk.AnsiToWide(ansi);
-    if (msg == lenMsg) return static_cast<Lresult>(wide ? unicode.size() : ansi.size());
+    const std::u16string& unicode = items[wParam];
+    if (msg == lenMsg) return static_cast<Lresult>(unicode.size());
     if (!lParam) return win::LB_ERR;
-    if (wide || desk.listTextAnswersWide) {
-        std::memcpy(reinterpret_cast<void*>(lParam), unicode.c_str(), (unicode.size() + 1) * sizeof(char16_t));
-        return static_cast<Lresult>(unicode.size());
-    }
-    std::memcpy(reinterpret_cast<void*>(lParam), ansi.c_str(), ansi.size() + 1);
-    return static_cast<Lresult>(ansi.size());
+    std::memcpy(reinterpret_cast<void*>(lParam), unicode.c_str(), (unicode.size() + 1) * sizeof(char16_t));
+    return static_cast<Lresult>(unicode.size());
 }
 
-std::optional<Lresult> SimHeader::Answer(SimDesktop&, SimWindow&, std::uint32_t msg, Wparam, Lparam, bool) {
+std::optional<Lresult> SimHeader::Answer(SimDesktop&, SimWindow&, std::uint32_t msg, Wparam, Lparam) {
     if (msg == win::HDM_GETITEMCOUNT) return columns;
     return std::nullopt;
 }
 
 std::optional<Lresult> SimListView::Answer(SimDesktop& desk, SimWindow& self, std::uint32_t msg, Wparam wParam,
-                                           Lparam lParam, bool) {
+                                           Lparam lParam) {
     if (msg == win::LVM_GETITEMCOUNT) return static_cast<Lresult>(rows.size());
     if (msg == win::LVM_GETHEADER) return static_cast<Lresult>(header);
-    if (msg != win::LVM_GETITEMTEXTA) return std::nullopt;
+    if (msg != win::LVM_GETITEMTEXTW) return std::nullopt;
     ++requests;
     const bool is64 = Is64(desk, self);
     std::vector<std::uint8_t> request(is64 ? 48 : 40);
@@ -109,7 +106,7 @@ int SimTreeView::NextVisible(int node) const {
 }
 
 std::optional<Lresult> SimTreeView::Answer(SimDesktop& desk, SimWindow& self, std::uint32_t msg, Wparam wParam,
-                                           Lparam lParam, bool) {
+                                           Lparam lParam) {
     if (msg == win::TVM_GETCOUNT) return static_cast<Lresult>(nodes.size());
     if (msg == win::TVM_GETNEXTITEM) {
         if (wParam == win::TVGN_ROOT) return roots.empty() ? 0 : static_cast<Lresult>(HandleOf(roots.front()));
@@ -122,7 +119,7 @@ std::optional<Lresult> SimTreeView::Answer(SimDesktop& desk, SimWindow& self, st
         const int next = NextVisible(node);
         return next < 0 ? 0 : static_cast<Lresult>(HandleOf(next));
     }
-    if (msg != win::TVM_GETITEMA) return std::nullopt;
+    if (msg != win::TVM_GETITEMW) return std::nullopt;
     const bool is64 = Is64(desk, self);
     std::vector<std::uint8_t> request(is64 ? 56 : 44);
     if (!desk.ReadRemote(self.processId, Address(lParam), request.data(), request.size())) return 0;
@@ -139,10 +136,10 @@ std::optional<Lresult> SimTreeView::Answer(SimDesktop& desk, SimWindow& self, st
 }
 
 Hwnd CreateListBox(SimDesktop& desk, Hwnd parent, const std::vector<std::string>& items, bool combo) {
-    std::vector<std::string> ansi;
-    for (const auto& item : items) ansi.push_back(desk.Utf8ToAnsi(item));
+    std::vector<std::u16string> unicode;
+    for (const auto& item : items) unicode.push_back(Utf8ToUtf16(item));
     const Hwnd hwnd = CreateChild(desk, parent, combo ? "ComboBox" : "ListBox");
-    desk.Window(hwnd).control = std::make_shared<SimListBox>(combo, std::move(ansi));
+    desk.Window(hwnd).control = std::make_shared<SimListBox>(combo, std::move(unicode));
     return hwnd;
 }
 
@@ -151,9 +148,9 @@ Hwnd CreateListView(SimDesktop& desk, Hwnd parent, const std::vector<std::vector
     const Hwnd hwnd = CreateChild(desk, parent, "SysListView32");
     auto control = std::make_shared<SimListView>();
     for (const auto& row : rows) {
-        std::vector<std::string> ansi;
-        for (const auto& cell : row) ansi.push_back(desk.Utf8ToAnsi(cell));
-        control->rows.push_back(std::move(ansi));
+        std::vector<std::u16string> unicode;
+        for (const auto& cell : row) unicode.push_back(Utf8ToUtf16(cell));
+        control->rows.push_back(std::move(unicode));
     }
     if (withHeader) {
         control->header = CreateChild(desk, hwnd, "SysHeader32");
@@ -170,18 +167,17 @@ Hwnd CreateTreeView(SimDesktop& desk, Hwnd parent, const std::vector<TreeNodeSpe
     control->base = proc && proc->is64Bit ? 0x0000025000001000ull : 0x00A01000ull;
     // Depth first, so that every node's index is fixed before its children's.
     struct Adder {
-        SimDesktop& desk;
         SimTreeView& tree;
         int Add(const TreeNodeSpec& node, int parent) {
             const int index = static_cast<int>(tree.nodes.size());
-            tree.nodes.push_back({desk.Utf8ToAnsi(node.text), parent, node.expanded, {}});
+            tree.nodes.push_back({Utf8ToUtf16(node.text), parent, node.expanded, {}});
             for (const auto& child : node.children) {
                 const int c = Add(child, index);
                 tree.nodes[static_cast<std::size_t>(index)].children.push_back(c);
             }
             return index;
         }
-    } adder{desk, *control};
+    } adder{*control};
     for (const auto& root : roots) control->roots.push_back(adder.Add(root, -1));
     desk.Window(hwnd).control = control;
     return hwnd;

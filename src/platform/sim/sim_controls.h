@@ -15,10 +15,10 @@ namespace lumivex::sim {
 
 class SimListBox : public SimControl {
 public:
-    SimListBox(bool combo, std::vector<std::string> ansiItems) : items(std::move(ansiItems)), combo_(combo) {}
+    SimListBox(bool combo, std::vector<std::u16string> unicodeItems) : items(std::move(unicodeItems)), combo_(combo) {}
     std::optional<Lresult> Answer(SimDesktop& desk, SimWindow& self, std::uint32_t msg, Wparam wParam,
-                                  Lparam lParam, bool wide) override;
-    std::vector<std::string> items;  // ANSI bytes
+                                  Lparam lParam) override;
+    std::vector<std::u16string> items;
 
 private:
     bool combo_;
@@ -27,15 +27,15 @@ private:
 class SimHeader : public SimControl {
 public:
     explicit SimHeader(int count) : columns(count) {}
-    std::optional<Lresult> Answer(SimDesktop&, SimWindow&, std::uint32_t msg, Wparam, Lparam, bool) override;
+    std::optional<Lresult> Answer(SimDesktop&, SimWindow&, std::uint32_t msg, Wparam, Lparam) override;
     int columns;
 };
 
 class SimListView : public SimControl {
 public:
     std::optional<Lresult> Answer(SimDesktop& desk, SimWindow& self, std::uint32_t msg, Wparam wParam,
-                                  Lparam lParam, bool wide) override;
-    std::vector<std::vector<std::string>> rows;  // ANSI bytes
+                                  Lparam lParam) override;
+    std::vector<std::vector<std::u16string>> rows;
     Hwnd header = 0;
     // The last request structure read, as it lay in the control's memory.
     std::vector<std::uint8_t> lastRequest;
@@ -51,9 +51,9 @@ struct TreeNodeSpec {
 class SimTreeView : public SimControl {
 public:
     std::optional<Lresult> Answer(SimDesktop& desk, SimWindow& self, std::uint32_t msg, Wparam wParam,
-                                  Lparam lParam, bool wide) override;
+                                  Lparam lParam) override;
     struct Node {
-        std::string text;  // ANSI bytes
+        std::u16string text;
         int parent = -1;
         bool expanded = false;
         std::vector<int> children;
@@ -68,7 +68,7 @@ public:
     std::vector<std::uint8_t> lastRequest;
 };
 
-// Builders: texts are UTF-8 and stored in the desktop's code page. Each
+// Builders: texts are UTF-8, held as UTF-16 as the real controls hold them. Each
 // control is a child of parent and lives in its process.
 Hwnd CreateListBox(SimDesktop& desk, Hwnd parent, const std::vector<std::string>& items, bool combo = false);
 // A report list view with a header of columns columns; withHeader false

@@ -1,6 +1,7 @@
 #include "platform/sim/sim_desktop.h"
 
 #include "platform/sim/sim_text.h"
+#include "platform/utf16.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,11 +22,11 @@ SimDesktop::SimDesktop() {
     windows_[kDesktop] = desktop;
     SetScreenSize(screenWidth_, screenHeight_);
     // What a fresh display context holds on a Simplified-Chinese system.
-    LogFontA system;
+    LogFontW system;
     system.lfHeight = 16;
     system.lfWeight = 700;
     system.lfCharSet = 134;
-    std::memcpy(system.lfFaceName, "System", 7);
+    std::memcpy(system.lfFaceName, u"System", sizeof u"System");
     systemFont_ = AddFont(system);
 }
 
@@ -148,19 +149,19 @@ std::uint32_t SimDesktop::GetClassLongA(Hwnd hwnd, int index) {
     return index == win::GCL_STYLE ? w->classStyle : 0;
 }
 
-int SimDesktop::GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) {
+int SimDesktop::GetClassNameW(Hwnd hwnd, char16_t* buffer, int maxCount) {
     const SimWindow* w = Find(hwnd);
-    return w ? CopyOut(w->className, buffer, maxCount) : 0;
+    return w ? CopyOut(Utf8ToUtf16(w->className), buffer, maxCount) : 0;
 }
 
-int SimDesktop::GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) {
+int SimDesktop::GetWindowTextW(Hwnd hwnd, char16_t* buffer, int maxCount) {
     // Like Windows: the stored caption, never a message to the window.
     const SimWindow* w = Find(hwnd);
     if (!w) {
-        if (buffer && maxCount > 0) buffer[0] = '\0';
+        if (buffer && maxCount > 0) buffer[0] = u'\0';
         return 0;
     }
-    return CopyOut(w->text, buffer, maxCount);
+    return CopyOut(Utf8ToUtf16(w->text), buffer, maxCount);
 }
 
 bool SimDesktop::GetWindowRect(Hwnd hwnd, Rect& rect) {
@@ -206,11 +207,11 @@ Hwnd SimDesktop::WindowFromPoint(Point p) {
 
 Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam, Lparam lParam) {
     switch (msg) {
-        case win::WM_GETTEXTLENGTH: return static_cast<Lresult>(w.text.size());
+        case win::WM_GETTEXTLENGTH: return static_cast<Lresult>(Utf8ToUtf16(w.text).size());
         case win::WM_GETTEXT:
-            return CopyOut(w.text, reinterpret_cast<char*>(lParam), static_cast<int>(wParam));
+            return CopyOut(Utf8ToUtf16(w.text), reinterpret_cast<char16_t*>(lParam), static_cast<int>(wParam));
         case win::WM_SETTEXT:
-            w.text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            w.text = lParam ? Utf16ToUtf8(reinterpret_cast<const char16_t*>(lParam)) : "";
             w.modified = false;  // as an edit control does
             return 1;
         case win::EM_GETMODIFY: return w.modified ? 1 : 0;
@@ -240,7 +241,7 @@ Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam
     }
 }
 
-Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, bool wide) {
+Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam) {
     SimWindow* w = Find(hwnd);
     if (!w) return 0;
     if (w->hook) {
@@ -252,21 +253,16 @@ Lresult SimDesktop::Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam 
     if (w->control) {
         // Held while it answers: the control may destroy its own window.
         const auto control = w->control;
-        if (auto answer = control->Answer(*this, *w, msg, wParam, lParam, wide)) return *answer;
+        if (auto answer = control->Answer(*this, *w, msg, wParam, lParam)) return *answer;
         w = Find(hwnd);
         if (!w) return 0;
     }
     return DefaultAnswer(*w, msg, wParam, lParam);
 }
 
-bool SimDesktop::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
-                                     std::uint32_t, std::uint32_t timeoutMs, Lresult* result) {
-    return TimedSend(hwnd, msg, wParam, lParam, timeoutMs, result, false);
-}
-
 bool SimDesktop::SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                      std::uint32_t, std::uint32_t timeoutMs, Lresult* result) {
-    return TimedSend(hwnd, msg, wParam, lParam, timeoutMs, result, true);
+    return TimedSend(hwnd, msg, wParam, lParam, timeoutMs, result);
 }
 
 namespace {
@@ -286,12 +282,12 @@ void SimDesktop::FinishBusyThreads() {
     busyThreads.clear();
     const std::vector<SentMessage> late = std::move(lateMessages_);
     lateMessages_.clear();
-    for (const SentMessage& m : late) Deliver(m.hwnd, m.msg, m.wParam, m.lParam, m.wide);
+    for (const SentMessage& m : late) Deliver(m.hwnd, m.msg, m.wParam, m.lParam);
 }
 
 bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
-                           Lresult* result, bool wide) {
-    sent.push_back({hwnd, msg, wParam, lParam, true, wide});
+                           Lresult* result) {
+    sent.push_back({hwnd, msg, wParam, lParam, true});
     if (result) *result = 0;
     lastError_ = 0;
     const SimWindow* w = Find(hwnd);
@@ -314,7 +310,7 @@ bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam l
         lastError_ = win::ERROR_ACCESS_DENIED;
         return false;
     }
-    const Lresult answer = Deliver(hwnd, msg, wParam, lParam, wide);
+    const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
     if (result) *result = answer;
     return true;
 }

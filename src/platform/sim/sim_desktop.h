@@ -23,19 +23,19 @@ using MessageHook =
     std::function<std::optional<Lresult>(SimWindow& self, std::uint32_t msg, Wparam, Lparam)>;
 
 // What a common control answers by itself (list box, list view, tree view):
-// asked after the test's hook and before the default answers. wide is true
-// for the W forms of the messages.
+// asked after the test's hook and before the default answers. Every message
+// comes in its W form: texts travel as UTF-16.
 class SimControl {
 public:
     virtual ~SimControl() = default;
     virtual std::optional<Lresult> Answer(SimDesktop& desk, SimWindow& self, std::uint32_t msg,
-                                          Wparam wParam, Lparam lParam, bool wide) = 0;
+                                          Wparam wParam, Lparam lParam) = 0;
 };
 
 struct SimWindow {
     Hwnd hwnd = 0;
-    std::string className;  // ANSI bytes
-    std::string text;       // ANSI bytes
+    std::string className;  // UTF-8
+    std::string text;       // UTF-8; the window holds it as UTF-16
     std::uint32_t style = 0, exStyle = 0, classStyle = 0;
     std::int32_t id = 0;
     Rect rect;                  // screen coordinates
@@ -117,7 +117,6 @@ struct SentMessage {
     Wparam wParam;
     Lparam lParam;
     bool withTimeout;
-    bool wide = false;  // SendMessageTimeoutW
 };
 
 // An outline shown with ShowInvertedFrame.
@@ -151,7 +150,7 @@ public:
     SimWindow& Window(Hwnd hwnd);
     SimProcess& AddProcess(std::uint32_t id, const std::string& imagePath);
     void AddDrive(const std::string& root, const std::string& device);
-    void AddShortPath(const std::string& longPath, const std::string& shortPath);
+    void AddShortPath(const std::string& longPath, const std::string& shortPath);  // UTF-8
     void SetCursor(Point p, Hcursor cursor = 0x10003) { cursorPos_ = p; cursor_ = cursor; }
     void SetScreenSize(int width, int height);
     // The screen's pixels, 0x00RRGGBB; what the screen device context shows.
@@ -167,7 +166,7 @@ public:
     void SetMonitors(const std::vector<SimMonitor>& monitors);
     const std::vector<SimMonitor>& monitors() const { return monitors_; }
     Rect virtualScreen() const { return virtual_; }
-    // Code page used by AnsiToUtf8/Utf8ToAnsi ("CP936" by default).
+    // Code page used by AnsiToUtf8/Utf8ToAnsi/WideToAnsi ("CP936" by default).
     void SetCodePage(const std::string& codePage) { codePage_ = codePage; }
     // A Notepad main window with its edit child, in a process of its own.
     Hwnd CreateNotepad(std::uint32_t processId);
@@ -181,8 +180,8 @@ public:
     bool ReadRemote(std::uint32_t processId, RemoteAddress address, void* out, std::size_t size);
     bool WriteRemote(std::uint32_t processId, RemoteAddress address, const void* data, std::size_t size);
     SimProcess* Process(std::uint32_t processId);
-    // A font object, as CreateFontIndirectA makes one.
-    Hgdiobj AddFont(const LogFontA& logFont);
+    // A font object, as CreateFontIndirectW makes one.
+    Hgdiobj AddFont(const LogFontW& logFont);
     // The font a fresh display context holds.
     Hgdiobj systemFont() const { return systemFont_; }
 
@@ -227,12 +226,14 @@ public:
     // from every process, and its own process is a WOW64 one on a 64-bit system.
     bool callerIs64Bit = true;
     bool system64Bit = true;
-    // Under Wine an A list-box text message across processes answers UTF-16.
-    bool listTextAnswersWide = false;
     // Programs started, by command line; Notepad's window appears this long
     // after its start (in Sleep time), never when negative.
     std::vector<std::string> started;
     int notepadDelayMs = 0;
+    // A newer Notepad: the window belongs to another process than the one
+    // started, and the editor is a rich edit inside a box of its own.
+    bool notepadHandsOffWindow = false;
+    bool notepadRichEdit = false;
     bool createProcessFails = false;
     // GetMenuItemCount answers these for the menus named, whatever they hold.
     std::map<Hmenu, int> menuCountLies;
@@ -245,7 +246,7 @@ public:
     bool failBitBlt = false;
     int queryDosDeviceCalls = 0;
     Hwnd capture() const { return capture_; }
-    std::vector<std::string> shellExecuted;  // "operation|file|parameters"
+    std::vector<std::string> shellExecuted;  // "operation|file|parameters", UTF-8
     // Processes ended with TerminateProcess, in order; their windows are gone.
     std::vector<std::uint32_t> terminated;
     std::size_t windowCount() const { return windows_.size(); }
@@ -258,16 +259,13 @@ public:
     Hwnd GetDesktopWindow() override { return kDesktop; }
     std::int32_t GetWindowLongA(Hwnd hwnd, int index) override;
     std::uint32_t GetClassLongA(Hwnd hwnd, int index) override;
-    int GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) override;
-    int GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) override;
+    int GetClassNameW(Hwnd hwnd, char16_t* buffer, int maxCount) override;
+    int GetWindowTextW(Hwnd hwnd, char16_t* buffer, int maxCount) override;
     bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
     bool GetClientRect(Hwnd hwnd, Rect& rect) override;
     std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) override;
     Hwnd WindowFromPoint(Point p) override;
 
-    bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
-                             std::uint32_t flags, std::uint32_t timeoutMs,
-                             Lresult* result) override;
     bool SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                              std::uint32_t flags, std::uint32_t timeoutMs,
                              Lresult* result) override;
@@ -297,7 +295,7 @@ public:
     Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
     bool DeleteObject(Hgdiobj object) override;
     Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
-    int GetObjectA(Hgdiobj object, int size, void* buffer) override;
+    int GetObjectW(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetLastError() override { return lastError_; }
     void ShowInvertedFrame(const Rect& rect, int penWidth) override;
@@ -318,10 +316,10 @@ public:
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool CloseHandle(Handle handle) override;
     bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
-    std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) override;
-    std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) override;
+    std::uint32_t GetProcessImageFileNameW(Handle process, char16_t* buffer, std::uint32_t size) override;
+    std::uint32_t QueryDosDeviceW(const char16_t* deviceName, char16_t* buffer, std::uint32_t size) override;
     std::vector<std::string> LogicalDrives() override;
-    std::uint32_t GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) override;
+    std::uint32_t GetShortPathNameW(const char16_t* longPath, char16_t* buffer, std::uint32_t size) override;
     RemoteAddress VirtualAllocEx(Handle process, RemoteAddress address, std::uint64_t size,
                                  std::uint32_t allocationType, std::uint32_t protect) override;
     bool VirtualFreeEx(Handle process, RemoteAddress address, std::uint64_t size,
@@ -342,17 +340,15 @@ public:
     int GetMenuItemCount(Hmenu menu) override;
     std::uint32_t GetMenuItemID(Hmenu menu, int pos) override;
     std::uint32_t GetMenuState(Hmenu menu, std::uint32_t id, std::uint32_t flags) override;
-    int GetMenuStringA(Hmenu menu, std::uint32_t id, char* buffer, int maxCount,
+    int GetMenuStringW(Hmenu menu, std::uint32_t id, char16_t* buffer, int maxCount,
                        std::uint32_t flags) override;
 
-    void ShellExecuteA(Hwnd owner, const char* operation, const char* file, const char* parameters,
-                       const char* directory, int showCmd) override;
+    void ShellExecuteW(Hwnd owner, const char16_t* operation, const char16_t* file, const char16_t* parameters,
+                       const char16_t* directory, int showCmd) override;
 
     std::string AnsiToUtf8(const std::string& ansi) override;
     std::string Utf8ToAnsi(const std::string& utf8) override;
-    std::string WideToAnsi(const std::u16string& wide) override;
-    // The code page's text as UTF-16, as a control that keeps Unicode texts holds it.
-    std::u16string AnsiToWide(const std::string& ansi);
+    std::string WideToAnsi(std::u16string_view wide) override;
 
     static constexpr Hwnd kDesktop = 0x10010;
     static constexpr Handle kCurrentProcess = static_cast<Handle>(-1);
@@ -377,11 +373,11 @@ protected:
     SimWindow* Find(Hwnd hwnd);
     std::vector<Hwnd>& Siblings(const SimWindow& w);
     Lresult DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam, Lparam lParam);
-    Lresult Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, bool wide = false);
+    Lresult Deliver(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam);
     SimProcess* ProcessOfHandle(Handle handle, std::uint32_t access);
     Hwnd HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel);
     bool TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
-                   Lresult* result, bool wide);
+                   Lresult* result);
     // Counts a call that waits for the window's thread when it would freeze.
     void NoteWaitingCall(Hwnd hwnd);
     bool ApplyShowWindow(Hwnd hwnd, int cmdShow);
@@ -412,12 +408,12 @@ protected:
     // one it overlaps most (or contains), else as flags say.
     Hmonitor MonitorOfArea(const Rect& area, std::uint32_t flags) const;
     std::uintptr_t nextGdi_ = 0x1000;
-    std::map<Hgdiobj, LogFontA> fonts_;
+    std::map<Hgdiobj, LogFontW> fonts_;
     Hgdiobj systemFont_ = 0;
     std::string codePage_ = "CP936";
     std::uint32_t lastError_ = 0;
     struct SimMenuItem {
-        std::string text;  // ANSI bytes
+        std::string text;  // UTF-8
         std::uint32_t id = 0;
         Hmenu sub = 0;
         std::uint32_t state = 0;

@@ -9,7 +9,7 @@ namespace {
 constexpr std::uintptr_t kFontTag = 0x100000;
 }  // namespace
 
-Hgdiobj SimDesktop::AddFont(const LogFontA& logFont) {
+Hgdiobj SimDesktop::AddFont(const LogFontW& logFont) {
     const Hgdiobj font = kFontTag | nextGdi_++;
     fonts_[font] = logFont;
     return font;
@@ -91,10 +91,10 @@ Hgdiobj SimDesktop::GetCurrentObject(Hdc dc, std::uint32_t type) {
     return it->second.font;
 }
 
-int SimDesktop::GetObjectA(Hgdiobj object, int size, void* buffer) {
+int SimDesktop::GetObjectW(Hgdiobj object, int size, void* buffer) {
     const auto it = fonts_.find(object);
     if (it == fonts_.end() || !buffer || size <= 0) return 0;
-    const int n = std::min<int>(size, static_cast<int>(sizeof(LogFontA)));
+    const int n = std::min<int>(size, static_cast<int>(sizeof(LogFontW)));
     std::memcpy(buffer, &it->second, static_cast<std::size_t>(n));
     return n;
 }

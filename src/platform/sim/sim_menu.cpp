@@ -6,6 +6,7 @@
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_text.h"
+#include "platform/utf16.h"
 
 namespace lumivex::sim {
 
@@ -23,7 +24,7 @@ Hmenu SimDesktop::CreateMenu() {
 void SimDesktop::AppendMenu(Hmenu menu, const std::string& text, std::uint32_t id, Hmenu sub,
                             std::uint32_t state) {
     SimMenuItem item;
-    item.text = Utf8ToAnsi(text);
+    item.text = text;
     item.id = sub ? static_cast<std::uint32_t>(sub) : id;
     item.sub = sub;
     item.state = state;
@@ -95,13 +96,13 @@ std::uint32_t SimDesktop::GetMenuState(Hmenu menu, std::uint32_t id, std::uint32
     return (count << 8) | win::MF_POPUP | (item->state & 0xFF);
 }
 
-int SimDesktop::GetMenuStringA(Hmenu menu, std::uint32_t id, char* buffer, int maxCount, std::uint32_t flags) {
+int SimDesktop::GetMenuStringW(Hmenu menu, std::uint32_t id, char16_t* buffer, int maxCount, std::uint32_t flags) {
     const SimMenuItem* item = FindMenuItem(menu, id, flags);
     if (!item) {
-        if (buffer && maxCount > 0) buffer[0] = '\0';
+        if (buffer && maxCount > 0) buffer[0] = u'\0';
         return 0;
     }
-    return CopyOut(item->text, buffer, maxCount);
+    return CopyOut(Utf8ToUtf16(item->text), buffer, maxCount);
 }
 
 }  // namespace lumivex::sim

@@ -24,10 +24,14 @@ std::string ProgramOf(const std::string& commandLine) {
 }  // namespace
 
 Hwnd SimDesktop::CreateNotepad(std::uint32_t processId) {
+    if (notepadHandsOffWindow) {
+        nextProcessId_ += 4;
+        processId = nextProcessId_;
+    }
     if (!Process(processId)) AddProcess(processId, "\\Device\\HarddiskVolume1\\Windows\\notepad.exe").is64Bit = true;
     WindowSpec main;
     main.className = "Notepad";
-    main.text = Utf8ToAnsi("无标题 - 记事本");
+    main.text = "无标题 - 记事本";
     main.style = win::WS_VISIBLE | win::WS_CAPTION | 0x00080000;
     main.rect = {40, 40, 840, 640};
     main.processId = processId;
@@ -39,6 +43,12 @@ Hwnd SimDesktop::CreateNotepad(std::uint32_t processId) {
     edit.rect = {48, 90, 832, 632};
     edit.parent = hwnd;
     edit.id = 15;
+    if (notepadRichEdit) {
+        WindowSpec box = edit;
+        box.className = "NotepadTextBox";
+        edit.parent = CreateWindow(box);
+        edit.className = "RichEditD2DPT";
+    }
     CreateWindow(edit);
     return hwnd;
 }
@@ -89,17 +99,22 @@ Hwnd SimDesktop::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* classNa
     for (; it != list.end(); ++it) {
         const SimWindow& w = windows_.at(*it);
         if (className && !SameClass(w.className, className)) continue;
-        if (windowName && w.text != windowName) continue;
+        if (windowName && Utf8ToAnsi(w.text) != windowName) continue;
         return *it;
     }
     return 0;
 }
 
-std::string SimDesktop::WideToAnsi(const std::u16string& wide) {
+std::string SimDesktop::WideToAnsi(std::u16string_view wide) {
     // One character at a time, so that a character the code page lacks
     // becomes '?' without upsetting the ones after it.
     std::string out;
+    out.reserve(wide.size());
     for (std::size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] < 0x80) {  // every code page the desktop knows keeps ASCII
+            out.push_back(static_cast<char>(wide[i]));
+            continue;
+        }
         std::size_t units = 1;
         if (wide[i] >= 0xD800 && wide[i] < 0xDC00 && i + 1 < wide.size()) units = 2;
         const std::string bytes(reinterpret_cast<const char*>(wide.data() + i), units * 2);
@@ -108,17 +123,6 @@ std::string SimDesktop::WideToAnsi(const std::u16string& wide) {
         i += units - 1;
     }
     return out;
-}
-
-std::u16string SimDesktop::AnsiToWide(const std::string& ansi) {
-    // Through UTF-8: a byte the code page rejects becomes one '?' there,
-    // which keeps the UTF-16 units aligned.
-    const std::string bytes = Convert(AnsiToUtf8(ansi), "UTF-16LE", "UTF-8");
-    std::u16string wide(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < wide.size(); ++i)
-        wide[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                        static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
-    return wide;
 }
 
 }  // namespace lumivex::sim

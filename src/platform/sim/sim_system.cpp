@@ -2,6 +2,7 @@
 // ANSI code page.
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_text.h"
+#include "platform/utf16.h"
 
 namespace lumivex::sim {
 
@@ -51,22 +52,22 @@ bool SimDesktop::TerminateProcess(Handle process, std::uint32_t) {
     return true;
 }
 
-std::uint32_t SimDesktop::GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) {
+std::uint32_t SimDesktop::GetProcessImageFileNameW(Handle process, char16_t* buffer, std::uint32_t size) {
     const auto it = processHandles_.find(process);
     if (it == processHandles_.end()) return 0;
     return static_cast<std::uint32_t>(
-        CopyOut(processes_.at(it->second).imagePath, buffer, static_cast<int>(size)));
+        CopyOut(Utf8ToUtf16(processes_.at(it->second).imagePath), buffer, static_cast<int>(size)));
 }
 
-std::uint32_t SimDesktop::QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) {
+std::uint32_t SimDesktop::QueryDosDeviceW(const char16_t* deviceName, char16_t* buffer, std::uint32_t size) {
     ++queryDosDeviceCalls;
     for (const auto& [root, device] : drives_) {
         std::string drive = root;
         while (!drive.empty() && drive.back() == '\\') drive.pop_back();
-        if (drive == deviceName) {
+        if (Utf8ToUtf16(drive) == deviceName) {
             // The answer is a list of strings ending in two NULs.
-            const int n = CopyOut(device, buffer, static_cast<int>(size) - 1);
-            if (static_cast<std::uint32_t>(n) + 1 < size) buffer[n + 1] = '\0';
+            const int n = CopyOut(Utf8ToUtf16(device), buffer, static_cast<int>(size) - 1);
+            if (static_cast<std::uint32_t>(n) + 1 < size) buffer[n + 1] = u'\0';
             return static_cast<std::uint32_t>(n + 2);
         }
     }
@@ -79,16 +80,17 @@ std::vector<std::string> SimDesktop::LogicalDrives() {
     return roots;
 }
 
-std::uint32_t SimDesktop::GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) {
-    const auto it = shortPaths_.find(longPath);
+std::uint32_t SimDesktop::GetShortPathNameW(const char16_t* longPath, char16_t* buffer, std::uint32_t size) {
+    const auto it = shortPaths_.find(Utf16ToUtf8(longPath));
     if (it == shortPaths_.end()) return 0;
-    if (it->second.size() + 1 > size) return static_cast<std::uint32_t>(it->second.size() + 1);
-    return static_cast<std::uint32_t>(CopyOut(it->second, buffer, static_cast<int>(size)));
+    const std::u16string shortPath = Utf8ToUtf16(it->second);
+    if (shortPath.size() + 1 > size) return static_cast<std::uint32_t>(shortPath.size() + 1);
+    return static_cast<std::uint32_t>(CopyOut(shortPath, buffer, static_cast<int>(size)));
 }
 
-void SimDesktop::ShellExecuteA(Hwnd, const char* operation, const char* file,
-                               const char* parameters, const char*, int) {
-    shellExecuted.push_back(std::string(operation) + "|" + file + "|" + parameters);
+void SimDesktop::ShellExecuteW(Hwnd, const char16_t* operation, const char16_t* file,
+                               const char16_t* parameters, const char16_t*, int) {
+    shellExecuted.push_back(Utf16ToUtf8(operation) + "|" + Utf16ToUtf8(file) + "|" + Utf16ToUtf8(parameters));
 }
 
 std::string SimDesktop::AnsiToUtf8(const std::string& ansi) {

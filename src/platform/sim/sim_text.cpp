@@ -10,11 +10,11 @@
 
 namespace lumivex::sim {
 
-int CopyOut(const std::string& text, char* buffer, int maxCount) {
+int CopyOut(const std::u16string& text, char16_t* buffer, int maxCount) {
     if (!buffer || maxCount <= 0) return 0;
     const int n = std::min<int>(static_cast<int>(text.size()), maxCount - 1);
-    std::memcpy(buffer, text.data(), static_cast<std::size_t>(n));
-    buffer[n] = '\0';
+    std::memcpy(buffer, text.data(), static_cast<std::size_t>(n) * sizeof(char16_t));
+    buffer[n] = u'\0';
     return n;
 }
 

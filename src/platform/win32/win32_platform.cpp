@@ -32,30 +32,6 @@ std::string Narrow(UINT codePage, const std::wstring& wide) {
     return text;
 }
 
-// The longest run of whole characters of wide whose code-page form fits
-// maxBytes; a surrogate pair is never cut. The form grows with the run, so
-// the run is found by halving: a few conversions, however long the text.
-std::string AnsiPrefix(const std::wstring& wide, std::size_t maxBytes) {
-    std::string whole = Narrow(CP_ACP, wide);
-    if (whole.size() <= maxBytes) return whole;
-    auto keepsPairs = [&wide](std::size_t units) {
-        return units == 0 || units == wide.size() || !IS_LOW_SURROGATE(wide[units]);
-    };
-    // Every character takes a byte at least: no more units than bytes fit.
-    std::size_t fits = 0, tooLong = std::min(wide.size(), maxBytes) + 1;
-    while (tooLong - fits > 1) {
-        std::size_t middle = fits + (tooLong - fits) / 2;
-        if (!keepsPairs(middle)) --middle;
-        if (middle <= fits) middle = fits + 1 + (keepsPairs(fits + 1) ? 0 : 1);
-        if (middle >= tooLong) break;
-        if (Narrow(CP_ACP, wide.substr(0, middle)).size() <= maxBytes)
-            fits = middle;
-        else
-            tooLong = middle;
-    }
-    return Narrow(CP_ACP, wide.substr(0, fits));
-}
-
 }  // namespace
 
 std::wstring Utf8ToWide(const std::string& utf8) { return Widen(CP_UTF8, utf8); }
@@ -75,12 +51,17 @@ std::uint32_t Win32Platform::GetClassLongA(Hwnd hwnd, int index) {
     return static_cast<std::uint32_t>(::GetClassLongA(ToHwnd(hwnd), index));
 }
 
-int Win32Platform::GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) {
-    return ::GetClassNameA(ToHwnd(hwnd), buffer, maxCount);
+namespace {
+wchar_t* Units(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
+const wchar_t* Units(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+}  // namespace
+
+int Win32Platform::GetClassNameW(Hwnd hwnd, char16_t* buffer, int maxCount) {
+    return ::GetClassNameW(ToHwnd(hwnd), Units(buffer), maxCount);
 }
 
-int Win32Platform::GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) {
-    return ::GetWindowTextA(ToHwnd(hwnd), buffer, maxCount);
+int Win32Platform::GetWindowTextW(Hwnd hwnd, char16_t* buffer, int maxCount) {
+    return ::GetWindowTextW(ToHwnd(hwnd), Units(buffer), maxCount);
 }
 
 bool Win32Platform::GetWindowRect(Hwnd hwnd, Rect& rect) {
@@ -105,62 +86,6 @@ std::uint32_t Win32Platform::GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* 
 }
 
 Hwnd Win32Platform::WindowFromPoint(Point p) { return FromHwnd(::WindowFromPoint(POINT{p.x, p.y})); }
-
-// Under Wine 8, ::SendMessageTimeoutA to a window of another process whose
-// thread is busy never returns, whatever the time-out; the W form times out
-// as asked. So every message travels as W, and the three text messages the
-// logic sends are converted from and to the ANSI code page here, as the
-// system converts them for an A sender.
-bool Win32Platform::SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
-                                        std::uint32_t flags, std::uint32_t timeoutMs, Lresult* result) {
-    switch (msg) {
-        case WM_GETTEXTLENGTH: return SendGetTextLengthAsAnsi(hwnd, flags, timeoutMs, result);
-        case WM_GETTEXT:
-            return SendGetTextAsAnsi(hwnd, static_cast<std::size_t>(wParam), reinterpret_cast<char*>(lParam), flags,
-                                     timeoutMs, result);
-        case WM_SETTEXT: {
-            const std::wstring wide =
-                lParam ? Widen(CP_ACP, std::string(reinterpret_cast<const char*>(lParam))) : std::wstring();
-            return SendMessageTimeoutW(hwnd, msg, wParam, lParam ? reinterpret_cast<Lparam>(wide.c_str()) : 0, flags,
-                                       timeoutMs, result);
-        }
-        default: return SendMessageTimeoutW(hwnd, msg, wParam, lParam, flags, timeoutMs, result);
-    }
-}
-
-// What an A sender is told: at most the bytes the text takes in the code
-// page (the system, too, may answer more than the text needs).
-bool Win32Platform::SendGetTextLengthAsAnsi(Hwnd hwnd, std::uint32_t flags, std::uint32_t timeoutMs,
-                                            Lresult* result) {
-    Lresult units = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, flags, timeoutMs, &units)) return false;
-    CPINFO info{};
-    const Lresult perUnit = ::GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 0 ? info.MaxCharSize : 2;
-    if (result) *result = units <= 0 ? units : (units > PTRDIFF_MAX / perUnit ? PTRDIFF_MAX : units * perUnit);
-    return true;
-}
-
-// The text converted to the code page and cut, between two characters, to
-// what the buffer holds with its NUL; answers the bytes copied.
-bool Win32Platform::SendGetTextAsAnsi(Hwnd hwnd, std::size_t bufferBytes, char* buffer, std::uint32_t flags,
-                                      std::uint32_t timeoutMs, Lresult* result) {
-    if (result) *result = 0;
-    if (bufferBytes == 0 || !buffer) return SendMessageTimeoutW(hwnd, WM_GETTEXT, 0, 0, flags, timeoutMs, result);
-    // A character of the code page is at least one UTF-16 unit: as many
-    // units as bytes always fill the buffer.
-    std::wstring wide(bufferBytes, L'\0');
-    Lresult copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, bufferBytes, reinterpret_cast<Lparam>(wide.data()), flags, timeoutMs,
-                             &copied))
-        return false;
-    wide[bufferBytes - 1] = L'\0';
-    wide.resize(std::wcslen(wide.c_str()));
-    const std::string ansi = AnsiPrefix(wide, bufferBytes - 1);
-    std::memcpy(buffer, ansi.data(), ansi.size());
-    buffer[ansi.size()] = '\0';
-    if (result) *result = static_cast<Lresult>(ansi.size());
-    return true;
-}
 
 bool Win32Platform::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                                  std::uint32_t flags) {
@@ -204,14 +129,15 @@ Hgdiobj Win32Platform::SelectObject(Hdc dc, Hgdiobj object) {
 
 bool Win32Platform::DeleteObject(Hgdiobj object) { return ::DeleteObject(reinterpret_cast<HGDIOBJ>(object)); }
 
-static_assert(sizeof(LOGFONTA) == sizeof(LogFontA), "LogFontA mirrors LOGFONTA");
+static_assert(sizeof(LOGFONTW) == sizeof(LogFontW), "LogFontW mirrors LOGFONTW");
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wide characters are UTF-16 units");
 
 Hgdiobj Win32Platform::GetCurrentObject(Hdc dc, std::uint32_t type) {
     return reinterpret_cast<Hgdiobj>(::GetCurrentObject(ToHdc(dc), type));
 }
 
-int Win32Platform::GetObjectA(Hgdiobj object, int size, void* buffer) {
-    return ::GetObjectA(reinterpret_cast<HGDIOBJ>(object), size, buffer);
+int Win32Platform::GetObjectW(Hgdiobj object, int size, void* buffer) {
+    return ::GetObjectW(reinterpret_cast<HGDIOBJ>(object), size, buffer);
 }
 
 void Win32Platform::Sleep(std::uint32_t ms) { ::Sleep(ms); }
@@ -255,12 +181,12 @@ bool Win32Platform::TerminateProcess(Handle process, std::uint32_t exitCode) {
     return ::TerminateProcess(reinterpret_cast<HANDLE>(process), exitCode);
 }
 
-std::uint32_t Win32Platform::GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) {
-    return ::GetProcessImageFileNameA(reinterpret_cast<HANDLE>(process), buffer, size);
+std::uint32_t Win32Platform::GetProcessImageFileNameW(Handle process, char16_t* buffer, std::uint32_t size) {
+    return ::GetProcessImageFileNameW(reinterpret_cast<HANDLE>(process), Units(buffer), size);
 }
 
-std::uint32_t Win32Platform::QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) {
-    return ::QueryDosDeviceA(deviceName, buffer, size);
+std::uint32_t Win32Platform::QueryDosDeviceW(const char16_t* deviceName, char16_t* buffer, std::uint32_t size) {
+    return ::QueryDosDeviceW(Units(deviceName), Units(buffer), size);
 }
 
 std::vector<std::string> Win32Platform::LogicalDrives() {
@@ -272,13 +198,13 @@ std::vector<std::string> Win32Platform::LogicalDrives() {
     return roots;
 }
 
-std::uint32_t Win32Platform::GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) {
-    return ::GetShortPathNameA(longPath, buffer, size);
+std::uint32_t Win32Platform::GetShortPathNameW(const char16_t* longPath, char16_t* buffer, std::uint32_t size) {
+    return ::GetShortPathNameW(Units(longPath), Units(buffer), size);
 }
 
-void Win32Platform::ShellExecuteA(Hwnd owner, const char* operation, const char* file,
-                                  const char* parameters, const char* directory, int showCmd) {
-    ::ShellExecuteA(ToHwnd(owner), operation, file, parameters, directory, showCmd);
+void Win32Platform::ShellExecuteW(Hwnd owner, const char16_t* operation, const char16_t* file,
+                                  const char16_t* parameters, const char16_t* directory, int showCmd) {
+    ::ShellExecuteW(ToHwnd(owner), Units(operation), Units(file), Units(parameters), Units(directory), showCmd);
 }
 
 std::string Win32Platform::AnsiToUtf8(const std::string& ansi) { return WideToUtf8(Widen(CP_ACP, ansi)); }

@@ -36,16 +36,13 @@ public:
     Hwnd GetDesktopWindow() override;
     std::int32_t GetWindowLongA(Hwnd hwnd, int index) override;
     std::uint32_t GetClassLongA(Hwnd hwnd, int index) override;
-    int GetClassNameA(Hwnd hwnd, char* buffer, int maxCount) override;
-    int GetWindowTextA(Hwnd hwnd, char* buffer, int maxCount) override;
+    int GetClassNameW(Hwnd hwnd, char16_t* buffer, int maxCount) override;
+    int GetWindowTextW(Hwnd hwnd, char16_t* buffer, int maxCount) override;
     bool GetWindowRect(Hwnd hwnd, Rect& rect) override;
     bool GetClientRect(Hwnd hwnd, Rect& rect) override;
     std::uint32_t GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* processId) override;
     Hwnd WindowFromPoint(Point p) override;
 
-    bool SendMessageTimeoutA(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
-                             std::uint32_t flags, std::uint32_t timeoutMs,
-                             Lresult* result) override;
     bool SendMessageTimeoutW(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                              std::uint32_t flags, std::uint32_t timeoutMs,
                              Lresult* result) override;
@@ -75,7 +72,7 @@ public:
     Hgdiobj SelectObject(Hdc dc, Hgdiobj object) override;
     bool DeleteObject(Hgdiobj object) override;
     Hgdiobj GetCurrentObject(Hdc dc, std::uint32_t type) override;
-    int GetObjectA(Hgdiobj object, int size, void* buffer) override;
+    int GetObjectW(Hgdiobj object, int size, void* buffer) override;
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetLastError() override;
 
@@ -97,10 +94,10 @@ public:
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool CloseHandle(Handle handle) override;
     bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
-    std::uint32_t GetProcessImageFileNameA(Handle process, char* buffer, std::uint32_t size) override;
-    std::uint32_t QueryDosDeviceA(const char* deviceName, char* buffer, std::uint32_t size) override;
+    std::uint32_t GetProcessImageFileNameW(Handle process, char16_t* buffer, std::uint32_t size) override;
+    std::uint32_t QueryDosDeviceW(const char16_t* deviceName, char16_t* buffer, std::uint32_t size) override;
     std::vector<std::string> LogicalDrives() override;
-    std::uint32_t GetShortPathNameA(const char* longPath, char* buffer, std::uint32_t size) override;
+    std::uint32_t GetShortPathNameW(const char16_t* longPath, char16_t* buffer, std::uint32_t size) override;
     RemoteAddress VirtualAllocEx(Handle process, RemoteAddress address, std::uint64_t size,
                                  std::uint32_t allocationType, std::uint32_t protect) override;
     bool VirtualFreeEx(Handle process, RemoteAddress address, std::uint64_t size,
@@ -121,21 +118,17 @@ public:
     int GetMenuItemCount(Hmenu menu) override;
     std::uint32_t GetMenuItemID(Hmenu menu, int pos) override;
     std::uint32_t GetMenuState(Hmenu menu, std::uint32_t id, std::uint32_t flags) override;
-    int GetMenuStringA(Hmenu menu, std::uint32_t id, char* buffer, int maxCount,
+    int GetMenuStringW(Hmenu menu, std::uint32_t id, char16_t* buffer, int maxCount,
                        std::uint32_t flags) override;
 
-    void ShellExecuteA(Hwnd owner, const char* operation, const char* file, const char* parameters,
-                       const char* directory, int showCmd) override;
+    void ShellExecuteW(Hwnd owner, const char16_t* operation, const char16_t* file, const char16_t* parameters,
+                       const char16_t* directory, int showCmd) override;
 
     std::string AnsiToUtf8(const std::string& ansi) override;
     std::string Utf8ToAnsi(const std::string& utf8) override;
-    std::string WideToAnsi(const std::u16string& wide) override;
+    std::string WideToAnsi(std::u16string_view wide) override;
 
 private:
-    bool SendGetTextLengthAsAnsi(Hwnd hwnd, std::uint32_t flags, std::uint32_t timeoutMs, Lresult* result);
-    bool SendGetTextAsAnsi(Hwnd hwnd, std::size_t bufferBytes, char* buffer, std::uint32_t flags,
-                           std::uint32_t timeoutMs, Lresult* result);
-
     std::unique_ptr<InvertedFrame> frame_;
     std::unique_ptr<TargetThreadCalls> threadCalls_;
 };

@@ -119,11 +119,12 @@ std::uint32_t Win32Platform::GetMenuState(Hmenu menu, std::uint32_t id, std::uin
     return ::GetMenuState(ToHmenu(menu), id, flags);
 }
 
-int Win32Platform::GetMenuStringA(Hmenu menu, std::uint32_t id, char* buffer, int maxCount, std::uint32_t flags) {
-    return ::GetMenuStringA(ToHmenu(menu), id, buffer, maxCount, flags);
+int Win32Platform::GetMenuStringW(Hmenu menu, std::uint32_t id, char16_t* buffer, int maxCount,
+                                  std::uint32_t flags) {
+    return ::GetMenuStringW(ToHmenu(menu), id, reinterpret_cast<wchar_t*>(buffer), maxCount, flags);
 }
 
-std::string Win32Platform::WideToAnsi(const std::u16string& wide) {
+std::string Win32Platform::WideToAnsi(std::u16string_view wide) {
     if (wide.empty()) return {};
     const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
     const int length = static_cast<int>(wide.size());

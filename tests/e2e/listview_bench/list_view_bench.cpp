@@ -1,6 +1,6 @@
 // Measures, under Wine, reading a 1000 x 5 report list view of another
 // process: Lumivex's whole read, the cell-by-cell way, and the floor of one
-// bare cross-process LVM_GETITEMTEXTA send per cell, in one run. Not a test.
+// bare cross-process LVM_GETITEMTEXTW send per cell, in one run. Not a test.
 //
 //   LumivexListViewBench.exe          starts a host copy of itself holding
 //                                     the list view, measures, ends the host
@@ -89,14 +89,14 @@ int Measure() {
 
     lumivex::ProcessHandle remote(p, p.OpenProcess(0x38, false, process.id()));
     const lumivex::ItemLayout layout = lumivex::LayoutFor(lumivex::ItemKind::ListViewCell, true);
-    lumivex::RemoteBlock text(p, remote.get(), layout.textMax, layout.allocationType);
+    lumivex::RemoteBlock text(p, remote.get(), layout.textBytes(), layout.allocationType);
     lumivex::RemoteBlock item(p, remote.get(), layout.structSize, layout.allocationType);
     const auto request = lumivex::ItemRequest(layout, 0, text.address());
     item.Write(0, request.data(), request.size());
     const double floorMs = BestOf([&] {
         for (int r = 0; r < kRows; ++r)
             for (int c = 0; c < kColumns; ++c)
-                lumivex::SendTimeout(p, target, 0x102D /* LVM_GETITEMTEXTA */, static_cast<lumivex::Wparam>(r),
+                lumivex::SendTimeout(p, target, layout.message, static_cast<lumivex::Wparam>(r),
                                      static_cast<lumivex::Lparam>(item.address()));
     });
 

@@ -11,6 +11,8 @@
 // Lumivex's platform header goes before <windows.h>: it names the system's
 // constants itself.
 #include "desktop_tree/window_tree.h"
+#include "info/tools_readings.h"
+#include "info/window_text.h"
 #include "platform/send.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/control_ids.h"
@@ -104,9 +106,12 @@ int Measure() {
     auto bareCalls = [&] {
         lumivex::UnansweredScope quiet(p);
         const auto windows = lumivex::EnumWindowTree(p, desktop);
+        // Each window's parent, class name and title, the title asked
+        // for its length first and then read.
         for (lumivex::Hwnd h : windows) {
             p.GetParent(h);
-            lumivex::TreeNodeText(p, h);
+            lumivex::GetWndClass(p, h);
+            lumivex::GetWndText(p, h, 60);
         }
         return windows.size();
     };
