@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "info/window_text.h"
-#include "platform/handles.h"
 #include "platform/monitors.h"
 #include "platform/send.h"
 #include "platform/utf16.h"
@@ -23,7 +22,7 @@ constexpr const char* kNotepadClass = "Notepad";
 constexpr const char* kEditorClasses[] = {"Edit", "RichEditD2DPT", "RICHEDIT50W", "RichEdit20W"};
 constexpr int kEditorDepth = 4, kEditorSearchWindows = 512;
 constexpr double kTwipsPerInch = 1440.0, kTwipsPerPixel = 15.0;
-constexpr int kDefaultDpi = 96;
+constexpr int kPixelDpi = 96;  // one twip-pixel is one pixel
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
@@ -138,12 +137,6 @@ NotepadResult FindOrStart(Platform& p, NotepadState& state) {
     return Failure(NotepadOutcome::WindowDidNotAppear, "记事本窗口没有出现，无法显示文本。");
 }
 
-int ScreenDpi(Platform& p) {
-    const WindowDc screen(p, 0, p.GetDC(0));
-    const int dpi = screen ? p.GetDeviceCaps(screen.get(), win::LOGPIXELSX) : 0;
-    return dpi > 0 ? dpi : kDefaultDpi;
-}
-
 }  // namespace
 
 std::string NormaliseLineBreaks(const std::string& text) {
@@ -176,9 +169,13 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
     // Placement that waits for Notepad's thread would let a stuck Notepad
     // stop us: both changes are posted.
     // Centred on the monitor the user works on (placeBy's), by the same
-    // rule as on the primary one, then moved to that monitor's origin.
+    // rule as on the primary one, then moved to that monitor's origin. The
+    // program is aware of each monitor's DPI: the monitor's size and
+    // Notepad's are both physical pixels, which the twips of the rule take
+    // at 96 dots per inch (at the system's DPI they would put Notepad off
+    // centre on a scaled screen).
     const Rect monitor = MonitorRectOf(p, placeBy);
-    const Point place = CentredPlace(monitor.right - monitor.left, monitor.bottom - monitor.top, ScreenDpi(p), width,
+    const Point place = CentredPlace(monitor.right - monitor.left, monitor.bottom - monitor.top, kPixelDpi, width,
                                      height);
     p.SetWindowPos(notepad, 0, monitor.left + place.x, monitor.top + place.y, width, height,
                    win::SWP_NOZORDER | win::SWP_NOACTIVATE | win::SWP_ASYNCWINDOWPOS);

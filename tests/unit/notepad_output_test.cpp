@@ -82,6 +82,14 @@ TEST_F(NotepadOutputTest, ANewerNotepadIsFoundAndWrittenTo) {
     EXPECT_EQ(TextOf(editor), "next");
 }
 
+// The monitor's pixels are physical: a scaled screen centres Notepad too.
+TEST_F(NotepadOutputTest, CentredOnAScaledScreen) {
+    desk.SetScreenSize(1920, 1080);
+    desk.SetDpi(144);
+    ASSERT_EQ(Show("text").outcome, NotepadOutcome::Shown);
+    EXPECT_EQ(desk.Window(state.window).rect, (Rect{660, 340, 1260, 740}));
+}
+
 TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
     desk.SetScreenSize(1920, 1080);
     const NotepadResult result = Show("第一行\n第二行");
