@@ -30,6 +30,11 @@ if(LUMIVEX_WIN32_DIR)
            COMMAND ${CMAKE_SOURCE_DIR}/scripts/check_product.sh ${LUMIVEX_WIN32_DIR}/Lumivex.exe pe32)
   add_test(NAME product.win64_is_pe32plus_and_self_contained
            COMMAND ${CMAKE_SOURCE_DIR}/scripts/check_product.sh ${LUMIVEX_WIN64_DIR}/Lumivex.exe pe32+)
+  # The release archive, made from the programs already built; package.sh
+  # checks what it writes (scripts/check_archive.sh) and fails on a bad one.
+  add_test(NAME product.release_archive
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/package.sh --from-builds ${LUMIVEX_WIN32_DIR} ${LUMIVEX_WIN64_DIR}
+                   --out ${CMAKE_BINARY_DIR}/release/Lumivex-windows.zip)
 endif()
 
 # Logic folders never include the view models or the windows.

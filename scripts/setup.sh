@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine64 xvfb xdotool imagemagick x11-utils fonts-wqy-microhei locales
+  zip unzip
 )
 
 missing=()
