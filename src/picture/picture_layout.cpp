@@ -27,7 +27,7 @@ void LayoutBar(PictureView& view, ScrollAxis axis, int viewport, int picture) {
     // keeps the one it had.
     const std::int64_t max = std::int64_t{picture} - viewport + kOverscrollTwips;
     if (max <= kScrollBarLimit) bar.max = static_cast<int>(max);
-    bar.smallChange = kTwipsPerPixel;
+    bar.smallChange = PixelsToTwips(1, view.dpi);
     bar.largeChange = viewport / 3;
     if (bar.largeChange == 0) bar.largeChange = bar.smallChange;
 }
@@ -41,6 +41,15 @@ void LayoutPictureView(PictureView& view) {
     view.vScroll.box.height = view.viewport.height;
     LayoutBar(view, ScrollAxis::Horizontal, view.viewport.width, view.pictureBox.width);
     LayoutBar(view, ScrollAxis::Vertical, view.viewport.height, view.pictureBox.height);
+}
+
+void SetPictureDpi(PictureView& view, int dpi) {
+    if (dpi <= 0 || dpi == view.dpi) return;
+    TwipsBox& box = view.pictureBox;
+    box.width = PixelsToTwips(TwipsToPixels(box.width, view.dpi), dpi);
+    box.height = PixelsToTwips(TwipsToPixels(box.height, view.dpi), dpi);
+    view.dpi = dpi;
+    LayoutPictureView(view);
 }
 
 void SetScrollValue(PictureView& view, ScrollAxis axis, int value) {

@@ -1,7 +1,7 @@
 // What the picture tab shows: the picture taken from the screen, the
 // viewport it scrolls in and the two scroll bars. Positions and sizes are in
 // twips, the unit the tab is laid out in; the window code turns them into
-// pixels at kTwipsPerPixel.
+// pixels at the main window's DPI (15 twips per pixel at 96 DPI).
 //
 // The picture folder is logic: it takes the platform and plain values and
 // returns plain values; it includes only the platform besides itself.
@@ -12,8 +12,17 @@
 
 namespace lumivex {
 
-// Windows are laid out in twips at a fixed 15 twips per pixel.
+// Twips are 1/1440 inch: 15 to a pixel at 96 dots per inch.
+constexpr int kTwipsPerInch = 1440;
 constexpr int kTwipsPerPixel = 15;
+
+// Half a unit rounds away from zero, as a form places its controls.
+inline int RoundedRatio(long long value, long long multiplier, long long divisor) {
+    const long long product = value * multiplier, half = divisor / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / divisor : -((-product + half) / divisor));
+}
+inline int TwipsToPixels(int twips, int dpi) { return RoundedRatio(twips, dpi, kTwipsPerInch); }
+inline int PixelsToTwips(int pixels, int dpi) { return RoundedRatio(pixels, kTwipsPerInch, dpi); }
 
 // A control's place on its parent: left, top, width, height in twips.
 struct TwipsBox {
@@ -61,6 +70,8 @@ struct PictureView {
     Picture picture;
     // Counts pictures taken and cleared, so the window knows when to repaint.
     unsigned generation = 0;
+    // The main window's dots per inch: the twips of one screen pixel.
+    int dpi = 96;
 };
 
 }  // namespace lumivex

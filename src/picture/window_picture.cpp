@@ -63,7 +63,7 @@ Picture CopyScreenArea(Platform& p, int left, int top, int width, int height) {
 void TakeWindowPicture(Platform& p, const Rect& r, PictureView& view) {
     const int width = PictureSide(r.left, r.right), height = PictureSide(r.top, r.bottom);
     // The box is sized in pixels: one box pixel for each pixel copied.
-    view.pictureBox = {0, 0, width * kTwipsPerPixel, height * kTwipsPerPixel};
+    view.pictureBox = {0, 0, PixelsToTwips(width, view.dpi), PixelsToTwips(height, view.dpi)};
     view.picture = CopyScreenArea(p, r.left, r.top, width, height);
     ++view.generation;
 }

@@ -11,6 +11,9 @@ namespace lumivex {
 void TakeWindowPicture(Platform& p, const Rect& area, PictureView& view);
 // Fits the view's scroll bars to the picture.
 void LayoutPictureView(PictureView& view);
+// The main window moved to a screen of another density: the box keeps one
+// pixel for each pixel copied, and the bars are fitted again.
+void SetPictureDpi(PictureView& view, int dpi);
 // Empties the picture; the box keeps its size and place.
 void ClearPicture(PictureView& view);
 

@@ -1,7 +1,9 @@
 #include "app/about_form.h"
+#include "layout/form_layouts.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/about_window.h"
 #include "ui/control_ids.h"
+#include "ui/form_dpi.h"
 #include "ui/web_browser_window.h"
 #include "ui/window_class.h"
 
@@ -36,30 +38,45 @@ struct AboutWindow {
     HINSTANCE instance;
     MainForm& main;
     HWND owner;
-    HFONT font;
+    FormDpi dpi{AboutLayout()};
     HWND hwnd = nullptr;
-    HFONT linkFont = nullptr;
+    UniqueFont linkFont{};
 
     void OnCreate() {
-        TakeProgramIcon(hwnd, instance);
-        const HICON icon = ProgramIcon(instance);
-        auto make = [this](const wchar_t* cls, const std::string& text, DWORD style, int x, int y, int w, int h, int id) {
-            return CreateFormControl(hwnd, instance, font, 0, cls, Utf8ToWide(text).c_str(), style, {x, y, w, h}, id);
+        dpi.Start(hwnd);
+        auto make = [this](const wchar_t* cls, const std::string& text, DWORD style, int id) {
+            const Box box = AboutLayout().BoxOf(id);
+            HWND control = CreateFormControl(hwnd, instance, 0, cls, Utf8ToWide(text).c_str(), style, box, id);
+            dpi.controls().Add(control, box);
+            return control;
         };
-        HWND picture = make(L"STATIC", "", SS_ICON, 12, 12, 32, 32, IDC_ABOUT_ICON);
-        SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-        make(L"STATIC", VersionFromResource(instance), 0, 56, 14, 300, 18, IDC_ABOUT_VERSION);
-        make(L"STATIC", "主页:", 0, 56, 38, 40, 18, IDC_ABOUT_HOME_CAPTION);
-        HWND link = make(L"STATIC", kHomePageUrl, SS_NOTIFY, 98, 38, 250, 18, IDC_ABOUT_LINK);
-        LOGFONTW lf{};
-        GetObjectW(font, sizeof lf, &lf);
-        lf.lfUnderline = TRUE;
-        linkFont = CreateFontIndirectW(&lf);
-        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont), FALSE);
-        CreateWebBrowser(hwnd, instance, RECT{12, 64, 372, 204}, font);
-        make(L"STATIC", kAboutNote, 0, 12, 212, 360, 18, IDC_ABOUT_NOTE);
-        make(L"BUTTON", "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, 296, 236, 76, 26, IDC_ABOUT_OK);
+        // The control keeps its place's size whatever the icon's.
+        make(L"STATIC", "", SS_ICON | SS_REALSIZECONTROL, IDC_ABOUT_ICON);
+        make(L"STATIC", VersionFromResource(instance), 0, IDC_ABOUT_VERSION);
+        make(L"STATIC", "主页:", 0, IDC_ABOUT_HOME_CAPTION);
+        make(L"STATIC", kHomePageUrl, SS_NOTIFY, IDC_ABOUT_LINK);
+        const Box page = AboutLayout().BoxOf(IDC_BANNER);
+        CreateWebBrowser(hwnd, instance, RECT{page.left, page.top, page.Right(), page.Bottom()}, dpi.font());
+        dpi.controls().AddById(hwnd, IDC_BANNER, page);
+        make(L"STATIC", kAboutNote, 0, IDC_ABOUT_NOTE);
+        make(L"BUTTON", "确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDC_ABOUT_OK);
+        OnRescaled();
         LiftTopmostForAbout(main, static_cast<Hwnd>(reinterpret_cast<UINT_PTR>(hwnd)));
+    }
+
+    // The icons and the link's underlined font, for the DPI the controls
+    // were just laid out for.
+    void OnRescaled() {
+        dpi.LayOut();
+        TakeProgramIcon(hwnd, instance, dpi.dpi());
+        const HICON icon = SharedProgramIcon(instance, dpi.Scale(32));
+        SendMessageW(GetDlgItem(hwnd, IDC_ABOUT_ICON), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        LOGFONTW lf{};
+        GetObjectW(dpi.font(), sizeof lf, &lf);
+        lf.lfUnderline = TRUE;
+        UniqueFont old = std::move(linkFont);  // the link holds it until it takes the new one
+        linkFont = UniqueFont(CreateFontIndirectW(&lf));
+        SendMessageW(GetDlgItem(hwnd, IDC_ABOUT_LINK), WM_SETFONT, reinterpret_cast<WPARAM>(linkFont.get()), TRUE);
     }
 
     void OnCommand(int id, int code) {
@@ -72,6 +89,7 @@ struct AboutWindow {
 
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         const HWND window = hwnd;
+        if (LRESULT result = 0; dpi.Handle(hwnd, msg, wParam, lParam, result, [this] { OnRescaled(); })) return result;
         switch (msg) {
             case WM_CREATE: OnCreate(); return 0;
             case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
@@ -91,7 +109,6 @@ struct AboutWindow {
             case WM_CLOSE: EndModal(hwnd); return 0;
             case WM_DESTROY: RestoreTopmostAfterAbout(main); break;
             case WM_NCDESTROY:
-                if (linkFont) DeleteObject(linkFont);
                 hwnd = nullptr;
                 break;
             default: break;
@@ -102,10 +119,10 @@ struct AboutWindow {
 
 }  // namespace
 
-void ShowAboutWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
+void ShowAboutWindow(HINSTANCE instance, MainForm& main, HWND owner) {
     RegisterFormClass(instance, kAboutClass, ObjectWindowProc<AboutWindow>, ProgramIcon(instance));
-    AboutWindow window{instance, main, owner, font};
-    ShowModalForm(instance, kAboutClass, Utf8ToWide(kAboutCaption).c_str(), 392, 305, owner, &window);
+    AboutWindow window{instance, main, owner};
+    ShowModalForm(instance, kAboutClass, Utf8ToWide(kAboutCaption).c_str(), AboutLayout(), owner, &window);
 }
 
 }  // namespace lumivex

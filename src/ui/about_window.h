@@ -7,6 +7,6 @@
 
 namespace lumivex {
 
-void ShowAboutWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font);
+void ShowAboutWindow(HINSTANCE instance, MainForm& main, HWND owner);
 
 }  // namespace lumivex

@@ -1,40 +1,53 @@
 // The child-window list ("子窗口列表"), modal, owned by the main window.
 #include "app/child_list_form.h"
+#include "layout/form_layouts.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/child_list_window.h"
 #include "ui/control_ids.h"
+#include "ui/form_dpi.h"
 #include "ui/window_class.h"
 
 namespace lumivex {
 namespace {
 
 constexpr wchar_t kChildListClass[] = L"LumivexChildList";
+// Room for rows wider than the list, at 96 DPI.
+constexpr int kRowsExtent96 = 1600;
 
 struct ChildListWindow {
     HINSTANCE instance;
     ChildListForm form;
     HWND owner;
-    HFONT font;
+    FormDpi dpi{ChildListLayout()};
     HWND hwnd = nullptr;
 
     HWND Control(int id) const { return GetDlgItem(hwnd, id); }
 
     void OnCreate() {
-        TakeProgramIcon(hwnd, instance);
+        dpi.Start(hwnd);
+        TakeProgramIcon(hwnd, instance, dpi.dpi());
         SetWindowPos(hwnd, form.Topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        auto make = [this](DWORD ex, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
-                           int id) { CreateFormControl(hwnd, instance, font, ex, cls, text, style, {x, y, w, h}, id); };
-        make(0, L"STATIC", L"请选择要转到的子窗口", 0, 8, 8, 300, 18, IDC_CHILD_PROMPT);
+        auto make = [this](DWORD ex, const wchar_t* cls, const wchar_t* text, DWORD style, int id) {
+            const Box box = ChildListLayout().BoxOf(id);
+            dpi.controls().Add(CreateFormControl(hwnd, instance, ex, cls, text, style, box, id), box);
+        };
+        make(0, L"STATIC", L"请选择要转到的子窗口", 0, IDC_CHILD_PROMPT);
         make(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-             8, 28, 520, 250, IDC_CHILD_ROWS);
-        make(0, L"BUTTON", L"显示所有多级子窗口", WS_TABSTOP | BS_AUTOCHECKBOX, 8, 286, 170, 22, IDC_CHILD_SHOW_ALL);
-        make(0, L"BUTTON", L"确定", WS_TABSTOP | BS_DEFPUSHBUTTON, 190, 284, 76, 26, IDC_CHILD_OK);
-        make(0, L"BUTTON", L"打开子列表", WS_TABSTOP, 272, 284, 86, 26, IDC_CHILD_OPEN);
-        make(0, L"BUTTON", L"取消", WS_TABSTOP, 364, 284, 76, 26, IDC_CHILD_CANCEL);
-        make(0, L"BUTTON", L"导出列表", WS_TABSTOP, 446, 284, 82, 26, IDC_CHILD_EXPORT);
-        SendMessageW(Control(IDC_CHILD_ROWS), LB_SETHORIZONTALEXTENT, 1600, 0);
+             IDC_CHILD_ROWS);
+        make(0, L"BUTTON", L"显示所有多级子窗口", WS_TABSTOP | BS_AUTOCHECKBOX, IDC_CHILD_SHOW_ALL);
+        make(0, L"BUTTON", L"确定", WS_TABSTOP | BS_DEFPUSHBUTTON, IDC_CHILD_OK);
+        make(0, L"BUTTON", L"打开子列表", WS_TABSTOP, IDC_CHILD_OPEN);
+        make(0, L"BUTTON", L"取消", WS_TABSTOP, IDC_CHILD_CANCEL);
+        make(0, L"BUTTON", L"导出列表", WS_TABSTOP, IDC_CHILD_EXPORT);
+        OnRescaled();
         form.Load();
         ShowRows();
+    }
+
+    void OnRescaled() {
+        dpi.LayOut();
+        SendMessageW(Control(IDC_CHILD_ROWS), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(dpi.Scale(kRowsExtent96)), 0);
+        TakeProgramIcon(hwnd, instance, dpi.dpi());
     }
 
     void ShowRows() {
@@ -80,6 +93,7 @@ struct ChildListWindow {
 
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         const HWND window = hwnd;
+        if (LRESULT result = 0; dpi.Handle(hwnd, msg, wParam, lParam, result, [this] { OnRescaled(); })) return result;
         switch (msg) {
             case WM_CREATE: OnCreate(); return 0;
             case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
@@ -93,10 +107,10 @@ struct ChildListWindow {
 
 }  // namespace
 
-void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font) {
+void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner) {
     RegisterFormClass(instance, kChildListClass, ObjectWindowProc<ChildListWindow>, ProgramIcon(instance));
-    ChildListWindow window{instance, ChildListForm(main), owner, font};
-    ShowModalForm(instance, kChildListClass, L"子窗口列表", 545, 350, owner, &window);
+    ChildListWindow window{instance, ChildListForm(main), owner};
+    ShowModalForm(instance, kChildListClass, L"子窗口列表", ChildListLayout(), owner, &window);
 }
 
 }  // namespace lumivex

@@ -9,6 +9,6 @@ namespace lumivex {
 
 // Returns when the list is closed; the chosen window (or 0) is then in the
 // session's ChildListHwnd for the main window's activation to take.
-void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner, HFONT font);
+void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner);
 
 }  // namespace lumivex

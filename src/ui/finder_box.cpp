@@ -39,7 +39,9 @@ LRESULT MainWindow::FinderMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             HDC dc = BeginPaint(hwnd, &ps);
             if (self) {
                 const bool dragging = self->form_.finderPicture == FinderPicture::Dragging;
-                DrawIconEx(dc, 0, 0, dragging ? self->finderEmpty_ : self->finderRest_, 32, 32, 0, nullptr, DI_NORMAL);
+                const int size = self->dpi_.Scale(32);
+                DrawIconEx(dc, 0, 0, dragging ? self->finderEmpty_.get() : self->finderRest_.get(), size, size, 0,
+                           nullptr, DI_NORMAL);
             }
             EndPaint(hwnd, &ps);
             return 0;
@@ -47,7 +49,7 @@ LRESULT MainWindow::FinderMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         case WM_MOUSEMOVE:
             // While the mouse is captured no WM_SETCURSOR arrives: keep the
             // cross-hair up by hand.
-            if (self && self->form_.dragCursor) SetCursor(self->finderCursor_);
+            if (self && self->form_.dragCursor) SetCursor(self->finderCursor_.get());
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:

@@ -2,7 +2,7 @@
 
 #include "ops/state_list.h"
 #include "ui/control_ids.h"
-#include "ui/main_controls.h"
+#include "app/main_controls.h"
 #include "ui/web_browser_window.h"
 
 #include <commctrl.h>
@@ -17,7 +17,6 @@ constexpr wchar_t kPanelClass[] = L"LumivexPanel";
 // Panels pass this on to the main window.
 constexpr UINT WM_APP_SETCURSOR = WM_APP + 1;
 
-constexpr int kPanelLeft = 9, kPanelTop = 69, kPanelWidth = 429, kPanelHeight = 218;
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
 }  // namespace
@@ -27,7 +26,6 @@ MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, Session& ses
 
 MainWindow::~MainWindow() {
     if (toolTip_) DestroyWindow(toolTip_);  // unowned: not destroyed with the main window
-    if (font_) DeleteObject(font_);
 }
 
 bool MainWindow::Create() {
@@ -37,13 +35,10 @@ bool MainWindow::Create() {
     RegisterFormClass(instance_, kFinderClass, FinderProc);
     PictureViewWindow::RegisterClasses(instance_);
 
-    finderRest_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_REST), IMAGE_ICON, 32, 32, 0));
-    finderEmpty_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_FINDER_EMPTY), IMAGE_ICON, 32, 32, 0));
-    finderCursor_ = LoadCursorW(instance_, MAKEINTRESOURCEW(IDCUR_FINDER));
-
-    const int width = kMainWidthTwips / kTwipsPerPixel, height = kMainHeightTwips / kTwipsPerPixel;
+    // At the screen's DPI; WM_CREATE fits it to the DPI of its monitor.
+    const Size size = ScaleSize(MainFrameLayout().outer, DpiOfWindow(nullptr));
     hwnd_ = CreateWindowExW(0, kMainClass, L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr, nullptr, instance_, this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, size.width, size.height, nullptr, nullptr, instance_, this);
     if (!hwnd_) return false;
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     UpdateWindow(hwnd_);
@@ -51,6 +46,7 @@ bool MainWindow::Create() {
 }
 
 LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; dpi_.Handle(hwnd_, msg, wParam, lParam, result, [this] { OnRescaled(); })) return result;
     switch (msg) {
         case WM_CREATE: OnCreate(); return 0;
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
@@ -93,8 +89,7 @@ void MainWindow::OnCreate() {
         Render();
         UpdateWindow(hwnd_);
     };
-    font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+    dpi_.Start(hwnd_);
 
     // Not owned by the main window: under Wine, SetWindowPos(HWND_TOPMOST) on
     // a window that owns a topmost pop-up slides it under that pop-up and
@@ -102,15 +97,18 @@ void MainWindow::OnCreate() {
     toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                nullptr, nullptr, instance_, nullptr);
 
-    HWND finder = CreateWindowExW(0, kFinderClass, L"", WS_CHILD | WS_VISIBLE, 10, 8, 32, 32, hwnd_,
-                                  reinterpret_cast<HMENU>(IDC_FINDER), instance_, nullptr);
+    const FormLayout& frame = MainFrameLayout();
+    const Box finderBox = frame.BoxOf(IDC_FINDER);
+    HWND finder = CreateFormControl(hwnd_, instance_, 0, kFinderClass, L"", 0, finderBox, IDC_FINDER);
+    dpi_.controls().Add(finder, finderBox);
     controls_[IDC_FINDER] = finder;
     form_.finderHwnd = FromHwnd(finder);
     for (const ControlDef& def : FrameControls()) CreateControl(hwnd_, def);
 
-    tabStrip_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 5,
-                                45, 437, 246, hwnd_, reinterpret_cast<HMENU>(IDC_TABS), instance_, nullptr);
-    SendMessageW(tabStrip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    const Box tabsBox = frame.BoxOf(IDC_TABS);
+    tabStrip_ = CreateFormControl(hwnd_, instance_, 0, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS | WS_TABSTOP, tabsBox,
+                                  IDC_TABS);
+    dpi_.controls().Add(tabStrip_, tabsBox);
     // The first six tabs are the window's design; " 工具 " is appended at load.
     for (int i = 0; i < 7; ++i) {
         std::wstring caption = Utf8ToWide(kTabCaptions[static_cast<std::size_t>(i)]);
@@ -121,9 +119,11 @@ void MainWindow::OnCreate() {
     }
 
     for (int i = 0; i < 7; ++i) {
-        tabPanels_[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_CLIPSIBLINGS, kPanelLeft,
-                                     kPanelTop, kPanelWidth, kPanelHeight, hwnd_,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TAB_PANEL0 + i)), instance_, nullptr);
+        tabPanels_[i] = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
+                                        kTabPanelBox.left, kTabPanelBox.top, kTabPanelBox.width, kTabPanelBox.height,
+                                        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TAB_PANEL0 + i)),
+                                        instance_, nullptr);
+        dpi_.controls().Add(tabPanels_[i], kTabPanelBox);
         SetWindowPos(tabPanels_[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         for (const ControlDef& def : TabControls(i)) CreateControl(tabPanels_[i], def);
     }
@@ -136,7 +136,10 @@ void MainWindow::OnCreate() {
 
     form_.Load();
     // The browser comes last in the load: it only shows the program's banner.
-    CreateWebBrowser(hwnd_, instance_, RECT{5, 295, 205, 319}, font_);
+    const Box banner = frame.BoxOf(IDC_BANNER);
+    CreateWebBrowser(hwnd_, instance_, RECT{banner.left, banner.top, banner.Right(), banner.Bottom()}, dpi_.font());
+    dpi_.controls().AddById(hwnd_, IDC_BANNER, banner);
+    OnRescaled();
     Render();
 }
 
@@ -150,10 +153,13 @@ void MainWindow::ShowMessageForUser() {
 
 void MainWindow::CreateControl(HWND parent, const ControlDef& def) {
     const bool sunken = lstrcmpiW(def.className, L"EDIT") == 0 || lstrcmpiW(def.className, L"LISTBOX") == 0;
+    Box box = def.Place();
+    // A combo box's height is where its list drops to.
+    if (lstrcmpiW(def.className, L"COMBOBOX") == 0) box.height += kDropListHeight;
     HWND control = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, def.className, Utf8ToWide(def.caption).c_str(),
-                                   def.style, def.x, def.y, def.width, def.height, parent,
+                                   def.style, box.left, box.top, box.width, box.height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(def.id)), instance_, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    dpi_.controls().Add(control, box);
     if (def.id != IDC_STATIC) controls_[def.id] = control;
     if (def.toolTip) AddToolTip(toolTip_, control, Utf8ToWide(def.toolTip));
 }

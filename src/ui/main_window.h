@@ -13,6 +13,8 @@
 #include "app/main_form.h"
 #include "app/session.h"
 #include "platform/win32/win32_platform.h"
+#include "ui/form_dpi.h"
+#include "ui/gdi_handles.h"
 #include "ui/picture_view_window.h"
 #include "ui/tree_window.h"
 #include "ui/window_class.h"
@@ -46,6 +48,9 @@ private:
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnCreate();
+    // The places, fonts and pictures for the window's DPI; main_window_dpi.cpp.
+    void OnRescaled();
+    void LoadFinderPictures();
     void CreateControl(HWND parent, const struct ControlDef& def);
     void SetUpToolsTab();
     void OnToolButton(int id);
@@ -94,9 +99,9 @@ private:
     HWND tabStrip_ = nullptr;
     HWND tabPanels_[7] = {};
     HWND toolTip_ = nullptr;
-    HFONT font_ = nullptr;
-    HICON finderRest_ = nullptr, finderEmpty_ = nullptr;
-    HCURSOR finderCursor_ = nullptr;
+    FormDpi dpi_{MainFrameLayout()};
+    UniqueIcon finderRest_, finderEmpty_;
+    UniqueCursor finderCursor_;
     std::map<int, HWND> controls_;
     std::map<int, std::string> shownText_;          // last text set, by control id
     std::map<int, std::vector<std::string>> shownList_;

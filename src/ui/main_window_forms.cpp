@@ -17,14 +17,14 @@ void MainWindow::OpenForm(int buttonId) {
                 return;
             }
             treeWindow_ = std::make_unique<TreeWindow>(instance_, form_, [this] { Render(); });
-            if (!treeWindow_->Create(hwnd_, font_)) treeWindow_.reset();
+            if (!treeWindow_->Create(hwnd_)) treeWindow_.reset();
             return;
         case IDC_CHILD_LIST_BUTTON:
             session_.ChildListHwnd = form_.SnapHwnd;
-            ShowChildListWindow(instance_, form_, hwnd_, font_);
+            ShowChildListWindow(instance_, form_, hwnd_);
             OnActivate(true);  // takes the chosen window, even if the activation came first
             return;
-        case IDC_ABOUT_BUTTON: ShowAboutWindow(instance_, form_, hwnd_, font_); return;
+        case IDC_ABOUT_BUTTON: ShowAboutWindow(instance_, form_, hwnd_); return;
         default: return;
     }
 }

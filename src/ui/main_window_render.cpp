@@ -1,6 +1,6 @@
 // Showing what MainForm holds: texts, lists, ticks, panels, timers.
 #include "ui/control_ids.h"
-#include "ui/main_controls.h"
+#include "app/main_controls.h"
 #include "ui/main_window.h"
 
 #include <commctrl.h>
@@ -100,7 +100,7 @@ void MainWindow::RenderChecks() {
 void MainWindow::RenderFinder() {
     HWND finder = Control(IDC_FINDER);
     InvalidateRect(finder, nullptr, TRUE);
-    if (form_.dragCursor) SetCursor(finderCursor_);
+    if (form_.dragCursor) SetCursor(finderCursor_.get());
 }
 
 }  // namespace lumivex

@@ -1,6 +1,7 @@
 // Logic headers first: they declare names that <windows.h> makes macros.
 #include "picture/picture_save.h"
 #include "picture/picture_scroll.h"
+#include "picture/window_picture.h"
 #include "platform/win32/win32_file_ops.h"
 
 #include "ui/control_ids.h"
@@ -10,12 +11,6 @@
 namespace lumivex {
 
 namespace {
-
-// Half a pixel rounds away from zero, as a form places its controls.
-int TwipsToPixels(int twips) {
-    const int half = kTwipsPerPixel / 2;
-    return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
-}
 
 class Win32SaveUi : public SaveUi {
 public:
@@ -126,8 +121,9 @@ void PictureViewWindow::Place(HWND control, const TwipsBox& box, Shown& shown) {
     if (box.left == shown.box.left && box.top == shown.box.top && box.width == shown.box.width &&
         box.height == shown.box.height)
         return;
-    MoveWindow(control, TwipsToPixels(box.left), TwipsToPixels(box.top), TwipsToPixels(box.width),
-               TwipsToPixels(box.height), TRUE);
+    const int dpi = form_.pictureView.dpi;
+    MoveWindow(control, TwipsToPixels(box.left, dpi), TwipsToPixels(box.top, dpi), TwipsToPixels(box.width, dpi),
+               TwipsToPixels(box.height, dpi), TRUE);
     shown.box = box;
 }
 
@@ -148,6 +144,13 @@ void PictureViewWindow::RenderBar(HWND bar, const ScrollBarModel& model, Shown& 
     }
     if (model.visible != shown.visible || !barsShown_) ShowWindow(bar, model.visible ? SW_SHOW : SW_HIDE);
     shown.visible = model.visible;
+}
+
+void PictureViewWindow::Rescale(int dpi) {
+    SetPictureDpi(form_.pictureView, dpi);
+    // The same twips are other pixels now: every control is placed again.
+    shownViewport_.box = shownBox_.box = shownH_.box = shownV_.box = TwipsBox{-1, -1, -1, -1};
+    Render();
 }
 
 void PictureViewWindow::Render() {

@@ -3,12 +3,13 @@
 // PictureView holds.
 #pragma once
 
+#include "app/main_controls.h"
 #include "app/main_form.h"
 #include "platform/win32/win32_platform.h"
 
 namespace lumivex {
 
-constexpr wchar_t kPictureViewportClass[] = L"LumivexPicScroll";
+// kPictureViewportClass is the control tables' (app/main_controls.h).
 constexpr wchar_t kPictureBoxClass[] = L"LumivexPicBmp";
 
 class PictureViewWindow {
@@ -26,6 +27,8 @@ public:
     bool OnScroll(HWND bar, WPARAM wParam);
     // "保存(&S)".
     void OnSave();
+    // The main window's DPI, at its creation and at every change.
+    void Rescale(int dpi);
     // Places, shows and repaints what changed since the last call.
     void Render();
 

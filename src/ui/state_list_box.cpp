@@ -2,7 +2,7 @@
 // that acts on the inspected window.
 #include "ops/state_list.h"
 #include "ui/control_ids.h"
-#include "ui/main_controls.h"
+#include "app/main_controls.h"
 #include "ui/main_window.h"
 
 #include <commctrl.h>
@@ -41,7 +41,7 @@ LRESULT CALLBACK MainWindow::StateListProc(HWND hwnd, UINT msg, WPARAM wParam, L
 
 LRESULT MainWindow::OnMeasureItem(MEASUREITEMSTRUCT* item) {
     if (item->CtlType != ODT_LISTBOX || item->CtlID != IDC_STATE_LIST) return FALSE;
-    item->itemHeight = kTickRowHeight;
+    item->itemHeight = static_cast<UINT>(dpi_.Scale(kTickRowHeight));
     return TRUE;
 }
 
@@ -52,8 +52,8 @@ LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT* item) {
     HDC dc = item->hDC;
     RECT row = item->rcItem;
     FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
-    const int box = 13;
-    RECT tick{row.left + 2, row.top + (row.bottom - row.top - box) / 2, 0, 0};
+    const int box = dpi_.Scale(13);
+    RECT tick{row.left + dpi_.Scale(2), row.top + (row.bottom - row.top - box) / 2, 0, 0};
     tick.right = tick.left + box;
     tick.bottom = tick.top + box;
     DrawFrameControl(dc, &tick, DFC_BUTTON,
@@ -62,8 +62,8 @@ LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT* item) {
     const int length = static_cast<int>(SendMessageW(item->hwndItem, LB_GETTEXTLEN, item->itemID, 0));
     std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
     SendMessageW(item->hwndItem, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(text.data()));
-    RECT label{tick.right + 4, row.top, row.right, row.bottom};
-    HGDIOBJ oldFont = SelectObject(dc, font_);
+    RECT label{tick.right + dpi_.Scale(4), row.top, row.right, row.bottom};
+    HGDIOBJ oldFont = SelectObject(dc, dpi_.font());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     DrawTextW(dc, text.c_str(), -1, &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

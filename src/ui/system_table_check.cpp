@@ -3,11 +3,26 @@
 // the same name. The native build has no system header to hold them to, and
 // a mistyped or swapped value would otherwise decode real windows wrongly
 // with every test still green; here it stops the Windows build.
+#include "app/control_styles.h"
 #include "styles/class_style.h"
 #include "styles/window_style.h"
 #include "text/charset_table.h"
 
+
+namespace lumivex {
+namespace {
+// Taken before <windows.h> turns the names into macros.
+constexpr std::uint32_t kOurControlStyles[] = {
+    win::WS_TABSTOP, win::WS_VSCROLL, win::WS_CLIPCHILDREN, win::SS_LEFT, win::SS_NOTIFY,
+    win::ES_MULTILINE, win::ES_AUTOVSCROLL, win::ES_AUTOHSCROLL, win::ES_READONLY, win::ES_WANTRETURN,
+    win::BS_PUSHBUTTON, win::BS_AUTOCHECKBOX, win::LBS_NOTIFY, win::LBS_MULTIPLESEL, win::LBS_OWNERDRAWFIXED,
+    win::LBS_HASSTRINGS, win::LBS_NOINTEGRALHEIGHT, win::SBS_HORZ, win::SBS_VERT, win::CBS_DROPDOWNLIST,
+};
+}  // namespace
+}  // namespace lumivex
+
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <cstddef>
@@ -55,6 +70,13 @@ constexpr SystemRow kSystemCharsets[] = {
     ROW(GB2312_CHARSET),   ROW(CHINESEBIG5_CHARSET), ROW(GREEK_CHARSET),    ROW(TURKISH_CHARSET),
     ROW(VIETNAMESE_CHARSET), ROW(HEBREW_CHARSET),    ROW(ARABIC_CHARSET),   ROW(BALTIC_CHARSET),
     ROW(RUSSIAN_CHARSET),  ROW(THAI_CHARSET),        ROW(EASTEUROPE_CHARSET), ROW(OEM_CHARSET),
+};
+
+constexpr std::uint32_t kSystemControlStyles[] = {
+    WS_TABSTOP, WS_VSCROLL, WS_CLIPCHILDREN, SS_LEFT, SS_NOTIFY,
+    ES_MULTILINE, ES_AUTOVSCROLL, ES_AUTOHSCROLL, ES_READONLY, ES_WANTRETURN,
+    BS_PUSHBUTTON, BS_AUTOCHECKBOX, LBS_NOTIFY, LBS_MULTIPLESEL, LBS_OWNERDRAWFIXED,
+    LBS_HASSTRINGS, LBS_NOINTEGRALHEIGHT, SBS_HORZ, SBS_VERT, CBS_DROPDOWNLIST,
 };
 
 #undef ROW
@@ -112,6 +134,13 @@ constexpr bool NoRowDiffers() {
 static_assert(NoRowDiffers<FirstDifferentRow(kWindowStyleTable, kSystemWindowStyles)>(), "kWindowStyleTable");
 static_assert(NoRowDiffers<FirstDifferentRow(kExtendedStyleTable, kSystemExtendedStyles)>(), "kExtendedStyleTable");
 static_assert(NoRowDiffers<FirstDifferentRow(kClassStyleTable, kSystemClassStyles)>(), "kClassStyleTable");
+template <std::size_t N>
+constexpr std::size_t FirstDifferentValue(const std::uint32_t (&ours)[N], const std::uint32_t (&system)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (ours[i] != system[i]) return i;
+    return kAllRowsMatch;
+}
+static_assert(NoRowDiffers<FirstDifferentValue(kOurControlStyles, kSystemControlStyles)>(), "app/control_styles.h");
 static_assert(NoRowDiffers<FirstDifferentCharset(kCharsetNames, kSystemCharsets)>(), "kCharsetNames");
 
 }  // namespace

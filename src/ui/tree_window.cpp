@@ -1,5 +1,6 @@
 #include "ui/tree_window.h"
 
+#include "layout/form_layouts.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/centered_msg_box.h"
 #include "ui/control_ids.h"
@@ -9,37 +10,37 @@ namespace lumivex {
 namespace {
 
 constexpr wchar_t kTreeClass[] = L"LumivexTree";
-constexpr int kWidth = 430, kHeight = 480;
 
 struct ButtonDef {
     int id;
     const wchar_t* caption;
-    int x, y, w;
 };
 constexpr ButtonDef kButtons[] = {
-    {IDC_TREE_DESKTOP, L"桌面", 5, 352, 48},   {IDC_TREE_PARENT, L"父层", 55, 352, 48},
-    {IDC_TREE_BACK, L"返回", 105, 352, 48},    {IDC_TREE_FLASH, L"闪烁", 155, 352, 48},
-    {IDC_TREE_EXPAND, L"展开", 300, 352, 50},  {IDC_TREE_OK, L"确定", 355, 352, 55},
+    {IDC_TREE_DESKTOP, L"桌面"}, {IDC_TREE_PARENT, L"父层"}, {IDC_TREE_BACK, L"返回"},
+    {IDC_TREE_FLASH, L"闪烁"},   {IDC_TREE_EXPAND, L"展开"}, {IDC_TREE_OK, L"确定"},
 };
 
-// The node picture: a 14 × 11 window with a black frame, a navy title bar
-// of two rows and a white body; light grey is the mask colour.
-HIMAGELIST MakeNodeImages() {
-    HIMAGELIST list = ImageList_Create(14, 11, ILC_COLOR24 | ILC_MASK, 1, 1);
+// The node picture: at 96 DPI a 14 × 11 window with a black frame, a navy
+// title bar of two rows and a white body; light grey is the mask colour.
+UniqueImageList MakeNodeImages(int dpi) {
+    const auto at = [dpi](int value96) { return ScaleToDpi(value96, dpi); };
+    const int width = at(14), height = at(11);
+    UniqueImageList list(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 1, 1));
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 14, 11);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    auto fill = [dc](RECT r, COLORREF c) {
+    auto fill = [dc, &at](RECT r, COLORREF c) {
         HBRUSH brush = CreateSolidBrush(c);
-        FillRect(dc, &r, brush);
+        const RECT scaled{at(r.left), at(r.top), at(r.right), at(r.bottom)};
+        FillRect(dc, &scaled, brush);
         DeleteObject(brush);
     };
     fill({0, 0, 14, 11}, RGB(0, 0, 0));
     fill({1, 1, 13, 3}, RGB(0, 0, 0x80));
     fill({1, 3, 13, 10}, RGB(255, 255, 255));
     SelectObject(dc, old);
-    ImageList_AddMasked(list, bitmap, RGB(0xC0, 0xC0, 0xC0));
+    ImageList_AddMasked(list.get(), bitmap, RGB(0xC0, 0xC0, 0xC0));
     DeleteObject(bitmap);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
@@ -56,21 +57,21 @@ TreeWindow::~TreeWindow() {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
-    if (images_) ImageList_Destroy(images_);
 }
 
-bool TreeWindow::Create(HWND owner, HFONT font) {
+bool TreeWindow::Create(HWND owner) {
     owner_ = owner;
-    font_ = font;
     RegisterFormClass(instance_, kTreeClass, ObjectWindowProc<TreeWindow>, ProgramIcon(instance_));
+    const Size size = ScaleSize(TreeLayout().outer, DpiOfWindow(owner));
     hwnd_ = CreateWindowExW(0, kTreeClass, L"句柄树结构列表", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight, owner, nullptr, instance_, this);
+                            CW_USEDEFAULT, CW_USEDEFAULT, size.width, size.height, owner, nullptr, instance_, this);
     if (!hwnd_) return false;
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     return true;
 }
 
 LRESULT TreeWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; dpi_.Handle(hwnd_, msg, wParam, lParam, result, [this] { OnRescaled(); })) return result;
     switch (msg) {
         case WM_CREATE: OnCreate(); return 0;
         case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
@@ -87,17 +88,19 @@ LRESULT TreeWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TreeWindow::OnCreate() {
-    TakeProgramIcon(hwnd_, instance_);
+    dpi_.Start(hwnd_);
     SetWindowPos(hwnd_, form_.Topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    auto make = [this](DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h,
-                       int id) { return CreateFormControl(hwnd_, instance_, font_, exStyle, cls, text, style, {x, y, w, h}, id); };
+    auto make = [this](DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, int id) {
+        const Box box = TreeLayout().BoxOf(id);
+        HWND control = CreateFormControl(hwnd_, instance_, exStyle, cls, text, style, box, id);
+        dpi_.controls().Add(control, box);
+        return control;
+    };
     // Lines and plus/minus buttons below the root; the root itself has none.
-    HWND tree = make(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS,
-                     5, 5, 405, 340, IDC_TREE_VIEW);
-    images_ = MakeNodeImages();
-    TreeView_SetImageList(tree, images_, TVSIL_NORMAL);
-    for (const ButtonDef& b : kButtons) make(0, L"BUTTON", b.caption, WS_TABSTOP | BS_PUSHBUTTON, b.x, b.y, b.w, 24, b.id);
-    HWND handleBox = make(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, 210, 353, 80, 22, IDC_TREE_HANDLE);
+    make(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_SHOWSELALWAYS,
+         IDC_TREE_VIEW);
+    for (const ButtonDef& b : kButtons) make(0, L"BUTTON", b.caption, WS_TABSTOP | BS_PUSHBUTTON, b.id);
+    HWND handleBox = make(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, IDC_TREE_HANDLE);
     // Owned by the form, so it goes with it.
     HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
                                 nullptr, instance_, nullptr);
@@ -105,10 +108,20 @@ void TreeWindow::OnCreate() {
     AddToolTip(tips, handleBox, L"回车转到树节点");
     SendMessageW(handleBox, EM_SETLIMITTEXT, 8, 0);
     SetWindowSubclass(handleBox, HandleBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    make(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_READONLY | ES_AUTOHSCROLL, 5, 385, 405, 22, IDC_TREE_NODE_TEXT);
+    make(WS_EX_CLIENTEDGE, L"EDIT", L"", ES_READONLY | ES_AUTOHSCROLL, IDC_TREE_NODE_TEXT);
+    OnRescaled();
 
     form_.Load();
     Render();
+}
+
+// The controls' places, the node picture and the icons for the window's DPI.
+void TreeWindow::OnRescaled() {
+    dpi_.LayOut();
+    TakeProgramIcon(hwnd_, instance_, dpi_.dpi());
+    UniqueImageList old = std::move(images_);  // the tree holds it until it takes the new one
+    images_ = MakeNodeImages(dpi_.dpi());
+    TreeView_SetImageList(Control(IDC_TREE_VIEW), images_.get(), TVSIL_NORMAL);
 }
 
 void TreeWindow::OnCommand(int id, int code) {

@@ -10,6 +10,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/form_dpi.h"
+#include "ui/gdi_handles.h"
 #include "ui/window_class.h"
 
 namespace lumivex {
@@ -23,7 +25,8 @@ public:
     TreeWindow(const TreeWindow&) = delete;
     TreeWindow& operator=(const TreeWindow&) = delete;
 
-    bool Create(HWND owner, HFONT font);
+    // Opens at the owner's DPI, then takes its own.
+    bool Create(HWND owner);
     HWND hwnd() const { return hwnd_; }
 
 private:
@@ -34,6 +37,7 @@ private:
                                           DWORD_PTR self);
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnCreate();
+    void OnRescaled();
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR* header);
     bool OnHandleBoxChar(WPARAM code);
@@ -46,8 +50,8 @@ private:
     std::function<void()> onMainChanged_;
     HWND hwnd_ = nullptr;
     HWND owner_ = nullptr;
-    HFONT font_ = nullptr;
-    HIMAGELIST images_ = nullptr;
+    FormDpi dpi_{TreeLayout()};
+    UniqueImageList images_;
     std::vector<HTREEITEM> items_;
     int shownBuild_ = 0, shownSelect_ = 0, shownExpand_ = 0;
     bool rendering_ = false;

@@ -174,6 +174,19 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_APP_BROWSER_LOADED:
             GiveFocusBack(hwnd);
             return 0;
+        // A change of DPI moves the host and hands it the new font: the
+        // page follows the host's size, a later fallback label the font.
+        case WM_SIZE:
+            if (BrowserHost* host = HostOf(hwnd); host && host->object) {
+                RECT area;
+                GetClientRect(hwnd, &area);
+                if (auto inPlace = host->object.As<IOleInPlaceObject>(IID_IOleInPlaceObject))
+                    inPlace->SetObjectRects(&area, &area);
+            }
+            return 0;
+        case WM_SETFONT:
+            if (BrowserHost* host = HostOf(hwnd)) host->font = reinterpret_cast<HFONT>(wParam);
+            return 0;
         case WM_DESTROY:
             if (BrowserHost* host = HostOf(hwnd)) {
                 ReleaseControl(*host);

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "ui/control_ids.h"
+#include "ui/dpi.h"
 #include "ui/modal_loop.h"
 
 namespace lumivex {
@@ -33,26 +34,22 @@ inline void RegisterFormClass(HINSTANCE instance, const wchar_t* name, WNDPROC p
 // The program's icon, for the class of every form (shared: never destroyed).
 inline HICON ProgramIcon(HINSTANCE instance) { return LoadIconW(instance, MAKEINTRESOURCEW(IDI_LUMIVEX)); }
 
-// The program's icon as the window's own, in both sizes: a class icon alone
-// is not what WM_GETICON answers, which the task bar and other programs ask.
-inline void TakeProgramIcon(HWND window, HINSTANCE instance) {
+// The program's icon as the window's own, in both sizes at the window's DPI:
+// a class icon alone is not what WM_GETICON answers, which the task bar and
+// other programs ask.
+inline void TakeProgramIcon(HWND window, HINSTANCE instance, int dpi) {
     for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-        const int size = GetSystemMetrics(metric);
-        const HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_LUMIVEX), IMAGE_ICON, size, size, LR_SHARED);
+        const HICON icon = SharedProgramIcon(instance, SystemMetricForDpi(metric, dpi));
         SendMessageW(window, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
     }
 }
 
-// A visible control of a form, in the form's font.
-struct ControlPlace {
-    int x, y, w, h;
-};
-inline HWND CreateFormControl(HWND form, HINSTANCE instance, HFONT font, DWORD exStyle, const wchar_t* className,
-                              const wchar_t* text, DWORD style, ControlPlace at, int id) {
-    HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, at.x, at.y, at.w, at.h,
-                                   form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+// A visible control of a form at its place at 96 DPI; the form's layout
+// moves it to its DPI and hands it the font.
+inline HWND CreateFormControl(HWND form, HINSTANCE instance, DWORD exStyle, const wchar_t* className,
+                              const wchar_t* text, DWORD style, const Box& at, int id) {
+    return CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, at.left, at.top, at.width,
+                           at.height, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 // A control's whole text, as UTF-8.
@@ -65,11 +62,14 @@ inline std::string ControlText(HWND control) {
 }
 
 // A form run modally over its owner: object is the window's C++ object,
-// handed to its class's ObjectWindowProc.
-inline void ShowModalForm(HINSTANCE instance, const wchar_t* className, const wchar_t* caption, int width,
-                          int height, HWND owner, void* object) {
+// handed to its class's ObjectWindowProc. It opens at its owner's DPI; its
+// WM_CREATE fits it to its own.
+inline void ShowModalForm(HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
+                          const FormLayout& layout, HWND owner, void* object) {
+    const Size size = ScaleSize(layout.outer, DpiOfWindow(owner));
     const HWND dialog = CreateWindowExW(WS_EX_DLGMODALFRAME, className, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, width, height, owner, nullptr, instance, object);
+                                        CW_USEDEFAULT, CW_USEDEFAULT, size.width, size.height, owner, nullptr,
+                                        instance, object);
     if (!dialog) return;
     ShowWindow(dialog, SW_SHOWNORMAL);
     RunModal(dialog, owner);

@@ -1,5 +1,6 @@
 // Program entry: common controls, the main window, the message loop.
 #include "ui/main_window.h"
+#include "ui/dpi.h"
 
 #include <commctrl.h>
 
@@ -22,6 +23,7 @@ void RestrictLibrarySearch() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RestrictLibrarySearch();
+    lumivex::DeclareDpiAwareness();
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = sizeof icc;
     icc.dwICC = ICC_USEREX_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES;

@@ -22,9 +22,19 @@ set(E2E_TIMEOUT 450)
 add_test(NAME e2e.prefix COMMAND ${E2E_COMMAND} prefix)
 set_tests_properties(e2e.prefix PROPERTIES FIXTURES_SETUP e2e_prefix RESOURCE_LOCK e2e_wine TIMEOUT ${E2E_TIMEOUT})
 
+# A prefix whose system DPI is 144 (LogPixels), for the cases that ask for it.
+add_test(NAME e2e.prefix_dpi144 COMMAND ${E2E_COMMAND} prefix_dpi144)
+set_tests_properties(e2e.prefix_dpi144 PROPERTIES FIXTURES_SETUP e2e_prefix_dpi144 RESOURCE_LOCK e2e_wine
+                                                  TIMEOUT ${E2E_TIMEOUT})
+
+# fixture: the prefix the case runs in (e2e_prefix, made by e2e.prefix, by default).
 function(lumivex_e2e_case name)
+  set(fixture e2e_prefix)
+  if(ARGC GREATER 1)
+    set(fixture ${ARGV1})
+  endif()
   add_test(NAME e2e.${name} COMMAND ${E2E_COMMAND} ${name})
-  set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED e2e_prefix RESOURCE_LOCK e2e_wine
+  set_tests_properties(e2e.${name} PROPERTIES FIXTURES_REQUIRED ${fixture} RESOURCE_LOCK e2e_wine
                                               TIMEOUT ${E2E_TIMEOUT})
 endfunction()
 
@@ -89,3 +99,6 @@ lumivex_e2e_case(notepad_guarded)
 # process's window: its title and class, its node in the window tree, a
 # child's row, and its list box, list view and tree view read into Notepad.
 lumivex_e2e_case(unicode_texts)
+# At a system DPI of 144: every window opened, every control inside its
+# parent's client area, each client area 1.5 × its 96-DPI size.
+lumivex_e2e_case(dpi_layout e2e_prefix_dpi144)

@@ -21,21 +21,27 @@ PROBE_EXE = "LumivexProbe.exe"
 GENERAL_TAB, STYLE_TAB, CLASS_TAB, WINDOW_TAB, STATE_TAB, PICTURE_TAB, TOOLS_TAB = range(7)
 
 
-def prefix_dir(out):
-    return Path(out) / "prefix"
+# Prefixes besides the default one, by the step that makes them: the system
+# DPI each reports (LogPixels).
+PREFIX_VARIANTS = {"prefix_dpi144": 144}
+
+
+def prefix_dir(out, variant=None):
+    """The shared prefix, or the one of a variant step ('prefix_dpi144')."""
+    return Path(out) / (variant.replace("_", "-") if variant else "prefix")
 
 
 class Harness:
-    def __init__(self, bin_dir, out, display, source, case_name):
+    def __init__(self, bin_dir, out, display, source, case_name, prefix_variant=None):
         self.bin_dir = Path(bin_dir)
         self.case_dir = Path(out) / case_name
         self.case_dir.mkdir(parents=True, exist_ok=True)
         for old in self.case_dir.glob("*.png"):
             old.unlink()
         self._log_file = open(self.case_dir / "checks.log", "w", encoding="utf-8")
-        self.session = WineSession(prefix_dir(out), display, self.case_dir / "logs")
+        self.session = WineSession(prefix_dir(out, prefix_variant), display, self.case_dir / "logs")
         self.desktop = Desktop(self.session.env(), self.case_dir)
-        self.ids = ControlIds(Path(source) / "src" / "ui" / "control_ids.h")
+        self.ids = ControlIds(Path(source) / "src" / "layout" / "control_ids.h")
         self.probe = Probe(self.session, self._exe(PROBE_EXE))
         self.ui = LumivexUi(self.probe, self.desktop, self.ids)
         self.fixture = Fixture(self.session, self.probe, self._exe(FIXTURE_EXE), self.case_dir / "facts.json")
@@ -54,7 +60,7 @@ class Harness:
 
     def __enter__(self):
         if not self.session.prefix_ready():
-            raise WineError(f"no prefix at {self.session.prefix}: run the 'prefix' step first")
+            raise WineError(f"no prefix at {self.session.prefix}: run its 'prefix' step first")
         try:
             self.session.start_display()
             started = time.monotonic()

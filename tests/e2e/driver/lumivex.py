@@ -19,7 +19,7 @@ OUTLINE_DEADLINE_SECONDS = 15.0
 
 
 class ControlIds:
-    """Control identifiers from src/ui/control_ids.h, by the control's
+    """Control identifiers from src/layout/control_ids.h, by the control's
     name: 'handle' is IDC_HANDLE, 'tool_text' is IDC_TOOL_TEXT. Members
     of a numbered run follow their first: 'tab_panel3' is IDC_TAB_PANEL0 + 3."""
 

@@ -2,12 +2,14 @@
 """Runs Lumivex's end-to-end cases under Wine on a virtual display.
 
     run_e2e.py --bin build/win64 --out build/native/e2e prefix
+    run_e2e.py --bin build/win64 --out build/native/e2e prefix_dpi144 dpi_layout
     run_e2e.py --bin build/win64 --out build/native/e2e --display 41 main_window pick_hex
     run_e2e.py --list
 
 The display defaults to $LUMIVEX_E2E_DISPLAY, else 40.
 
-'prefix' makes the Wine prefix the cases share (once; later runs reuse it).
+'prefix' makes the Wine prefix the cases share (once; later runs reuse it);
+'prefix_dpi144' one whose system DPI is 144, for the cases that ask for it.
 Each case starts its own Xvfb, Lumivex and the fixture, drives the real
 mouse, reads Lumivex's controls with the probe, and leaves numbered
 screenshots and logs in <out>/<case>/. Exit status 0 only if every check of
@@ -27,7 +29,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from cases import load_all  # noqa: E402
-from harness import Harness, prefix_dir  # noqa: E402
+from harness import PREFIX_VARIANTS, Harness, prefix_dir  # noqa: E402
 from wine import WineSession  # noqa: E402
 
 SOURCE_DIR = Path(__file__).resolve().parents[3]
@@ -47,15 +49,16 @@ def _raise_exit(signum, frame):
     raise SystemExit(f"stopped by signal {signum}")
 
 
-def make_prefix(args):
-    session = WineSession(prefix_dir(args.out), args.display, Path(args.out) / "prefix-logs")
+def make_prefix(args, variant=None):
+    logs = Path(args.out) / (f"{variant}-logs" if variant else "prefix-logs")
+    session = WineSession(prefix_dir(args.out, variant), args.display, logs)
     if session.prefix_ready():
         print(f"prefix {session.prefix} is ready")
         return 0
     started = time.monotonic()
     try:
         session.start_display()
-        session.make_prefix()
+        session.make_prefix(PREFIX_VARIANTS.get(variant))
     finally:
         session.stop()
     print(f"prefix {session.prefix} made in {time.monotonic() - started:.1f} s")
@@ -67,7 +70,7 @@ def run_case(args, name, function):
     started = time.monotonic()
     signal.alarm(args.case_timeout)
     try:
-        with Harness(args.bin, args.out, args.display, SOURCE_DIR, name) as h:
+        with Harness(args.bin, args.out, args.display, SOURCE_DIR, name, function.prefix_variant) as h:
             try:
                 function(h)
             except Exception:
@@ -108,14 +111,14 @@ def main():
     parser.add_argument("steps", nargs="*", help="'prefix' and/or case names")
     args = parser.parse_args()
     if args.list:
-        print("\n".join(["prefix", *cases]))
+        print("\n".join(["prefix", *PREFIX_VARIANTS, *cases]))
         return 0
     if not args.bin or not args.out or not args.steps:
         parser.error("--bin, --out and at least one step are needed")
     # Wine takes only an absolute WINEPREFIX.
     args.out = args.out.resolve()
     args.bin = args.bin.resolve()
-    unknown = [s for s in args.steps if s != "prefix" and s not in cases]
+    unknown = [s for s in args.steps if s != "prefix" and s not in PREFIX_VARIANTS and s not in cases]
     if unknown:
         parser.error(f"unknown cases: {', '.join(unknown)}")
 
@@ -125,6 +128,8 @@ def main():
     for step in args.steps:
         if step == "prefix":
             ok = make_prefix(args) == 0 and ok
+        elif step in PREFIX_VARIANTS:
+            ok = make_prefix(args, step) == 0 and ok
         else:
             ok = run_case(args, step, cases[step]) and ok
     return 0 if ok else 1

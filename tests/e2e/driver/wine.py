@@ -112,8 +112,9 @@ class WineSession:
     def prefix_ready(self):
         return (self.prefix / PREFIX_READY).exists()
 
-    def make_prefix(self):
-        """A fresh prefix, once; later runs reuse it."""
+    def make_prefix(self, log_pixels=None):
+        """A fresh prefix, once; later runs reuse it. With log_pixels, Wine
+        reports that many dots per inch as the system's DPI."""
         if self.prefix_ready():
             return
         if self.prefix.exists():
@@ -121,6 +122,11 @@ class WineSession:
         self.prefix.mkdir(parents=True)
         self.run([WINE, "wineboot", "-i"], "wineboot", timeout=120)
         self._wineserver("-w", timeout=60)
+        if log_pixels is not None:
+            self.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+                      "/d", str(log_pixels), "/f"], "reg-logpixels")
+            # Read at the wineserver's next start only.
+            self._wineserver("-w", timeout=60)
         (self.prefix / PREFIX_READY).write_text("made by the end-to-end driver\n")
 
     # -- programs --------------------------------------------------------

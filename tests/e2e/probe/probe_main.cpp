@@ -7,12 +7,13 @@
 //   main                      Lumivex's main window: title, topmost, tabs,
 //                             visible panel, every control by identifier
 //   responds[:ms]             does Lumivex's main window answer WM_NULL in time
-//   window:<hwnd>             one window: class, text, rectangle, styles, hung, owner
+//   window:<hwnd>             one window: class, text, rectangle, client area,
+//                             styles, hung, owner
 //   find:<class>              top-level windows of a class: titles, rectangles,
 //                             visibility
 //   focus:<hwnd>              the foreground window, and the active and focus
 //                             windows of the thread that owns <hwnd>
-//   children:<hwnd>           every descendant: id, class, text, rectangle
+//   children:<hwnd>           every descendant: id, class, text, rectangle, parent
 //   tree:<hwnd>               a tree view's nodes: text, depth, expanded,
 //                             children; and how many it lists from the root
 //   tip:<hwnd>                the tool tip text Lumivex holds for a control

@@ -81,6 +81,14 @@ void ScreenRect(JsonWriter& json, HWND hwnd) {
     json.RectArray(r);
 }
 
+// The client area in screen coordinates: what a child must lie inside.
+void ClientScreenRect(JsonWriter& json, HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    json.RectArray(r);
+}
+
 void ReportControl(JsonWriter& json, HWND control) {
     json.BeginObject();
     json.Key("handle").Handle(control);
@@ -291,6 +299,8 @@ void ReportWindow(JsonWriter& json, HWND hwnd) {
         json.Key("answered").Bool(answered);
         json.Key("rect");
         ScreenRect(json, hwnd);
+        json.Key("client");
+        ClientScreenRect(json, hwnd);
         json.Key("style").Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)));
         json.Key("exstyle").Number(static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)));
         json.Key("visible").Bool(IsWindowVisible(hwnd) != 0);
@@ -367,6 +377,7 @@ void ReportChildren(JsonWriter& json, HWND parent) {
         json.Key("text").String(TextOf(child));
         json.Key("rect");
         ScreenRect(json, child);
+        json.Key("parent").Handle(GetParent(child));
         json.Key("visible").Bool(IsWindowVisible(child) != 0);
         if (IsClass(child, L"ListBox")) ListBoxItems(json, child);
         json.EndObject();

@@ -8,10 +8,13 @@ import pkgutil
 CASES = {}
 
 
-def case(name):
+def case(name, prefix=None):
+    """prefix: the step that makes the case's prefix ('prefix_dpi144'); the
+    shared one made by 'prefix' if None."""
     def register(function):
         if name in CASES:
             raise ValueError(f"two cases named {name}")
+        function.prefix_variant = prefix
         CASES[name] = function
         return function
     return register

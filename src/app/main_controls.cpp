@@ -1,12 +1,22 @@
 // Where each control of the main window sits and which field it shows.
-#include "ui/main_controls.h"
+#include "app/main_controls.h"
 
-#include "ui/control_ids.h"
-#include "ui/picture_view_window.h"
+#include "app/control_styles.h"
 
 namespace lumivex {
 
 namespace {
+
+using namespace win;
+
+constexpr std::uint32_t kLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
+constexpr std::uint32_t kLink = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOTIFY;
+constexpr std::uint32_t kField = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr std::uint32_t kReadOnlyField = kField | ES_READONLY;
+constexpr std::uint32_t kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr std::uint32_t kCheck = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+constexpr std::uint32_t kList = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
+constexpr std::uint32_t kTickList = kList | LBS_MULTIPLESEL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
 
 #define TEXT_OF(member) [](MainForm& f) -> std::string* { return &f.texts.member; }
 #define LIST_OF(member) [](MainForm& f) -> std::vector<std::string>* { return &f.member; }
@@ -101,8 +111,8 @@ std::vector<ControlDef> StateTab() {
 // The viewport is 5830 x 2055 twips at (120, 120); the bars run along its
 // bottom and right edges. The picture view moves them as the picture needs.
 std::vector<ControlDef> PictureTab() {
-    constexpr DWORD kViewport = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-    constexpr DWORD kBar = WS_CHILD | WS_TABSTOP;  // hidden until a picture needs it
+    constexpr std::uint32_t kViewport = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    constexpr std::uint32_t kBar = WS_CHILD | WS_TABSTOP;  // hidden until a picture needs it
     return {
         {IDC_PICTURE_VIEWPORT, kPictureViewportClass, "", kViewport, 8, 8, 389, 137},
         {IDC_PICTURE_HSCROLL, L"SCROLLBAR", "", kBar | SBS_HORZ, 8, 145, 389, 17},
@@ -117,11 +127,11 @@ std::vector<ControlDef> ToolsTab() {
     constexpr int y0 = 8, pitch = 26, labelX = 8, labelW = 64, fieldX = 74, fieldW = 100;
     constexpr int col1 = 184, col2 = 262, col3 = 340, buttonW = 76, buttonH = 22;
     constexpr int wideW = col3 + buttonW - labelX;  // a field across the whole row
-    constexpr DWORD kHintLabel = kLabel | SS_NOTIFY;  // a static shows a tool tip only with SS_NOTIFY
-    constexpr DWORD kReadOnly = kField | ES_READONLY;
-    constexpr DWORD kCombo = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+    constexpr std::uint32_t kHintLabel = kLabel | SS_NOTIFY;  // a static shows a tool tip only with SS_NOTIFY
+    constexpr std::uint32_t kReadOnly = kField | ES_READONLY;
+    constexpr std::uint32_t kCombo = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
     // The whole text of a window may hold line breaks: keep them.
-    constexpr DWORD kTextField = kField | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+    constexpr std::uint32_t kTextField = kField | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
     auto row = [](int r) { return y0 + (r - 1) * pitch; };
     auto button = [&](int id, const char* caption, int x, int r) {
         return ControlDef{id, L"BUTTON", caption, kButton, x, row(r) - 1, buttonW, buttonH};
@@ -148,8 +158,7 @@ std::vector<ControlDef> ToolsTab() {
          "ListView扩展风格"},
         {IDC_TOOL_LIST_VIEW_STYLE, L"EDIT", "", kField, fieldX, row(4), fieldW, 20, TEXT_OF(tools.listViewStyle), nullptr,
          "SysListView32"},
-        // The height is the dropped-down list's: seven entries without a scroll.
-        {IDC_READER_CHOICE, L"COMBOBOX", "", kCombo, col1, row(4) - 1, col3 - 6 - col1, 160},
+        {IDC_READER_CHOICE, L"COMBOBOX", "", kCombo, col1, row(4) - 1, col3 - 6 - col1, 160 - kDropListHeight},
         button(IDC_READ_DATA, "读取数据", col3, 4),
     };
 
