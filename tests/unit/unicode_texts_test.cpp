@@ -61,7 +61,7 @@ TEST_F(UnicodeTextsTest, EveryReaderHandsOnTheTextsWhole) {
         const Hwnd label = Child(dialog, "Static", "😀 € ✓", {110, 110, 200, 130});
         const Hwnd list = sim::CreateListBox(desk, dialog, {"사진 테스트", "€ ✓", "😀"});
         const Hwnd view = sim::CreateListView(desk, dialog, {{"사진 테스트", "😀"}}, 2);
-        const Hwnd tree = sim::CreateTreeView(desk, dialog, {{"사진 테스트", true, {{"€ ✓ 😀"}}}});
+        const Hwnd tree = sim::CreateTreeView(desk, dialog, {{"사진 테스트", true, {{"€ ✓ 😀", false, {}}}}});
         const Hmenu bar = desk.CreateMenu();
         desk.AppendMenu(bar, "사진(&P) 😀", 1);
         desk.Window(dialog).menu = bar;

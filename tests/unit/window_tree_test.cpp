@@ -84,8 +84,9 @@ TEST_F(WindowTreeTest, TitleTakesOneSendAndMatchesTheLengthFirstRead) {
                 if (msg == win::WM_GETTEXTLENGTH) return c.claimedLength;
                 return std::nullopt;
             };
-        if (c.shown.find("...") == std::string::npos)  // the cut to 50 is the tree's own
+        if (c.shown.find("...") == std::string::npos) {  // the cut to 50 is the tree's own
             EXPECT_EQ(GetWndText(desk, h, 60), c.shown);
+        }
         desk.sent.clear();
         EXPECT_EQ(TreeTitle(desk, h), c.shown);
         ASSERT_EQ(desk.sent.size(), 1u);
