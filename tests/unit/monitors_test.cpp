@@ -69,10 +69,10 @@ TEST_F(MonitorsTest, OutlinePictureAndNotepadFollowTheMonitor) {
         d.SetScreenPixel(fr.right - 1, fr.bottom - 1, 0x445566);
         d.SetScreenPixel(fr.right, fr.top, 0x778899);
 
-        WindowSpec spec;
-        spec.rect = l.window;
-        spec.text = "picked";
-        const Hwnd picked = d.CreateWindow(spec);
+        WindowSpec window;
+        window.rect = l.window;
+        window.text = "picked";
+        const Hwnd picked = d.CreateWindow(window);
         f.SnapHwnd = picked;
         f.SetFlashRect(picked);
         EXPECT_EQ(f.FlashRect, fr);
@@ -90,9 +90,9 @@ TEST_F(MonitorsTest, OutlinePictureAndNotepadFollowTheMonitor) {
         EXPECT_EQ(f.pictureView.pictureBox.width, picture.width * kTwipsPerPixel);
 
         // Notepad is centred on the monitor our main window is (mostly) on.
-        spec.rect = l.mainWindow;
-        spec.text = "Lumivex";
-        f.selfHwnd = d.CreateWindow(spec);
+        window.rect = l.mainWindow;
+        window.text = "Lumivex";
+        f.selfHwnd = d.CreateWindow(window);
         f.readerChoice = 0;  // the window's text
         f.ReadData();
         ASSERT_NE(s.notepad.window, 0u);
