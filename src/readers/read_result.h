@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "readers/read_progress.h"
+
 namespace lumivex {
 
 // Whether this build is a 64-bit program: it then carries remote addresses
@@ -38,6 +40,9 @@ struct ReaderOptions {
     bool programIs64Bit = kProgramIs64Bit;
     ReadLimits limits;
     KeptRemoteBlocks* kept = nullptr;  // where blocks left behind are counted
+    // Where a read on a thread of its own reports how far it got, and learns
+    // that it is to stop; none for a read that runs to its end.
+    ReadProgress* progress = nullptr;
 };
 
 enum class ReadError {
@@ -69,6 +74,8 @@ struct ReadResult {
     // A message went unanswered (hung, gone, too slow): text holds what was
     // read before it, and nothing more was sent.
     bool stoppedAnswering = false;
+    // The user stopped the read: text holds what was read before.
+    bool cancelled = false;
 };
 
 }  // namespace lumivex
