@@ -10,9 +10,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/read_job.h"
 #include "app/session.h"
 #include "info/window_facts.h"
 #include "ops/state_list.h"
@@ -35,6 +37,13 @@ inline constexpr const char* kMessageBoxTitle = "Quorva";
 // What the finder box shows: the cross-hair at rest, or the empty box while
 // the cross-hair is out on the screen as the pointer.
 enum class FinderPicture { AtRest, Dragging };
+
+// A read running on its own thread, as the progress window shows it.
+struct ReadProgressView {
+    bool visible = false;  // the read has lasted long enough to show its progress
+    std::string status;    // "已读 N / M 项"
+    std::uint64_t done = 0, total = 0;
+};
 
 struct RelatedRow {
     std::string handle, title;
@@ -94,6 +103,7 @@ public:
     bool dragTimerOn = false;         // 400 ms: the finder follows the pointer
     bool flashTimerOn = false;        // 500 ms: one outline of a flash run
     bool delayedReadTimerOn = false;  // 500 ms: one step of the delayed read's countdown
+    bool readPollTimerOn = false;     // 50 ms: how far the running read got, and its end
 
     // Our own windows, known once the Win32 window exists (0 in tests).
     Hwnd selfHwnd = 0;
@@ -142,8 +152,17 @@ public:
     // typed in the handle field (always hexadecimal), or the inspected
     // window when the field is blank; 0 when that is not a window.
     Hwnd OperationHandle();
-    // "读取数据": the chosen reader's text into Notepad.
+    // "读取数据": the chosen reader's text into Notepad. The read runs on a
+    // thread of its own; while it runs, no other read starts.
     void ReadData();
+    bool ReadRunning() const { return read_ != nullptr; }
+    // The poll timer: the progress while the read runs, once it has run a
+    // while; Notepad and the messages when it has ended.
+    void ReadPollTick();
+    // "取消": the read stops after the item it is reading; what it read goes
+    // to Notepad.
+    void CancelRead();
+    ReadProgressView readProgress;
     // The panel's other buttons, each on the operation target; an invalid
     // target makes each of them do nothing. None reads the window back but
     // "读取刷新", which fills from the inspected window whatever was typed.
@@ -175,6 +194,10 @@ public:
 private:
     void EndDrag();
     void ShowInNotepad(const std::string& text);
+    // The chosen reader on target, as a read for a thread of its own.
+    ReadJob::Read ReaderRun(const std::string& key, Hwnd target);
+    void StartRead(ReadJob::Read read, bool showsMessages);
+    void HandOverRead(const ReaderOutput& output);
     void FillHung();
     void FillTools();
     void ShowFacts(const WindowFacts& facts);
@@ -195,6 +218,10 @@ private:
     // The related windows the fill found: a link follows the window it
     // shows, whatever the number base is now.
     std::array<Hwnd, kRelatedCount> relatedHwnd_{};
+    // The running read; the delayed read shows its text only, never a message.
+    std::unique_ptr<ReadJob> read_;
+    bool readShowsMessages_ = true;
+    int readTicks_ = 0;
 };
 
 }  // namespace lumivex

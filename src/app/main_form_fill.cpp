@@ -21,9 +21,9 @@ void MainForm::Fill() {
         FillHung();
         return;
     }
-    // A window that stops answering costs this fill one time-out, not one
+    // A thread that stops answering costs this fill one time-out, not one
     // per message.
-    const UnansweredScope oneTimeOut(p_);
+    const ActionScope action;
     FillTools();
     texts.handle = NumText(static_cast<std::int32_t>(h));
     const auto facts = ReadWindowFacts(p_, session_.drives, h);

@@ -2,7 +2,6 @@
 #include "app/main_form.h"
 #include "capture/outline.h"
 #include "capture/window_under_pointer.h"
-#include "readers/list_items_reader.h"
 
 namespace lumivex {
 
@@ -76,7 +75,9 @@ void MainForm::DelayedReadTick() {
     SnapHwnd = TmpHwnd;
     caption = NormalTitle();
     Fill();
-    ShowInNotepad(ReadListItems(p_, SnapHwnd).text);
+    // A read still running from before leaves this one out.
+    if (ReadRunning()) return;
+    StartRead(ReaderRun("GetListBoxText", SnapHwnd), false);
 }
 
 void MainForm::SetFlashRect(Hwnd hwnd) {

@@ -1,7 +1,6 @@
 // The tools tab's read button and the delayed read's hand-off to Notepad.
 #include "app/main_form.h"
 #include "ops/read_handle.h"
-#include "readers/list_items_reader.h"
 #include "readers/reader_dispatch.h"
 #include "text/reader_choice.h"
 
@@ -20,13 +19,62 @@ std::string MainForm::ReaderToolTip() const {
 }
 
 void MainForm::ReadData() {
+    if (ReadRunning()) return;
     const Hwnd target = OperationHandle();
     if (target == 0) return;
     if (readerChoice < 0 || readerChoice >= static_cast<int>(kReaderChoices.size())) return;
-    ReaderOptions options;
-    options.kept = &session_.keptBlocks;
-    const ReaderOutput output = RunReader(p_, session_.charsets,
-                                          kReaderChoices[static_cast<std::size_t>(readerChoice)].key, target, options);
+    StartRead(ReaderRun(kReaderChoices[static_cast<std::size_t>(readerChoice)].key, target), true);
+}
+
+ReadJob::Read MainForm::ReaderRun(const std::string& key, Hwnd target) {
+    return [&p = p_, &session = session_, key, target](ReadProgress& progress) {
+        ReaderOptions options;
+        options.kept = &session.keptBlocks;
+        options.progress = &progress;
+        return RunReader(p, session.charsets, key, target, options);
+    };
+}
+
+void MainForm::StartRead(ReadJob::Read read, bool showsMessages) {
+    readShowsMessages_ = showsMessages;
+    readTicks_ = 0;
+    readProgress = {};
+    read_ = std::make_unique<ReadJob>(p_, std::move(read));
+    readPollTimerOn = true;
+}
+
+// A read that ends within this many polls shows no progress window.
+constexpr int kQuietPolls = 6;  // 300 ms at 50 ms a poll
+
+void MainForm::ReadPollTick() {
+    if (!read_) {
+        readPollTimerOn = false;
+        return;
+    }
+    if (!read_->Finished()) {
+        const ProgressSnapshot progress = read_->Progress();
+        readProgress.visible = readProgress.visible || ++readTicks_ >= kQuietPolls;
+        readProgress.status = ProgressText(progress);
+        readProgress.done = progress.done;
+        readProgress.total = progress.total;
+        return;
+    }
+    const ReaderOutput output = read_->Take();
+    read_.reset();
+    readPollTimerOn = false;
+    readProgress = {};
+    HandOverRead(output);
+}
+
+void MainForm::CancelRead() {
+    if (read_) read_->Cancel();
+}
+
+void MainForm::HandOverRead(const ReaderOutput& output) {
+    if (!readShowsMessages_) {
+        ShowInNotepad(output.text);
+        return;
+    }
     if (!output.message.empty()) {
         messageForUser = output.message;
         return;

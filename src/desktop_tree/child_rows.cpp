@@ -78,7 +78,7 @@ std::vector<Hwnd> ChildWindows(Platform& p, Hwnd root, bool allDescendants) {
 }
 
 std::vector<std::string> ChildRows(Platform& p, Hwnd root, bool allDescendants, bool hex) {
-    UnansweredScope quiet(p);
+    const ActionScope action;
     std::vector<std::string> rows;
     for (Hwnd h : ChildWindows(p, root, allDescendants)) rows.push_back(ChildRow(p, h, hex));
     return rows;

@@ -160,7 +160,7 @@ std::string TreeNodeText(Platform& p, Hwnd hwnd) {
 std::vector<Hwnd> EnumWindowTree(Platform& p, Hwnd root) { return Enumerate(p, root).windows; }
 
 TreeBuild BuildDesktopTree(Platform& p) {
-    UnansweredScope quiet(p);
+    const ActionScope action;
     TreeBuild build;
     const Hwnd desktop = p.GetDesktopWindow();
     const Enumeration windows = Enumerate(p, desktop);
@@ -194,7 +194,7 @@ TreeBuild BuildDesktopTree(Platform& p) {
 
 std::optional<TreeBuild> BuildSubTree(Platform& p, Hwnd root) {
     if (root == 0 || !p.IsWindow(root) || p.IsHungAppWindow(root)) return std::nullopt;
-    UnansweredScope quiet(p);
+    const ActionScope action;
     TreeBuild build;
     const Enumeration windows = Enumerate(p, root);
     Placement placement(p, windows, build);

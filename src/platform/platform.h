@@ -17,7 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <set>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -98,6 +98,7 @@ constexpr int GCL_STYLE = -26;
 constexpr std::uint32_t WM_SETTEXT = 0x000C, WM_GETTEXT = 0x000D, WM_GETTEXTLENGTH = 0x000E,
                         WM_CLOSE = 0x0010, WM_GETFONT = 0x0031, WM_SYSCOMMAND = 0x0112;
 constexpr Wparam SC_CLOSE = 0xF060;
+constexpr std::uint32_t INFINITE = 0xFFFFFFFF, WAIT_OBJECT_0 = 0, WAIT_TIMEOUT = 258, WAIT_FAILED = 0xFFFFFFFF;
 constexpr std::uint32_t EM_GETMODIFY = 0x00B8, EM_SETREADONLY = 0x00CF;
 constexpr std::uint32_t LVM_SETEXTENDEDLISTVIEWSTYLE = 0x1036, LVM_GETEXTENDEDLISTVIEWSTYLE = 0x1037;
 
@@ -269,6 +270,9 @@ public:
     // Processes, files and drives.
     virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
+    // A thread of the program's own, running run; 0 when it could not start.
+    virtual Handle CreateThread(std::function<void()> run) = 0;
+    virtual std::uint32_t WaitForSingleObject(Handle handle, std::uint32_t ms) = 0;
     virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;
     // Sizes and answers in UTF-16 units.
     virtual std::uint32_t GetProcessImageFileNameW(Handle process, char16_t* buffer,
@@ -325,11 +329,6 @@ public:
     // WideCharToMultiByte(CP_ACP): what an A function would have answered; a
     // character the code page lacks becomes its default character.
     virtual std::string WideToAnsi(std::u16string_view wide) = 0;
-
-    // Windows that did not answer in time since an UnansweredScope began:
-    // the door (send.h) sends them nothing more until the scope ends, so
-    // that the time-outs of one slow window do not add up.
-    std::set<Hwnd>* unanswered = nullptr;
 };
 
 }  // namespace lumivex

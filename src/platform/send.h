@@ -5,6 +5,7 @@
 // and the program never waits on another process for longer than that.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -18,6 +19,38 @@ constexpr std::uint32_t kSendTimeoutMs = 2000;
 // Titles of related windows are small: a window slower than this is skipped.
 constexpr std::uint32_t kQuickSendTimeoutMs = 500;
 
+// One user action (a fill, a read, a tree) waits at most this long in all
+// on windows that do not answer.
+constexpr std::uint32_t kActionBudgetMs = 5000;
+
+// What one action has learnt about its targets. A window's thread that did
+// not answer in time is asked nothing more in that action, whichever of its
+// windows a message is for: its other windows wait on the same thread.
+struct ActionBudget {
+    std::uint32_t msLeft = kActionBudgetMs;
+    std::set<std::uint32_t> silentThreads;
+    // The thread of the window last sent to: readers send to one window
+    // many times in a row.
+    Hwnd lastHwnd = 0;
+    std::uint32_t lastThread = 0;
+
+    std::uint32_t ThreadOf(Platform& p, Hwnd hwnd) {
+        if (hwnd != lastHwnd || lastThread == 0) {
+            lastHwnd = hwnd;
+            lastThread = p.GetWindowThreadProcessId(hwnd, nullptr);
+        }
+        return lastThread;
+    }
+};
+
+// The action running on the calling thread, if any: a read on a thread of
+// its own is an action of its own, apart from what the window's thread does
+// meanwhile.
+inline ActionBudget*& CurrentActionBudget() {
+    thread_local ActionBudget* current = nullptr;
+    return current;
+}
+
 struct SendOutcome {
     std::optional<Lresult> answer;  // nothing when the send failed
     bool noAnswer = false;          // it failed because the window did not answer in time
@@ -28,13 +61,24 @@ struct SendOutcome {
 
 inline SendOutcome SendWithOutcome(Platform& p, Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                    std::uint32_t timeoutMs = kSendTimeoutMs) {
-    if (p.unanswered && p.unanswered->count(hwnd)) return {std::nullopt, true};
+    ActionBudget* budget = CurrentActionBudget();
+    std::uint32_t thread = 0;
+    if (budget) {
+        thread = budget->ThreadOf(p, hwnd);
+        if (budget->msLeft == 0 || (thread != 0 && budget->silentThreads.count(thread)))
+            return {std::nullopt, true};
+        timeoutMs = std::min(timeoutMs, budget->msLeft);
+    }
     Lresult result = 0;
     if (p.SendMessageTimeoutW(hwnd, msg, wParam, lParam, win::SMTO_ABORTIFHUNG, timeoutMs, &result))
         return {result, false};
     const std::uint32_t error = p.GetLastError();
     const bool noAnswer = error == win::ERROR_TIMEOUT && p.IsWindow(hwnd);
-    if (noAnswer && p.unanswered) p.unanswered->insert(hwnd);
+    if (noAnswer && budget) {
+        // A hung thread fails at once; only a time-out spends the budget.
+        budget->silentThreads.insert(thread);
+        if (!p.IsHungAppWindow(hwnd)) budget->msLeft -= timeoutMs;
+    }
     return {std::nullopt, noAnswer, error == win::ERROR_ACCESS_DENIED};
 }
 
@@ -43,24 +87,22 @@ inline std::optional<Lresult> SendTimeout(Platform& p, Hwnd hwnd, std::uint32_t 
     return SendWithOutcome(p, hwnd, msg, wParam, lParam, timeoutMs).answer;
 }
 
-// While one lives, a window that once failed to answer in time is treated
-// as not responding: one fill of a slow window costs one time-out, not one
-// per message. Scopes nest; the outermost one decides.
-class UnansweredScope {
+// One user action on the calling thread: while one lives, the door keeps
+// to its budget. Scopes nest; the outermost one is the action.
+class ActionScope {
 public:
-    explicit UnansweredScope(Platform& p) : p_(p), owner_(p.unanswered == nullptr) {
-        if (owner_) p_.unanswered = &windows_;
+    ActionScope() : owner_(CurrentActionBudget() == nullptr) {
+        if (owner_) CurrentActionBudget() = &budget_;
     }
-    ~UnansweredScope() {
-        if (owner_) p_.unanswered = nullptr;
+    ~ActionScope() {
+        if (owner_) CurrentActionBudget() = nullptr;
     }
-    UnansweredScope(const UnansweredScope&) = delete;
-    UnansweredScope& operator=(const UnansweredScope&) = delete;
+    ActionScope(const ActionScope&) = delete;
+    ActionScope& operator=(const ActionScope&) = delete;
 
 private:
-    Platform& p_;
     bool owner_;
-    std::set<Hwnd> windows_;
+    ActionBudget budget_;
 };
 
 }  // namespace lumivex

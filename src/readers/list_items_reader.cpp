@@ -75,6 +75,10 @@ ReadResult ReadListItems(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     std::u16string buffer;
     std::size_t used = 0;
     for (std::uint64_t i = 0; i < items; ++i) {
+        if (StopRequested(options, i, items)) {
+            result.cancelled = true;
+            break;
+        }
         const auto item = AskItem(p, hwnd, messages, static_cast<Wparam>(i), options.limits, buffer, used);
         if (!item) {
             result.stoppedAnswering = true;
@@ -83,6 +87,7 @@ ReadResult ReadListItems(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
         if (i > 0) result.text += "\r\n";
         result.text += Utf16ToUtf8(*item);
     }
+    if (!result.cancelled) StopRequested(options, items, items);
     return result;
 }
 

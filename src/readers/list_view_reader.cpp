@@ -85,10 +85,17 @@ ReadResult ReadListView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     for (std::uint64_t cell = 0; cell < cells; ++cell) {
         batch.push_back({static_cast<Wparam>(cell / shape.columns), cell % shape.columns});
         if (batch.size() < reader.slots() && cell + 1 < cells) continue;
+        // Progress in whole rows; a read stopped by the user keeps whole rows only.
+        if (StopRequested(options, texts.size() / shape.columns, shape.rows)) {
+            result.cancelled = true;
+            texts.resize(texts.size() - texts.size() % shape.columns);
+            break;
+        }
         const bool more = reader.ReadBatch(batch, texts);
         batch.clear();
         if (!more) break;
     }
+    if (!result.cancelled) StopRequested(options, texts.size() / shape.columns, shape.rows);
     if (reader.keptBlock()) process.CountKept(options);
     result.error = reader.error();
     result.stoppedAnswering = reader.stoppedAnswering();

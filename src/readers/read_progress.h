@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <string>
 
 namespace lumivex {
 
@@ -32,5 +33,10 @@ private:
     std::atomic<std::uint64_t> total_{0};
     std::atomic<bool> cancel_{false};
 };
+
+// "已读 N / M 项", or "已读 N 项" while the count is not known.
+std::string ProgressText(const ProgressSnapshot& progress);
+// The last line of a text whose read the user stopped.
+std::string CancelledLine(const ProgressSnapshot& progress);
 
 }  // namespace lumivex

@@ -45,6 +45,14 @@ struct ReaderOptions {
     ReadProgress* progress = nullptr;
 };
 
+// Tells the waiting window how far the read got; true when the user asked
+// it to stop there.
+inline bool StopRequested(const ReaderOptions& options, std::uint64_t done, std::uint64_t total) {
+    if (!options.progress) return false;
+    options.progress->Report(done, total);
+    return options.progress->CancelRequested();
+}
+
 enum class ReadError {
     None,
     IsWow64ProcessFailed,   // error number 22011

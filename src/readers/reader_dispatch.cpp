@@ -12,13 +12,19 @@ namespace lumivex {
 
 namespace {
 
-ReaderOutput FromResult(const ReadResult& result) {
+ReaderOutput FromResult(const ReadResult& result, const ReaderOptions& options) {
     ReaderOutput out;
     if (result.error != ReadError::None) {
         out.message = ReadErrorMessage(result.error);
         return out;
     }
     out.text = result.text;
+    if (result.cancelled) {
+        out.cancelled = true;
+        if (!out.text.empty()) out.text += "\r\n";
+        out.text += CancelledLine(options.progress ? options.progress->Get() : ProgressSnapshot{});
+        return out;
+    }
     if (result.stoppedAnswering) out.note = out.text.empty() ? kNothingReadNote : kStoppedAnsweringNote;
     return out;
 }
@@ -42,13 +48,13 @@ bool HasCellText(const std::string& text) {
 ReaderOutput RunReader(Platform& p, const CharsetTable& charsets, const std::string& key, Hwnd hwnd,
                        const ReaderOptions& options) {
     if (key == "GetListViewText") {
-        ReaderOutput out = FromResult(ReadListView(p, hwnd, options));
+        ReaderOutput out = FromResult(ReadListView(p, hwnd, options), options);
         if (!HasCellText(out.text)) out.text.clear();
         return out;
     }
-    if (key == "GetListBoxText" || key == "GetComboBoxText") return FromResult(ReadListItems(p, hwnd, options));
+    if (key == "GetListBoxText" || key == "GetComboBoxText") return FromResult(ReadListItems(p, hwnd, options), options);
     if (key == "GetMenuText") return ReaderOutput{ReadMenuText(p, hwnd, options.limits), {}, {}};
-    if (key == "GetTreeViewText") return FromResult(ReadTreeView(p, hwnd, options));
+    if (key == "GetTreeViewText") return FromResult(ReadTreeView(p, hwnd, options), options);
     if (key == "GetFontInfo") return ReaderOutput{GetFontText(p, charsets, hwnd, kFontReport), {}, {}};
     return ReaderOutput{GetWndText(p, hwnd, kWindowTextReaderLimit), {}, {}};
 }

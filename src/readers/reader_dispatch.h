@@ -20,6 +20,9 @@ struct ReaderOutput {
     std::string message;
     // Not empty: the window stopped answering; text holds what was read before.
     std::string note;
+    // The user stopped the read: text holds what was read before, and a
+    // last line saying so.
+    bool cancelled = false;
 };
 
 // Keys are compared exactly and tested in this order: "GetListViewText",

@@ -67,6 +67,12 @@ ReadResult ReadTreeView(Platform& p, Hwnd hwnd, const ReaderOptions& options) {
     while (more && item != 0 && met.size() < options.limits.maxTreeItems && met.insert(item).second) {
         batch.push_back({0, item});
         if (batch.size() == reader.slots()) {
+            if (StopRequested(options, texts.size(), static_cast<std::uint32_t>(*count))) {
+                result.cancelled = true;
+                more = false;
+                batch.clear();
+                break;
+            }
             more = reader.ReadBatch(batch, texts);
             batch.clear();
             if (!more) break;

@@ -54,6 +54,7 @@ TEST_F(ElevatedTargetTest, EveryViewSaysAccessIsDeniedAndNothingWaits) {
     for (std::size_t i = 0; i < kReaderChoices.size(); ++i)
         if (std::string(kReaderChoices[i].key) == "GetListViewText") form.readerChoice = static_cast<int>(i);
     form.ReadData();
+    FinishRead(form);
     EXPECT_EQ(form.messageForUser, ReadErrorMessage(ReadError::AccessDenied));
     EXPECT_EQ(desk.waitedMs, 0u);
     EXPECT_EQ(desk.openProcessHandles(), 0);

@@ -53,6 +53,7 @@ TEST_F(MainFormReadTest, TheReadButtonReadsTheOperationTarget) {
         form.texts.tools.handle = c.typed ? c.typed : HexText(other);
         EXPECT_EQ(form.OperationHandle(), c.typed ? list : other);
         form.ReadData();
+        FinishRead(form);
         EXPECT_EQ(NotepadText(), c.expected);
         EXPECT_EQ(form.messageForUser, "");
     }
@@ -64,8 +65,10 @@ TEST_F(MainFormReadTest, NoWindowOrNothingReadOpensNoNotepad) {
     form.SnapHwnd = list;
     form.texts.tools.handle = "7FFF0000";  // not a window
     form.ReadData();
+    FinishRead(form);
     form.texts.tools.handle = HexText(empty);
     form.ReadData();
+    FinishRead(form);
     EXPECT_TRUE(desk.started.empty());
     EXPECT_EQ(form.messageForUser, "");
 }
@@ -76,6 +79,7 @@ TEST_F(MainFormReadTest, AReaderFailureIsToldAndNothingShown) {
     desk.Process(1000)->openable = false;
     form.SnapHwnd = view;
     form.ReadData();
+    FinishRead(form);
     EXPECT_FALSE(form.messageForUser.empty());
     EXPECT_TRUE(desk.started.empty());
 }
@@ -84,6 +88,7 @@ TEST_F(MainFormReadTest, TheDelayedReadHandsTheListItemsToNotepad) {
     desk.SetCursor({120, 120});
     form.StartDelayedRead();
     while (form.delayedReadTimerOn) form.DelayedReadTick();
+    FinishRead(form);
     EXPECT_EQ(form.SnapHwnd, list);
     EXPECT_EQ(NotepadText(), "甲\r\nb\r\nc");
 }

@@ -95,6 +95,7 @@ TEST_F(MonitorsTest, OutlinePictureAndNotepadFollowTheMonitor) {
         f.selfHwnd = d.CreateWindow(window);
         f.readerChoice = 0;  // the window's text
         f.ReadData();
+        FinishRead(f);
         ASSERT_NE(s.notepad.window, 0u);
         EXPECT_EQ(d.Window(s.notepad.window).rect,
                   (Rect{l.notepad.x, l.notepad.y, l.notepad.x + 600, l.notepad.y + 400}));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "app/main_form.h"
 #include "app/session.h"
 #include "info/num_text.h"
@@ -14,6 +16,14 @@ using sim::SimDesktop;
 using sim::WindowSpec;
 
 constexpr std::uint32_t kWsChildVisible = win::WS_CHILD | win::WS_VISIBLE;
+
+// Runs the read the form started to its end, as its poll timer would.
+inline void FinishRead(MainForm& form) {
+    while (form.ReadRunning()) {
+        std::this_thread::yield();
+        form.ReadPollTick();
+    }
+}
 
 class DesktopTest : public ::testing::Test {
 protected:

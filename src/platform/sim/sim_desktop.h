@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/platform.h"
@@ -329,6 +330,9 @@ public:
     bool ReadProcessMemory(Handle process, RemoteAddress address, void* buffer, std::size_t size,
                            std::size_t* read) override;
     bool IsWow64Process(Handle process, bool* wow64) override;
+    // Real threads: a test touches the desktop only after the thread ends.
+    Handle CreateThread(std::function<void()> run) override;
+    std::uint32_t WaitForSingleObject(Handle handle, std::uint32_t ms) override;
     Handle GetCurrentProcess() override { return kCurrentProcess; }
     std::string GetSystemDirectoryA() override { return "C:\\Windows\\system32"; }
     std::string GetWindowsDirectoryA() override { return "C:\\Windows"; }
@@ -392,6 +396,7 @@ protected:
     std::map<Handle, std::uint32_t> processHandles_;  // handle -> process id
     std::map<Handle, std::uint32_t> handleAccess_;    // handle -> access granted
     Handle nextHandle_ = 0x100;
+    std::map<Handle, std::thread> threads_;
     std::vector<std::pair<std::string, std::string>> drives_;  // root, device
     std::map<std::string, std::string> shortPaths_;
     Point cursorPos_;

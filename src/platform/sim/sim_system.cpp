@@ -33,8 +33,29 @@ Handle SimDesktop::OpenProcess(std::uint32_t access, bool, std::uint32_t process
 }
 
 bool SimDesktop::CloseHandle(Handle handle) {
+    if (const auto thread = threads_.find(handle); thread != threads_.end()) {
+        // A thread whose handle is closed runs on to its end.
+        if (thread->second.joinable()) thread->second.detach();
+        threads_.erase(thread);
+        return true;
+    }
     handleAccess_.erase(handle);
     return processHandles_.erase(handle) > 0;
+}
+
+Handle SimDesktop::CreateThread(std::function<void()> run) {
+    const Handle h = nextHandle_;
+    nextHandle_ += 4;
+    threads_.emplace(h, std::thread(std::move(run)));
+    return h;
+}
+
+// Threads only; a thread is waited for to its end, whatever the time-out.
+std::uint32_t SimDesktop::WaitForSingleObject(Handle handle, std::uint32_t) {
+    const auto thread = threads_.find(handle);
+    if (thread == threads_.end()) return win::WAIT_FAILED;
+    if (thread->second.joinable()) thread->second.join();
+    return win::WAIT_OBJECT_0;
 }
 
 // The process's windows go with it; its handles stay open until closed.

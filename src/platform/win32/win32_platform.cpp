@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace lumivex {
 
@@ -175,6 +176,32 @@ Handle Win32Platform::OpenProcess(std::uint32_t access, bool inherit, std::uint3
 }
 
 bool Win32Platform::CloseHandle(Handle handle) { return ::CloseHandle(reinterpret_cast<HANDLE>(handle)); }
+
+namespace {
+
+DWORD WINAPI RunThread(void* parameter) {
+    const std::unique_ptr<std::function<void()>> run(static_cast<std::function<void()>*>(parameter));
+    // No exception leaves the thread: it would end the program.
+    try {
+        (*run)();
+    } catch (...) {
+    }
+    return 0;
+}
+
+}  // namespace
+
+Handle Win32Platform::CreateThread(std::function<void()> run) {
+    auto owned = std::make_unique<std::function<void()>>(std::move(run));
+    HANDLE thread = ::CreateThread(nullptr, 0, RunThread, owned.get(), 0, nullptr);
+    if (!thread) return 0;
+    owned.release();  // the thread owns it now
+    return reinterpret_cast<Handle>(thread);
+}
+
+std::uint32_t Win32Platform::WaitForSingleObject(Handle handle, std::uint32_t ms) {
+    return ::WaitForSingleObject(reinterpret_cast<HANDLE>(handle), ms);
+}
 
 bool Win32Platform::TerminateProcess(Handle process, std::uint32_t exitCode) {
     return ::TerminateProcess(reinterpret_cast<HANDLE>(process), exitCode);

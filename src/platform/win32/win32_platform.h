@@ -93,6 +93,8 @@ public:
 
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool CloseHandle(Handle handle) override;
+    Handle CreateThread(std::function<void()> run) override;
+    std::uint32_t WaitForSingleObject(Handle handle, std::uint32_t ms) override;
     bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
     std::uint32_t GetProcessImageFileNameW(Handle process, char16_t* buffer, std::uint32_t size) override;
     std::uint32_t QueryDosDeviceW(const char16_t* deviceName, char16_t* buffer, std::uint32_t size) override;

@@ -104,7 +104,7 @@ int Measure() {
     lumivex::Win32Platform p;
     const lumivex::Hwnd desktop = p.GetDesktopWindow();
     auto bareCalls = [&] {
-        lumivex::UnansweredScope quiet(p);
+        const lumivex::ActionScope action;
         const auto windows = lumivex::EnumWindowTree(p, desktop);
         // Each window's parent, class name and title, the title asked
         // for its length first and then read.
