@@ -23,6 +23,9 @@
 //   setstyle:<hwnd>:<style>   SetWindowLongW(GWL_STYLE); reports the style before
 //   settext:<hwnd>:<text>     WM_SETTEXT of a UTF-16 text (which may hold
 //                             colons), as SendMessageTimeoutW; reports the answer
+//   ping:<period>:<ms>:<stop file>  pings Lumivex's main window until the stop
+//                             file exists: pings, the longest answer time
+//   textsum:<hwnd>[:<class>]  a long text's size, CRC-32, lines, first and last
 //   gdi-outline:<pen>:<l>:<t>:<r>:<b>  pixels GDI inverts for the old outline
 //   frame-rects:<pen>:<l>:<t>:<r>:<b>  the rectangles of Lumivex's outline
 // Numbers are decimal or 0x-prefixed hexadecimal.
@@ -33,6 +36,7 @@
 #include <string>
 #include <vector>
 
+#include "long_watch.h"
 #include "outline_pixels.h"
 #include "window_report.h"
 
@@ -207,6 +211,10 @@ void Run(JsonWriter& json, const std::wstring& command) {
         SetStyle(json, parts);
     else if (verb == L"settext")
         SetText(json, command);
+    else if (verb == L"ping")
+        probe::Ping(json, command);
+    else if (verb == L"textsum")
+        probe::ReportTextSummary(json, HandleArg(parts), parts.size() > 2 ? parts[2] : L"");
     else if (verb == L"gdi-outline")
         probe::ReportGdiOutline(json, parts);
     else if (verb == L"frame-rects")
