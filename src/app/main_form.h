@@ -162,6 +162,8 @@ public:
     // "取消": the read stops after the item it is reading; what it read goes
     // to Notepad.
     void CancelRead();
+    // Stops the running read and waits for it to end; its text is dropped.
+    void EndRead();
     ReadProgressView readProgress;
     // The panel's other buttons, each on the operation target; an invalid
     // target makes each of them do nothing. None reads the window back but

@@ -70,6 +70,12 @@ void MainForm::CancelRead() {
     if (read_) read_->Cancel();
 }
 
+void MainForm::EndRead() {
+    read_.reset();
+    readPollTimerOn = false;
+    readProgress = {};
+}
+
 void MainForm::HandOverRead(const ReaderOutput& output) {
     if (!readShowsMessages_) {
         ShowInNotepad(output.text);
