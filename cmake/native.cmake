@@ -1,5 +1,16 @@
 # Native build: the simulated desktop, the unit tests, the benchmarks, and
 # (when the Windows builds are named) the end-to-end and product checks.
+
+# The unit tests run under AddressSanitizer and UndefinedBehaviorSanitizer:
+# the fake copies into the pointers messages carry, and the readers parse
+# what targets write. Benchmarks want a build without them (OFF).
+option(LUMIVEX_SANITIZE "Build the native tree with ASan and UBSan" ON)
+if(LUMIVEX_SANITIZE)
+  set(SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  # GCC's uninitialised-use analysis misfires on std::variant under ASan.
+  target_compile_options(lumivex_logic PUBLIC ${SANITIZER_FLAGS} -Wno-maybe-uninitialized)
+  target_link_options(lumivex_logic PUBLIC ${SANITIZER_FLAGS})
+endif()
 file(GLOB SIM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/sim/*.cpp)
 add_library(lumivex_sim STATIC ${SIM_SOURCES})
 target_link_libraries(lumivex_sim PUBLIC lumivex_logic)

@@ -1,7 +1,6 @@
 #include "app/child_list_form.h"
 
 #include "desktop_tree/child_rows.h"
-#include "readers/notepad_output.h"
 
 namespace lumivex {
 
@@ -48,10 +47,7 @@ void ChildListForm::PressCancel() {
 
 void ChildListForm::Export() {
     if (rows.empty()) return;
-    const NotepadResult shown =
-        ShowInNotepad(main_.platform(), session_.notepad, JoinRows(rows), "无标题文档 - 记事本", 600, 400, true,
-                      main_.selfHwnd);
-    messageForUser = shown.message;
+    main_.HandToNotepad(JoinRows(rows));
 }
 
 }  // namespace lumivex

@@ -20,7 +20,6 @@ public:
     bool Topmost() const { return main_.alwaysOnTop; }
     bool closeRequested = false;
     // What the window must tell the user in a message box, then clear.
-    std::string messageForUser;
 
     void Load();
     void SetShowAll(bool ticked);
@@ -30,7 +29,9 @@ public:
     void PressCancel();
     // The close box leaves ChildListHwnd as it is.
     void CloseBox() { closeRequested = true; }
-    // "导出列表": the rows to the Notepad this program started.
+    // "导出列表": the rows to the Notepad this program started, handed over
+    // as a read hands its text (what goes wrong is told by the main window);
+    // nothing while a read runs.
     void Export();
 
 private:

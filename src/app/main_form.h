@@ -162,6 +162,13 @@ public:
     // "取消": the read stops after the item it is reading; what it read goes
     // to Notepad.
     void CancelRead();
+    // Stops the running read and waits for it to end; its text is dropped.
+    void EndRead();
+    // Hands text to Notepad the way a read does (the child list's export).
+    void HandToNotepad(std::string text);
+    // Told when a read starts or ends, for a window besides the main one
+    // whose buttons start reads.
+    std::function<void()> readStateChanged;
     ReadProgressView readProgress;
     // The panel's other buttons, each on the operation target; an invalid
     // target makes each of them do nothing. None reads the window back but
@@ -193,11 +200,9 @@ public:
 
 private:
     void EndDrag();
-    void ShowInNotepad(const std::string& text);
     // The chosen reader on target, as a read for a thread of its own.
     ReadJob::Read ReaderRun(const std::string& key, Hwnd target);
     void StartRead(ReadJob::Read read, bool showsMessages);
-    void HandOverRead(const ReaderOutput& output);
     void FillHung();
     void FillTools();
     void ShowFacts(const WindowFacts& facts);
@@ -218,9 +223,8 @@ private:
     // The related windows the fill found: a link follows the window it
     // shows, whatever the number base is now.
     std::array<Hwnd, kRelatedCount> relatedHwnd_{};
-    // The running read; the delayed read shows its text only, never a message.
+    // The running read, and how many polls it has lasted.
     std::unique_ptr<ReadJob> read_;
-    bool readShowsMessages_ = true;
     int readTicks_ = 0;
 };
 

@@ -26,6 +26,14 @@ void MainForm::ReadData() {
     StartRead(ReaderRun(kReaderChoices[static_cast<std::size_t>(readerChoice)].key, target), true);
 }
 
+void MainForm::HandToNotepad(std::string text) {
+    if (ReadRunning()) return;
+    StartRead([text = std::move(text)](ReadProgress&) { return ReaderOutput{text, {}, {}, false}; }, true);
+    // Asked from another window (the child list): the main window's timer
+    // and buttons follow at once.
+    if (showNow) showNow();
+}
+
 ReadJob::Read MainForm::ReaderRun(const std::string& key, Hwnd target) {
     return [&p = p_, &session = session_, key, target](ReadProgress& progress) {
         ReaderOptions options;
@@ -35,12 +43,25 @@ ReadJob::Read MainForm::ReaderRun(const std::string& key, Hwnd target) {
     };
 }
 
+// The hand-off to Notepad runs on the read's thread too: starting Notepad
+// and giving it megabytes of text take their time. The delayed read hands
+// over its text and tells only what went wrong with Notepad.
 void MainForm::StartRead(ReadJob::Read read, bool showsMessages) {
-    readShowsMessages_ = showsMessages;
     readTicks_ = 0;
     readProgress = {};
-    read_ = std::make_unique<ReadJob>(p_, std::move(read));
+    read_ = std::make_unique<ReadJob>(
+        p_, [read = std::move(read), showsMessages, &p = p_, &notepad = session_.notepad,
+             placeBy = selfHwnd](ReadProgress& progress) {
+            ReaderOutput output = read(progress);
+            if (!showsMessages) output.message.clear(), output.note.clear();
+            if (!output.message.empty()) return output;
+            const NotepadResult shown = lumivex::ShowInNotepad(p, notepad, output.text, kNotepadTitle, kNotepadWidth,
+                                                              kNotepadHeight, true, placeBy);
+            output.message = shown.message;
+            return output;
+        });
     readPollTimerOn = true;
+    if (readStateChanged) readStateChanged();
 }
 
 // A read that ends within this many polls shows no progress window.
@@ -60,33 +81,22 @@ void MainForm::ReadPollTick() {
         return;
     }
     const ReaderOutput output = read_->Take();
-    read_.reset();
-    readPollTimerOn = false;
-    readProgress = {};
-    HandOverRead(output);
+    EndRead();
+    if (!output.message.empty())
+        messageForUser = output.message;
+    else if (messageForUser.empty())
+        messageForUser = output.note;
 }
 
 void MainForm::CancelRead() {
     if (read_) read_->Cancel();
 }
 
-void MainForm::HandOverRead(const ReaderOutput& output) {
-    if (!readShowsMessages_) {
-        ShowInNotepad(output.text);
-        return;
-    }
-    if (!output.message.empty()) {
-        messageForUser = output.message;
-        return;
-    }
-    ShowInNotepad(output.text);
-    if (messageForUser.empty()) messageForUser = output.note;
-}
-
-void MainForm::ShowInNotepad(const std::string& text) {
-    const NotepadResult shown = lumivex::ShowInNotepad(p_, session_.notepad, text, kNotepadTitle, kNotepadWidth,
-                                                      kNotepadHeight, true, selfHwnd);
-    if (!shown.message.empty()) messageForUser = shown.message;
+void MainForm::EndRead() {
+    read_.reset();
+    readPollTimerOn = false;
+    readProgress = {};
+    if (readStateChanged) readStateChanged();
 }
 
 }  // namespace lumivex

@@ -139,3 +139,8 @@
 #define IDC_ABOUT_PAGE 2204          // the embedded browser, or its label
 #define IDC_ABOUT_NOTE 2205
 #define IDC_ABOUT_OK 2206            // "确定"
+
+// The progress of a long read ("正在读取").
+#define IDC_READ_PROGRESS_TEXT 2300  // "已读 N / M 项"
+#define IDC_READ_PROGRESS_BAR 2301
+#define IDC_READ_CANCEL 2302         // "取消"

@@ -79,4 +79,15 @@ const FormLayout& AboutLayout() {
     return layout;
 }
 
+const FormLayout& ReadProgressLayout() {
+    static const FormLayout layout = WithClassicClient(
+        {330, 125},
+        {
+            {IDC_READ_PROGRESS_TEXT, {12, 12, 300, 18}},
+            {IDC_READ_PROGRESS_BAR, {12, 36, 300, 18}},
+            {IDC_READ_CANCEL, {236, 62, 76, 26}},
+        });
+    return layout;
+}
+
 }  // namespace lumivex

@@ -41,5 +41,6 @@ constexpr Box kTabPanelBox{9, 69, 429, 218};
 const FormLayout& TreeLayout();       // "句柄树结构列表"
 const FormLayout& ChildListLayout();  // "子窗口列表"
 const FormLayout& AboutLayout();      // "关于 Lumivex"
+const FormLayout& ReadProgressLayout();  // "正在读取"
 
 }  // namespace lumivex

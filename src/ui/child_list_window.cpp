@@ -16,6 +16,7 @@ constexpr int kRowsExtent96 = 1600;
 
 struct ChildListWindow {
     HINSTANCE instance;
+    MainForm& main;
     ChildListForm form;
     HWND owner;
     FormDpi dpi{ChildListLayout()};
@@ -42,6 +43,9 @@ struct ChildListWindow {
         OnRescaled();
         form.Load();
         ShowRows();
+        // The export is handed over as a read is: not while one runs.
+        main.readStateChanged = [this] { EnableWindow(Control(IDC_CHILD_EXPORT), !main.ReadRunning()); };
+        main.readStateChanged();
     }
 
     void OnRescaled() {
@@ -82,10 +86,6 @@ struct ChildListWindow {
             case IDC_CHILD_EXPORT: form.Export(); break;
             default: return;
         }
-        if (!form.messageForUser.empty()) {
-            MessageBoxW(hwnd, Utf8ToWide(form.messageForUser).c_str(), L"子窗口列表", MB_ICONEXCLAMATION | MB_OK);
-            form.messageForUser.clear();
-        }
         if (form.closeRequested) EndModal(hwnd);
     }
 
@@ -98,6 +98,7 @@ struct ChildListWindow {
             case WM_CREATE: OnCreate(); return 0;
             case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
             case WM_CLOSE: form.CloseBox(); EndModal(hwnd); return 0;
+            case WM_DESTROY: main.readStateChanged = nullptr; break;
             case WM_NCDESTROY: hwnd = nullptr; break;
             default: break;
         }
@@ -109,7 +110,7 @@ struct ChildListWindow {
 
 void ShowChildListWindow(HINSTANCE instance, MainForm& main, HWND owner) {
     RegisterFormClass(instance, kChildListClass, ObjectWindowProc<ChildListWindow>, ProgramIcon(instance));
-    ChildListWindow window{instance, ChildListForm(main), owner};
+    ChildListWindow window{instance, main, ChildListForm(main), owner};
     ShowModalForm(instance, kChildListClass, L"子窗口列表", ChildListLayout(), owner, &window);
 }
 

@@ -75,6 +75,8 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         case WM_CLOSE:
+            // A read still running ends when the form goes, after the windows.
+            form_.CancelRead();
             CloseForms();
             DestroyWindow(hwnd_);
             return 0;
@@ -215,8 +217,11 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         case IDC_ABOUT_BUTTON:
             if (code == BN_CLICKED) OpenForm(id);
             break;
-        // Ends the program at once, without the unload step.
-        case IDC_OK_BUTTON: ExitProcess(0);
+        // Ends the program at once, without the unload step; a read still
+        // running is stopped first, so that it leaves no block in its target.
+        case IDC_OK_BUTTON:
+            form_.EndRead();
+            ExitProcess(0);
         default:
             if (code == EN_CHANGE) HarvestText(control);
             return;
@@ -250,6 +255,7 @@ void MainWindow::OnTimer(UINT_PTR id) {
         case kDragTimer: if (form_.dragTimerOn) form_.DragTick(); break;
         case kFlashTimer: if (form_.flashTimerOn) form_.FlashTick(); break;
         case kDelayedReadTimer: if (form_.delayedReadTimerOn) form_.DelayedReadTick(); break;
+        case kReadPollTimer: if (form_.readPollTimerOn) form_.ReadPollTick(); break;
         default: return;
     }
     Render();

@@ -17,13 +17,14 @@
 #include "ui/gdi_handles.h"
 #include "ui/picture_view_window.h"
 #include "ui/tree_window.h"
+#include "ui/read_progress_window.h"
 #include "ui/window_class.h"
 
 namespace lumivex {
 
 // The three timers of the main window and their periods.
-enum TimerId : UINT_PTR { kDragTimer = 1, kFlashTimer = 2, kDelayedReadTimer = 3 };
-constexpr UINT kTimerPeriods[] = {400, 500, 500};
+enum TimerId : UINT_PTR { kDragTimer = 1, kFlashTimer = 2, kDelayedReadTimer = 3, kReadPollTimer = 4 };
+constexpr UINT kTimerPeriods[] = {400, 500, 500, 50};
 
 class MainWindow {
 public:
@@ -94,6 +95,7 @@ private:
     Session& session_;
     MainForm form_;
     PictureViewWindow pictureView_{form_};
+    ReadProgressWindow readProgress_{instance_, form_};
     std::unique_ptr<TreeWindow> treeWindow_;
     HWND hwnd_ = nullptr;
     HWND tabStrip_ = nullptr;
@@ -105,7 +107,7 @@ private:
     std::map<int, HWND> controls_;
     std::map<int, std::string> shownText_;          // last text set, by control id
     std::map<int, std::vector<std::string>> shownList_;
-    bool timerOn_[3] = {};
+    bool timerOn_[4] = {};
     bool rendering_ = false;
     bool readerTipsAdded_ = false;
 };

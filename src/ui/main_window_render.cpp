@@ -14,8 +14,8 @@ void SetText(HWND control, const std::string& utf8) { SetWindowTextW(control, Ut
 }  // namespace
 
 void MainWindow::SyncTimers() {
-    const bool wanted[3] = {form_.dragTimerOn, form_.flashTimerOn, form_.delayedReadTimerOn};
-    for (int i = 0; i < 3; ++i) {
+    const bool wanted[4] = {form_.dragTimerOn, form_.flashTimerOn, form_.delayedReadTimerOn, form_.readPollTimerOn};
+    for (int i = 0; i < 4; ++i) {
         if (wanted[i] == timerOn_[i]) continue;
         if (wanted[i])
             SetTimer(hwnd_, static_cast<UINT_PTR>(i + 1), kTimerPeriods[i], nullptr);
@@ -53,6 +53,9 @@ void MainWindow::Render() {
     GetWindowTextW(hwnd_, shown, 512);
     if (caption != shown) SetWindowTextW(hwnd_, caption.c_str());
     pictureView_.Render();
+    // Neither starts a read while one runs.
+    for (int id : {IDC_READ_DATA, IDC_DELAYED_READ}) EnableWindow(Control(id), !form_.ReadRunning());
+    readProgress_.Render(hwnd_);
     SyncTimers();
 }
 

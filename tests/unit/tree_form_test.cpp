@@ -146,17 +146,19 @@ TEST_F(TreeFormTest, ExportHandsTheRowsToTheNotepadWeStarted) {
     list.Load();
     list.SetShowAll(true);
     list.Export();
+    FinishRead(form);
     ASSERT_EQ(desk.started, std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
     ASSERT_NE(session.notepad.window, 0u);
     const Hwnd edit = desk.GetWindow(session.notepad.window, win::GW_CHILD);
     EXPECT_EQ(desk.Window(edit).text, list.rows[0] + "\r\n" + list.rows[1]);
-    EXPECT_EQ(list.messageForUser, "");
+    EXPECT_EQ(form.messageForUser, "");
 
     ChildListForm empty(form);
     session.ChildListHwnd = inner;
     empty.Load();
     desk.started.clear();
     empty.Export();  // no rows: nothing exported
+    FinishRead(form);
     EXPECT_TRUE(desk.started.empty());
 }
 
