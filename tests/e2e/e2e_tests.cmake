@@ -27,6 +27,13 @@ add_test(NAME e2e.prefix_dpi144 COMMAND ${E2E_COMMAND} prefix_dpi144)
 set_tests_properties(e2e.prefix_dpi144 PROPERTIES FIXTURES_SETUP e2e_prefix_dpi144 RESOURCE_LOCK e2e_wine
                                                   TIMEOUT ${E2E_TIMEOUT})
 
+# A prefix where Wine hands no window of Lumivex's to a window manager, for
+# the cases that time Lumivex's answers: Xvfb runs none, and Wine waits two
+# seconds for one whenever it hides a managed window.
+add_test(NAME e2e.prefix_unmanaged COMMAND ${E2E_COMMAND} prefix_unmanaged)
+set_tests_properties(e2e.prefix_unmanaged PROPERTIES FIXTURES_SETUP e2e_prefix_unmanaged RESOURCE_LOCK e2e_wine
+                                                     TIMEOUT ${E2E_TIMEOUT})
+
 # fixture: the prefix the case runs in (e2e_prefix, made by e2e.prefix, by default).
 function(lumivex_e2e_case name)
   set(fixture e2e_prefix)
@@ -102,3 +109,8 @@ lumivex_e2e_case(unicode_texts)
 # At a system DPI of 144: every window opened, every control inside its
 # parent's client area, each client area 1.5 × its 96-DPI size.
 lumivex_e2e_case(dpi_layout e2e_prefix_dpi144)
+# A long read of a list box of many items: the progress window with its bar,
+# "已读 N / M 项" and "取消", the read button disabled meanwhile, every ping of
+# the main window answered within a second, every item in Notepad in order;
+# a read cancelled half-way gives the items read and the line saying so.
+lumivex_e2e_case(long_read e2e_prefix_unmanaged)

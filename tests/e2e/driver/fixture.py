@@ -11,6 +11,16 @@ WM_FIXTURE_WRITE_FACTS = WM_APP + 1
 WM_FIXTURE_HANG = WM_APP + 2
 WM_FIXTURE_BUSY = WM_APP + 3
 WM_FIXTURE_MAKE_UNICODE = WM_APP + 4
+WM_FIXTURE_MAKE_LONG_LIST = WM_APP + 5
+WM_FIXTURE_GATE_LONG_LIST = WM_APP + 6
+LONG_LIST_GATE_STEP_MS = 100
+
+
+def long_list_item(index):
+    """Item `index` (from 0) of the long list box, as long_list_window.cpp
+    makes it; its facts give the first, the last and the whole CRC-32 to
+    hold this against."""
+    return f"项目 {index + 1:06d}"
 
 
 class Facts:

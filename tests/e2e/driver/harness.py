@@ -21,9 +21,18 @@ PROBE_EXE = "LumivexProbe.exe"
 GENERAL_TAB, STYLE_TAB, CLASS_TAB, WINDOW_TAB, STATE_TAB, PICTURE_TAB, TOOLS_TAB = range(7)
 
 
-# Prefixes besides the default one, by the step that makes them: the system
-# DPI each reports (LogPixels).
-PREFIX_VARIANTS = {"prefix_dpi144": 144}
+# Prefixes besides the default one, by the step that makes them: the
+# registry values each sets once made, as (key, name, type, data).
+PREFIX_VARIANTS = {
+    # Wine reports 144 dots per inch as the system's DPI.
+    "prefix_dpi144": [(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", "144")],
+    # Wine's X11 driver hands no window of Lumivex's to a window manager.
+    # It waits up to two seconds for one to withdraw a managed window it
+    # hides (a captioned one, or one shown active), holding the window's
+    # thread; Xvfb runs none, so every such window Lumivex closes would
+    # stop its main window for two seconds, which no real desktop does.
+    "prefix_unmanaged": [(r"HKCU\Software\Wine\AppDefaults\Lumivex.exe\X11 Driver", "Managed", "REG_SZ", "N")],
+}
 
 
 def prefix_dir(out, variant=None):

@@ -9,7 +9,9 @@
 The display defaults to $LUMIVEX_E2E_DISPLAY, else 40.
 
 'prefix' makes the Wine prefix the cases share (once; later runs reuse it);
-'prefix_dpi144' one whose system DPI is 144, for the cases that ask for it.
+'prefix_dpi144' one whose system DPI is 144, 'prefix_unmanaged' one where
+Lumivex's windows are not handed to a window manager, for the cases that
+ask for them.
 Each case starts its own Xvfb, Lumivex and the fixture, drives the real
 mouse, reads Lumivex's controls with the probe, and leaves numbered
 screenshots and logs in <out>/<case>/. Exit status 0 only if every check of
@@ -58,7 +60,7 @@ def make_prefix(args, variant=None):
     started = time.monotonic()
     try:
         session.start_display()
-        session.make_prefix(PREFIX_VARIANTS.get(variant))
+        session.make_prefix(PREFIX_VARIANTS.get(variant, ()))
     finally:
         session.stop()
     print(f"prefix {session.prefix} made in {time.monotonic() - started:.1f} s")

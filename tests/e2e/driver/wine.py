@@ -112,9 +112,9 @@ class WineSession:
     def prefix_ready(self):
         return (self.prefix / PREFIX_READY).exists()
 
-    def make_prefix(self, log_pixels=None):
-        """A fresh prefix, once; later runs reuse it. With log_pixels, Wine
-        reports that many dots per inch as the system's DPI."""
+    def make_prefix(self, settings=()):
+        """A fresh prefix, once; later runs reuse it. `settings`: registry
+        values set in it, as (key, name, type, data)."""
         if self.prefix_ready():
             return
         if self.prefix.exists():
@@ -122,9 +122,9 @@ class WineSession:
         self.prefix.mkdir(parents=True)
         self.run([WINE, "wineboot", "-i"], "wineboot", timeout=120)
         self._wineserver("-w", timeout=60)
-        if log_pixels is not None:
-            self.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
-                      "/d", str(log_pixels), "/f"], "reg-logpixels")
+        for number, (key, name, kind, data) in enumerate(settings, 1):
+            self.run([WINE, "reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"], f"reg-{number}")
+        if settings:
             # Read at the wineserver's next start only.
             self._wineserver("-w", timeout=60)
         (self.prefix / PREFIX_READY).write_text("made by the end-to-end driver\n")

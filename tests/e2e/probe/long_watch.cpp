@@ -1,6 +1,8 @@
 #include "long_watch.h"
 
 #include <cwchar>
+#include <utility>
+#include <vector>
 
 #include "../common/crc32.h"
 #include "window_report.h"
@@ -12,6 +14,10 @@ namespace {
 // Far beyond the bound the case checks (1 s): a window that takes longer
 // is reported with the time-out as its answer time, never waited on for ever.
 constexpr UINT kPingTimeoutMs = 10000;
+// Pings slower than this are listed with when they were sent, to tell what
+// Lumivex was doing then; the first few only.
+constexpr double kSlowPingMs = 100;
+constexpr std::size_t kSlowPingsKept = 20;
 
 class Clock {
 public:
@@ -37,6 +43,16 @@ std::wstring AfterColon(const std::wstring& command, int n) {
     return at == std::wstring::npos ? std::wstring() : command.substr(at + 1);
 }
 
+// Milliseconds since 1970 on the system's clock, which the driver's
+// time.time() reads too: it tells whether the pings covered the read.
+std::int64_t UnixMs() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const std::int64_t ticks = (static_cast<std::int64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    constexpr std::int64_t kTicksFrom1601To1970 = 116444736000000000LL;
+    return (ticks - kTicksFrom1601To1970) / 10000;
+}
+
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
@@ -48,18 +64,27 @@ void Ping(e2e::JsonWriter& json, const std::wstring& command) {
     HWND main = FindLumivexMain();
     const Clock clock;
     long pings = 0, answered = 0;
-    double longest = 0, longestAt = 0;
-    while (main && IsWindow(main) && !FileExists(stopFile) && clock.Ms() < most) {
+    double longest = 0;
+    std::int64_t first = 0, last = 0;
+    std::vector<std::pair<std::int64_t, double>> slow;
+    // The stop file is looked for after each ping: the last one is answered
+    // after the file appeared.
+    while (main) {
         const double sent = clock.Ms();
+        const std::int64_t sentAt = UnixMs();
+        if (pings == 0) first = sentAt;
         DWORD_PTR answer = 0;
         const bool ok = SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kPingTimeoutMs, &answer) != 0;
         const double took = clock.Ms() - sent;
+        last = UnixMs();
+        // The driver starts its step once the pings run.
+        if (pings == 1) CloseHandle(CreateFileW((stopFile + L".started").c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         ++pings;
         answered += ok ? 1 : 0;
-        if (took > longest) {
-            longest = took;
-            longestAt = sent;
-        }
+        longest = took > longest ? took : longest;
+        if (took > kSlowPingMs && slow.size() < kSlowPingsKept) slow.emplace_back(sentAt, took);
+        if (!IsWindow(main) || FileExists(stopFile) || clock.Ms() >= most) break;
         const double next = sent + static_cast<double>(period) - clock.Ms();
         if (next > 0) Sleep(static_cast<DWORD>(next));
     }
@@ -68,8 +93,12 @@ void Ping(e2e::JsonWriter& json, const std::wstring& command) {
     json.Key("pings").Number(pings);
     json.Key("answered").Number(answered);
     json.Key("longestMs").Number(static_cast<std::int64_t>(longest + 0.5));
-    json.Key("longestAtMs").Number(static_cast<std::int64_t>(longestAt));
+    json.Key("firstUnixMs").Number(first);
+    json.Key("lastUnixMs").Number(last);
     json.Key("elapsedMs").Number(static_cast<std::int64_t>(clock.Ms()));
+    json.Key("slow").BeginArray();
+    for (const auto& [at, ms] : slow) json.BeginArray().Number(at).Number(static_cast<std::int64_t>(ms)).EndArray();
+    json.EndArray();
     json.EndObject();
 }
 
@@ -84,6 +113,7 @@ void ReportTextSummary(e2e::JsonWriter& json, HWND hwnd, const std::wstring& chi
     const std::size_t lastStart = text.rfind(L"\r\n");
     json.BeginObject();
     json.Key("found").Bool(source != nullptr && answered);
+    json.Key("handle").Handle(source);
     json.Key("length").Number(static_cast<std::int64_t>(text.size()));
     json.Key("bytes").Number(static_cast<std::int64_t>(utf8.size()));
     json.Key("crc").Number(e2e::Crc32(utf8));
