@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "../common/bench_support.h"
 #include "../common/crc32.h"
 #include "window_report.h"
 
@@ -18,23 +19,6 @@ constexpr UINT kPingTimeoutMs = 10000;
 // Lumivex was doing then; the first few only.
 constexpr double kSlowPingMs = 100;
 constexpr std::size_t kSlowPingsKept = 20;
-
-class Clock {
-public:
-    Clock() {
-        QueryPerformanceFrequency(&frequency_);
-        QueryPerformanceCounter(&start_);
-    }
-    double Ms() const {
-        LARGE_INTEGER now;
-        QueryPerformanceCounter(&now);
-        return static_cast<double>(now.QuadPart - start_.QuadPart) * 1000.0 /
-               static_cast<double>(frequency_.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER frequency_{}, start_{};
-};
 
 // The part of a command after its n-th colon: a path holds colons of its own.
 std::wstring AfterColon(const std::wstring& command, int n) {
@@ -62,7 +46,7 @@ void Ping(e2e::JsonWriter& json, const std::wstring& command) {
     const double most = static_cast<double>(std::wcstoul(AfterColon(command, 2).c_str(), nullptr, 0));
     const std::wstring stopFile = AfterColon(command, 3);
     HWND main = FindLumivexMain();
-    const Clock clock;
+    const double start = e2e::NowMs();
     long pings = 0, answered = 0;
     double longest = 0;
     std::int64_t first = 0, last = 0;
@@ -70,12 +54,12 @@ void Ping(e2e::JsonWriter& json, const std::wstring& command) {
     // The stop file is looked for after each ping: the last one is answered
     // after the file appeared.
     while (main) {
-        const double sent = clock.Ms();
+        const double sent = e2e::NowMs();
         const std::int64_t sentAt = UnixMs();
         if (pings == 0) first = sentAt;
         DWORD_PTR answer = 0;
         const bool ok = SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kPingTimeoutMs, &answer) != 0;
-        const double took = clock.Ms() - sent;
+        const double took = e2e::NowMs() - sent;
         last = UnixMs();
         // The driver starts its step once the pings run.
         if (pings == 1) CloseHandle(CreateFileW((stopFile + L".started").c_str(), GENERIC_WRITE, 0, nullptr,
@@ -84,8 +68,8 @@ void Ping(e2e::JsonWriter& json, const std::wstring& command) {
         answered += ok ? 1 : 0;
         longest = took > longest ? took : longest;
         if (took > kSlowPingMs && slow.size() < kSlowPingsKept) slow.emplace_back(sentAt, took);
-        if (!IsWindow(main) || FileExists(stopFile) || clock.Ms() >= most) break;
-        const double next = sent + static_cast<double>(period) - clock.Ms();
+        if (!IsWindow(main) || FileExists(stopFile) || e2e::NowMs() - start >= most) break;
+        const double next = sent + static_cast<double>(period) - e2e::NowMs();
         if (next > 0) Sleep(static_cast<DWORD>(next));
     }
     json.BeginObject();
@@ -95,7 +79,7 @@ void Ping(e2e::JsonWriter& json, const std::wstring& command) {
     json.Key("longestMs").Number(static_cast<std::int64_t>(longest + 0.5));
     json.Key("firstUnixMs").Number(first);
     json.Key("lastUnixMs").Number(last);
-    json.Key("elapsedMs").Number(static_cast<std::int64_t>(clock.Ms()));
+    json.Key("elapsedMs").Number(static_cast<std::int64_t>(e2e::NowMs() - start));
     json.Key("slow").BeginArray();
     for (const auto& [at, ms] : slow) json.BeginArray().Number(at).Number(static_cast<std::int64_t>(ms)).EndArray();
     json.EndArray();
