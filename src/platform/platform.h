@@ -197,21 +197,21 @@ public:
     // Window state changes. ShowWindow, SetWindowPos without
     // SWP_ASYNCWINDOWPOS, BringWindowToTop and MoveWindow wait for the
     // window's thread: for a window of another program use ShowWindowAsync
-    // and SWP_ASYNCWINDOWPOS. EnableWindow never waits on another thread
-    // for long: it is done by a helper thread the caller waits for briefly.
+    // and SWP_ASYNCWINDOWPOS.
     virtual bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) = 0;
     virtual bool ShowWindow(Hwnd hwnd, int cmdShow) = 0;
     virtual bool ShowWindowAsync(Hwnd hwnd, int cmdShow) = 0;
-    virtual bool EnableWindow(Hwnd hwnd, bool enable) = 0;
+    // EnableWindow, made by a helper thread for a window of another thread
+    // and waited for only briefly: the change lands whenever the target
+    // answers. Answers whether the window was disabled before.
+    virtual bool EnableWindowAsync(Hwnd hwnd, bool enable) = 0;
     virtual bool BringWindowToTop(Hwnd hwnd) = 0;
     virtual bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) = 0;
-    // Returns the previous value. Writing GWL_STYLE or GWL_EXSTYLE sends
-    // the window WM_STYLECHANGING and WM_STYLECHANGED and waits for them;
-    // like EnableWindow, a helper thread makes the call on a window of
-    // another thread and is waited for only briefly, so the write lands
-    // whenever the target answers and 0 comes back if it has not yet.
-    virtual std::int32_t SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) = 0;
+    // SetWindowLongA the same way: writing GWL_STYLE or GWL_EXSTYLE sends
+    // the window WM_STYLECHANGING and WM_STYLECHANGED and waits for them.
+    // Returns the previous value, or 0 if the write has not landed yet.
+    virtual std::int32_t SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) = 0;
 
     // Mouse.
     virtual bool GetCursorPos(Point& p) = 0;

@@ -324,9 +324,9 @@ Point SimDesktop::PlacementOrigin(const SimWindow& w) {
 }
 
 // Never counted as blocking: the Win32 form waits for its helper thread
-// only briefly (see Platform::SetWindowLongA).
-std::int32_t SimDesktop::SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) {
-    calls.push_back({"SetWindowLongA", hwnd, index, value});
+// only briefly (see Platform::SetWindowLongAsync).
+std::int32_t SimDesktop::SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) {
+    calls.push_back({"SetWindowLongAsync", hwnd, index, value});
     SimWindow* w = Find(hwnd);
     if (!w) return 0;
     const auto bits = static_cast<std::uint32_t>(value);

@@ -278,10 +278,10 @@ public:
                       std::uint32_t flags) override;
     bool ShowWindow(Hwnd hwnd, int cmdShow) override;
     bool ShowWindowAsync(Hwnd hwnd, int cmdShow) override;
-    bool EnableWindow(Hwnd hwnd, bool enable) override;
+    bool EnableWindowAsync(Hwnd hwnd, bool enable) override;
     bool BringWindowToTop(Hwnd hwnd) override;
     bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
-    std::int32_t SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) override;
+    std::int32_t SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) override;
 
     bool GetCursorPos(Point& p) override;
     bool GetCursorInfo(CursorInfo& info) override;

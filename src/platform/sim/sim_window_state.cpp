@@ -67,8 +67,8 @@ bool SimDesktop::ApplyShowWindow(Hwnd hwnd, int cmdShow) {
     return wasVisible;
 }
 
-bool SimDesktop::EnableWindow(Hwnd hwnd, bool enable) {
-    calls.push_back({"EnableWindow", hwnd, enable ? 1 : 0, 0});
+bool SimDesktop::EnableWindowAsync(Hwnd hwnd, bool enable) {
+    calls.push_back({"EnableWindowAsync", hwnd, enable ? 1 : 0, 0});
     SimWindow* w = Find(hwnd);
     if (!w) return false;
     const bool wasDisabled = (w->style & win::WS_DISABLED) != 0;
