@@ -17,7 +17,6 @@ TEST(TwinCommandLineTest, TheTwinLiesBesideTheProgram) {
     } cases[] = {
         {u"C:\\Program Files\\Lumivex\\Lumivex.exe", u"C:\\Program Files\\Lumivex\\Lumivex64.exe"},
         {u"D:\\下载\\Lumivex.exe", u"D:\\下载\\Lumivex64.exe"},
-        {u"\\\\server\\share\\x.exe", u"\\\\server\\share\\Lumivex64.exe"},
         {u"Lumivex.exe", u""},
         {u"", u""},
     };
@@ -27,7 +26,7 @@ TEST(TwinCommandLineTest, TheTwinLiesBesideTheProgram) {
     }
 }
 
-TEST(TwinCommandLineTest, WhatIsWrittenIsReadBack) {
+TEST(TwinCommandLineTest, TheLineQuotesThePathAndWritesTheHandleInHex) {
     const struct {
         TwinRequest request;
         std::u16string line;
@@ -38,18 +37,6 @@ TEST(TwinCommandLineTest, WhatIsWrittenIsReadBack) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.request.key);
         EXPECT_EQ(TwinCommandLine(u"C:\\A B\\Lumivex64.exe", c.request), c.line);
-        // The words CommandLineToArgvW gives the twin after its own path.
-        const std::u16string rest = c.line.substr(c.line.find(u"\" ") + 2);
-        Args words;
-        for (std::size_t at = 0; at <= rest.size();) {
-            const std::size_t space = std::min(rest.find(u' ', at), rest.size());
-            words.push_back(rest.substr(at, space - at));
-            at = space + 1;
-        }
-        const auto parsed = ParseTwinArguments(words);
-        ASSERT_TRUE(parsed.has_value());
-        EXPECT_EQ(parsed->key, c.request.key);
-        EXPECT_EQ(parsed->hwnd, c.request.hwnd);
     }
     EXPECT_EQ(TwinCommandLine(u"C:\\a\"b\\Lumivex64.exe", {"GetTreeViewText", 1}), u"");
     EXPECT_EQ(TwinCommandLine(u"", {"GetTreeViewText", 1}), u"");

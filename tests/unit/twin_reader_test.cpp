@@ -182,15 +182,19 @@ TEST_F(TwinReaderTest, ATwinThatBreaksTheProtocolOrFallsSilentIsEndedAndSaysSo) 
     ReadResult lines;
     lines.text = "A\r\nB";
     const std::string good = TwinGreeting() + TwinOutcomeRecords(lines, 2);
+    // More than the program takes from the pipe in one look, all there when it sees the twin end.
+    ReadResult large;
+    large.text = std::string(1300000, 'x');
     const struct {
         const char* name;
         sim::SimProgram program;
-        const char* text;
+        std::string text;
         bool failed;
         int kept;
     } cases[] = {
         {"a whole answer with kept blocks", {{good}, true, {}}, "A\r\nB", false, 2},
         {"a whole answer, and it never ends", {Pieces(good, 5), false, {}}, "A\r\nB", false, 2},
+        {"2.6 MB written at once", {{TwinGreeting() + TwinOutcomeRecords(large, 0)}, true, {}}, large.text, false, 0},
         {"garbage", {{Wire("garbage\n")}, true, {}}, "", true, 0},
         {"nothing at all", {{}, true, {}}, "", true, 0},
         {"cut short", {{good.substr(0, good.size() - 3)}, true, {}}, "", true, 0},
