@@ -168,7 +168,7 @@ void TwinDecoder::TakeLine() {
     if (part_ == Part::Records && fields[0] == u"P" && fields.size() == 3) {
         const auto done = Number(fields[1], kMaxProgressCount);
         const auto total = Number(fields[2], kMaxProgressCount);
-        if (!done || !total) return Break();
+        if (!done || !total || progressReports_ == kTwinMostProgressReports) return Break();
         progress_ = {*done, *total};
         ++progressReports_;
         return;

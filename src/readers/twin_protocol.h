@@ -27,6 +27,10 @@ namespace lumivex {
 // window-text reader takes. A longer text is cut there by the twin.
 constexpr std::uint64_t kTwinTextLimitUnits = 1024u * 1024u * 100u;
 
+// A day of the twin's reports, one a second: a twin that sends more is not
+// reading but flooding, and would keep the program waiting for ever.
+constexpr std::uint64_t kTwinMostProgressReports = 24 * 60 * 60;
+
 // The records as bytes, ready for the pipe.
 std::string TwinGreeting();
 std::string TwinProgressRecord(const ProgressSnapshot& progress);

@@ -49,7 +49,8 @@ std::optional<int> RunTwinReadIfAsked() {
     const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     if (out == nullptr || out == INVALID_HANDLE_VALUE) return kExitNoOutput;
     Win32Platform platform;
-    return RunTwinRead(platform, *request, kProgramIs64Bit, [out](const std::string& bytes) { return WriteAll(out, bytes); });
+    return RunTwinRead(platform, *request, kProgramIs64Bit,
+                       [out](const std::string& bytes) { return WriteAll(out, bytes); });
 }
 
 }  // namespace lumivex

@@ -99,6 +99,11 @@ TEST(TwinProtocolTest, BytesNoTwinWritesBreakTheAnswer) {
         {"a byte after the outcome", good + std::string(1, 'x')},
         {"a record after the outcome", good + Wire("T 0\n")},
         {"a control character", greeting + Wire("T\t0\n")},
+        {"progress without end", [&] {
+             std::string flood = greeting;
+             for (std::uint64_t i = 0; i <= kTwinMostProgressReports; ++i) flood += Wire("P 1 1\n");
+             return flood;
+         }()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -27,7 +27,8 @@ public:
             list_ = list;
     }
     ~InheritList() {
-        if (initialised_) DeleteProcThreadAttributeList(reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data()));
+        if (initialised_)
+            DeleteProcThreadAttributeList(reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data()));
     }
     InheritList(const InheritList&) = delete;
     InheritList& operator=(const InheritList&) = delete;
