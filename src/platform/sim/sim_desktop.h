@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/sim_programs.h"
 
 namespace lumivex::sim {
 
@@ -236,6 +237,9 @@ public:
     bool notepadHandsOffWindow = false;
     bool notepadRichEdit = false;
     bool createProcessFails = false;
+    // Programs CreateProcessW starts, by path, and their pipes (sim_programs.h).
+    SimPrograms programs;
+    std::u16string modulePath = u"C:\\Program Files\\Lumivex\\Lumivex.exe";  // GetModuleFileNameW
     // GetMenuItemCount answers these for the menus named, whatever they hold.
     std::map<Hmenu, int> menuCountLies;
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
@@ -337,6 +341,12 @@ public:
     std::string GetSystemDirectoryA() override { return "C:\\Windows\\system32"; }
     std::string GetWindowsDirectoryA() override { return "C:\\Windows"; }
     bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) override;
+    std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) override;
+    bool CreatePipe(Handle* readPipe, Handle* writePipe, std::uint32_t size) override;
+    bool CreateProcessW(const char16_t* applicationName, const char16_t* commandLine, std::uint32_t creationFlags,
+                        int showCmd, Handle stdOutput, ProcessInformation* info) override;
+    bool PeekNamedPipe(Handle pipe, std::uint32_t* totalBytesAvail) override;
+    bool ReadFile(Handle file, void* buffer, std::uint32_t size, std::uint32_t* read) override;
 
     Hmenu GetMenu(Hwnd hwnd) override;
     Hmenu GetSystemMenu(Hwnd hwnd, bool revert) override;
