@@ -117,6 +117,12 @@ constexpr std::uint32_t SMTO_ABORTIFHUNG = 0x0002, SMTO_BLOCK = 0x0001;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5, ERROR_TIMEOUT = 1460;
 
 constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
+// The non-client frame: a client area lies inside the window by these.
+constexpr int SM_CYCAPTION = 4, SM_CXBORDER = 5, SM_CYBORDER = 6, SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8,
+              SM_CXFRAME = 32, SM_CYFRAME = 33, SM_CXEDGE = 45, SM_CYEDGE = 46;
+constexpr std::uint32_t WS_BORDER = 0x00800000u, WS_DLGFRAME = 0x00400000u, WS_THICKFRAME = 0x00040000u,
+                        WS_EX_DLGMODALFRAME = 0x00000001u, WS_EX_CLIENTEDGE = 0x00000200u,
+                        WS_EX_STATICEDGE = 0x00020000u;
 constexpr int LOGPIXELSX = 88, LOGPIXELSY = 90;
 
 constexpr std::uint32_t OBJ_FONT = 6;

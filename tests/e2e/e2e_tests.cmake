@@ -107,3 +107,7 @@ lumivex_e2e_case(twin_read)
 # At a system DPI of 144: every window opened, every control inside its
 # parent's client area, each client area 1.5 × its 96-DPI size.
 lumivex_e2e_case(dpi_layout e2e_prefix_dpi144)
+# The platform contract suite on the real platform (tests/contract): the
+# cases the unit tests run on the simulated desktop, under Wine against
+# windows of a fixture process.
+lumivex_e2e_case(platform_contract)
