@@ -22,6 +22,7 @@ file(GLOB UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_SOURCES})
 target_link_libraries(unit_tests PRIVATE lumivex_sim GTest::gtest_main GTest::gmock)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+include(${CMAKE_SOURCE_DIR}/tests/contract/contract.cmake)
 
 find_package(benchmark QUIET)
 if(benchmark_FOUND)

@@ -11,6 +11,7 @@ set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_executable(Lumivex WIN32 ${WINDOW_SOURCES} ${CMAKE_SOURCE_DIR}/src/ui/resources.rc)
 target_link_libraries(Lumivex PRIVATE lumivex_win32 ${STATIC_RUNTIME} -municode)
 set_target_properties(Lumivex PROPERTIES OUTPUT_NAME Lumivex)
+include(${CMAKE_SOURCE_DIR}/tests/contract/contract.cmake)
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)

@@ -38,7 +38,7 @@ void RunStateAction(Platform& p, Hwnd h, const StateAction& action) {
             return;
         case StateAct::Close: SendTimeout(p, h, win::WM_CLOSE, 0, 0); return;
         case StateAct::ShowWindow: p.ShowWindowAsync(h, action.arg); return;
-        case StateAct::EnableWindow: p.EnableWindow(h, action.arg != 0); return;
+        case StateAct::EnableWindow: p.EnableWindowAsync(h, action.arg != 0); return;
         case StateAct::SetTopMost:
             p.SetWindowPos(h, action.arg == 1 ? win::HWND_TOPMOST : win::HWND_NOTOPMOST, 0, 0, 0, 0, kKeepPlace);
             return;

@@ -24,8 +24,8 @@ void KillWindowProcess(Platform& p, Hwnd hwnd) {
 void SetWindowStyles(Platform& p, Hwnd hwnd, std::uint32_t style, std::uint32_t exStyle,
                      std::optional<std::uint32_t> listViewExStyle) {
     if (hwnd == 0 || !p.IsWindow(hwnd)) return;
-    p.SetWindowLongA(hwnd, win::GWL_STYLE, static_cast<std::int32_t>(style));
-    p.SetWindowLongA(hwnd, win::GWL_EXSTYLE, static_cast<std::int32_t>(exStyle));
+    p.SetWindowLongAsync(hwnd, win::GWL_STYLE, static_cast<std::int32_t>(style));
+    p.SetWindowLongAsync(hwnd, win::GWL_EXSTYLE, static_cast<std::int32_t>(exStyle));
     if (listViewExStyle)
         SendTimeout(p, hwnd, win::LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<Lparam>(*listViewExStyle),
                     kActionTimeoutMs);

@@ -22,6 +22,26 @@ private:
     Handle h_;
 };
 
+// A pipe end or any other kernel handle of our own.
+class KernelHandle {
+public:
+    explicit KernelHandle(Platform& p, Handle h = 0) : p_(p), h_(h) {}
+    ~KernelHandle() { Close(); }
+    KernelHandle(const KernelHandle&) = delete;
+    KernelHandle& operator=(const KernelHandle&) = delete;
+    Handle get() const { return h_; }
+    Handle* put() { Close(); return &h_; }
+    explicit operator bool() const { return h_ != 0; }
+    void Close() {
+        if (h_) p_.CloseHandle(h_);
+        h_ = 0;
+    }
+
+private:
+    Platform& p_;
+    Handle h_;
+};
+
 class WindowDc {
 public:
     WindowDc(Platform& p, Hwnd window, Hdc dc) : p_(p), window_(window), dc_(dc) {}

@@ -53,6 +53,12 @@ inline bool PtInRect(const Rect& r, Point p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
+// PROCESS_INFORMATION without the thread, whose handle is closed at once.
+struct ProcessInformation {
+    Handle hProcess = 0;
+    std::uint32_t dwProcessId = 0;
+};
+
 struct CursorInfo {
     Hcursor hCursor = 0;
     Point ptScreenPos;
@@ -111,6 +117,12 @@ constexpr std::uint32_t SMTO_ABORTIFHUNG = 0x0002, SMTO_BLOCK = 0x0001;
 constexpr std::uint32_t ERROR_ACCESS_DENIED = 5, ERROR_TIMEOUT = 1460;
 
 constexpr int SM_CXSCREEN = 0, SM_CYSCREEN = 1;
+// The non-client frame: a client area lies inside the window by these.
+constexpr int SM_CYCAPTION = 4, SM_CXBORDER = 5, SM_CYBORDER = 6, SM_CXDLGFRAME = 7, SM_CYDLGFRAME = 8,
+              SM_CXFRAME = 32, SM_CYFRAME = 33, SM_CXEDGE = 45, SM_CYEDGE = 46;
+constexpr std::uint32_t WS_BORDER = 0x00800000u, WS_DLGFRAME = 0x00400000u, WS_THICKFRAME = 0x00040000u,
+                        WS_EX_DLGMODALFRAME = 0x00000001u, WS_EX_CLIENTEDGE = 0x00000200u,
+                        WS_EX_STATICEDGE = 0x00020000u;
 constexpr int LOGPIXELSX = 88, LOGPIXELSY = 90;
 
 constexpr std::uint32_t OBJ_FONT = 6;
@@ -130,6 +142,10 @@ constexpr int SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMAXIMIZED = 3, SW_SHOW = 5,
 constexpr std::uint32_t PROCESS_TERMINATE = 0x0001, PROCESS_VM_OPERATION = 0x0008,
                         PROCESS_VM_READ = 0x0010, PROCESS_VM_WRITE = 0x0020,
                         PROCESS_QUERY_INFORMATION = 0x0400, PROCESS_QUERY_LIMITED_INFORMATION = 0x1000;
+
+// Programs of our own started with a pipe for their output.
+constexpr std::uint32_t CREATE_NO_WINDOW = 0x08000000;
+constexpr std::uint32_t ERROR_FILE_NOT_FOUND = 2, ERROR_BROKEN_PIPE = 109;
 
 // Reading other programs' controls and menus, and handing texts to Notepad.
 constexpr std::uint32_t LB_GETTEXT = 0x0189, LB_GETTEXTLEN = 0x018A, LB_GETCOUNT = 0x018B;
@@ -197,21 +213,21 @@ public:
     // Window state changes. ShowWindow, SetWindowPos without
     // SWP_ASYNCWINDOWPOS, BringWindowToTop and MoveWindow wait for the
     // window's thread: for a window of another program use ShowWindowAsync
-    // and SWP_ASYNCWINDOWPOS. EnableWindow never waits on another thread
-    // for long: it is done by a helper thread the caller waits for briefly.
+    // and SWP_ASYNCWINDOWPOS.
     virtual bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) = 0;
     virtual bool ShowWindow(Hwnd hwnd, int cmdShow) = 0;
     virtual bool ShowWindowAsync(Hwnd hwnd, int cmdShow) = 0;
-    virtual bool EnableWindow(Hwnd hwnd, bool enable) = 0;
+    // EnableWindow, made by a helper thread for a window of another thread
+    // and waited for only briefly: the change lands whenever the target
+    // answers. Answers whether the window was disabled before.
+    virtual bool EnableWindowAsync(Hwnd hwnd, bool enable) = 0;
     virtual bool BringWindowToTop(Hwnd hwnd) = 0;
     virtual bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) = 0;
-    // Returns the previous value. Writing GWL_STYLE or GWL_EXSTYLE sends
-    // the window WM_STYLECHANGING and WM_STYLECHANGED and waits for them;
-    // like EnableWindow, a helper thread makes the call on a window of
-    // another thread and is waited for only briefly, so the write lands
-    // whenever the target answers and 0 comes back if it has not yet.
-    virtual std::int32_t SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) = 0;
+    // SetWindowLongA the same way: writing GWL_STYLE or GWL_EXSTYLE sends
+    // the window WM_STYLECHANGING and WM_STYLECHANGED and waits for them.
+    // Returns the previous value, or 0 if the write has not landed yet.
+    virtual std::int32_t SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) = 0;
 
     // Mouse.
     virtual bool GetCursorPos(Point& p) = 0;
@@ -272,6 +288,7 @@ public:
     virtual bool CloseHandle(Handle handle) = 0;
     // A thread of the program's own, running run; 0 when it could not start.
     virtual Handle CreateThread(std::function<void()> run) = 0;
+    // A thread of our own or a process we started.
     virtual std::uint32_t WaitForSingleObject(Handle handle, std::uint32_t ms) = 0;
     virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;
     // Sizes and answers in UTF-16 units.
@@ -305,6 +322,26 @@ public:
     // wait for it; stores its process identifier. The program's handles are
     // closed at once.
     virtual bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) = 0;
+    // The program's own file; the units copied, NUL not counted, and size
+    // itself when the path did not fit.
+    virtual std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) = 0;
+    // An anonymous pipe holding about size bytes. The write end is
+    // inheritable, for the program started with it as its output; the read
+    // end is not.
+    virtual bool CreatePipe(Handle* readPipe, Handle* writePipe, std::uint32_t size) = 0;
+    // Starts applicationName, a full path that is never searched for, with
+    // commandLine. stdOutput, when not 0, becomes its standard output and is
+    // the only handle it inherits. The thread's handle is closed at once;
+    // info->hProcess is the caller's to close.
+    virtual bool CreateProcessW(const char16_t* applicationName, const char16_t* commandLine,
+                                std::uint32_t creationFlags, int showCmd, Handle stdOutput,
+                                ProcessInformation* info) = 0;
+    // Bytes waiting in a pipe. False when it fails: ERROR_BROKEN_PIPE once
+    // it is empty and no writer is left.
+    virtual bool PeekNamedPipe(Handle pipe, std::uint32_t* totalBytesAvail) = 0;
+    // Waits for at least one byte: ask a pipe only for what PeekNamedPipe
+    // reported, or the call waits on the writer.
+    virtual bool ReadFile(Handle file, void* buffer, std::uint32_t size, std::uint32_t* read) = 0;
 
     // Menus. GetMenuState and GetMenuStringW take an item identifier (or,
     // with MF_BYPOSITION, a position); a submenu's handle serves as the

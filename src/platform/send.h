@@ -62,10 +62,11 @@ struct SendOutcome {
 inline SendOutcome SendWithOutcome(Platform& p, Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam,
                                    std::uint32_t timeoutMs = kSendTimeoutMs) {
     ActionBudget* budget = CurrentActionBudget();
-    std::uint32_t thread = 0;
     if (budget) {
-        thread = budget->ThreadOf(p, hwnd);
-        if (budget->msLeft == 0 || (thread != 0 && budget->silentThreads.count(thread)))
+        if (budget->msLeft == 0) return {std::nullopt, true};
+        // The window's thread is looked up only once one has failed to
+        // answer: until then every thread may be asked.
+        if (!budget->silentThreads.empty() && budget->silentThreads.count(budget->ThreadOf(p, hwnd)))
             return {std::nullopt, true};
         timeoutMs = std::min(timeoutMs, budget->msLeft);
     }
@@ -76,7 +77,7 @@ inline SendOutcome SendWithOutcome(Platform& p, Hwnd hwnd, std::uint32_t msg, Wp
     const bool noAnswer = error == win::ERROR_TIMEOUT && p.IsWindow(hwnd);
     if (noAnswer && budget) {
         // A hung thread fails at once; only a time-out spends the budget.
-        budget->silentThreads.insert(thread);
+        budget->silentThreads.insert(budget->ThreadOf(p, hwnd));
         if (!p.IsHungAppWindow(hwnd)) budget->msLeft -= timeoutMs;
     }
     return {std::nullopt, noAnswer, error == win::ERROR_ACCESS_DENIED};

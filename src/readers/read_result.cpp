@@ -13,6 +13,8 @@ std::string ReadErrorMessage(ReadError error) {
         case ReadError::AccessDenied:
             return "目标窗口拒绝了 Lumivex 的消息（它属于以更高权限运行的程序），不能读取它的内容。";
         case ReadError::TooManyKeptBlocks: return "目标进程之前多次没有及时响应，不再读取它的控件。";
+        case ReadError::TwinFailed:
+            return "64 位的 Lumivex64.exe 没有给出完整的读取结果，不能读取这个 64 位程序的控件。";
         case ReadError::TargetNeeds64BitBuild: return "目标是 64 位程序的树控件，请使用 64 位版本的 Lumivex 读取";
     }
     return {};

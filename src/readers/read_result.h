@@ -64,6 +64,9 @@ enum class ReadError {
     RemoteBlockTooHigh,
     TooManyKeptBlocks,      // the process left too many requests unanswered before
     AccessDenied,           // the window refuses our messages (a program with higher rights)
+    // The 64-bit twin that was to read it for the 32-bit build gave no whole
+    // answer (it broke off, fell silent, or wrote what no twin writes).
+    TwinFailed,
 };
 
 constexpr std::int32_t kIsWow64ProcessErrorNumber = 22011;

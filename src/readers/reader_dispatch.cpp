@@ -5,6 +5,7 @@
 #include "readers/list_view_reader.h"
 #include "readers/menu_reader.h"
 #include "readers/tree_view_reader.h"
+#include "readers/twin_reader.h"
 #include "text/font_report.h"
 #include "text/reader_choice.h"
 
@@ -48,13 +49,14 @@ bool HasCellText(const std::string& text) {
 ReaderOutput RunReader(Platform& p, const CharsetTable& charsets, const std::string& key, Hwnd hwnd,
                        const ReaderOptions& options) {
     if (key == "GetListViewText") {
-        ReaderOutput out = FromResult(ReadListView(p, hwnd, options), options);
+        ReaderOutput out = FromResult(MendByTwin(p, key, hwnd, options, ReadListView(p, hwnd, options)), options);
         if (!HasCellText(out.text)) out.text.clear();
         return out;
     }
     if (key == "GetListBoxText" || key == "GetComboBoxText") return FromResult(ReadListItems(p, hwnd, options), options);
     if (key == "GetMenuText") return ReaderOutput{ReadMenuText(p, hwnd, options.limits), {}, {}};
-    if (key == "GetTreeViewText") return FromResult(ReadTreeView(p, hwnd, options), options);
+    if (key == "GetTreeViewText")
+        return FromResult(MendByTwin(p, key, hwnd, options, ReadTreeView(p, hwnd, options)), options);
     if (key == "GetFontInfo") return ReaderOutput{GetFontText(p, charsets, hwnd, kFontReport), {}, {}};
     return ReaderOutput{GetWndText(p, hwnd, kWindowTextReaderLimit), {}, {}};
 }

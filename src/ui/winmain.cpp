@@ -1,6 +1,7 @@
 // Program entry: common controls, the main window, the message loop.
 #include "ui/main_window.h"
 #include "ui/dpi.h"
+#include "ui/twin_read_main.h"
 
 #include <commctrl.h>
 
@@ -23,6 +24,8 @@ void RestrictLibrarySearch() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RestrictLibrarySearch();
+    // Started by the 32-bit program for a read it cannot do itself: no window.
+    if (const auto exitCode = lumivex::RunTwinReadIfAsked()) return *exitCode;
     lumivex::DeclareDpiAwareness();
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = sizeof icc;

@@ -106,6 +106,11 @@ lumivex_e2e_case(notepad_guarded)
 # process's window: its title and class, its node in the window tree, a
 # child's row, and its list box, list view and tree view read into Notepad.
 lumivex_e2e_case(unicode_texts)
+# The 64-bit build's read-only mode (the twin the 32-bit program hands
+# reads to): its standard output into a pipe of the driver's holds the texts
+# of the fixture's tree view and list view, it opens no window; and the
+# hand-over itself, through a real pipe, gives the same texts.
+lumivex_e2e_case(twin_read)
 # At a system DPI of 144: every window opened, every control inside its
 # parent's client area, each client area 1.5 × its 96-DPI size.
 lumivex_e2e_case(dpi_layout e2e_prefix_dpi144)
@@ -114,3 +119,7 @@ lumivex_e2e_case(dpi_layout e2e_prefix_dpi144)
 # the main window answered within a second, every item in Notepad in order;
 # a read cancelled half-way gives the items read and the line saying so.
 lumivex_e2e_case(long_read e2e_prefix_unmanaged)
+# The platform contract suite on the real platform (tests/contract): the
+# cases the unit tests run on the simulated desktop, under Wine against
+# windows of a fixture process.
+lumivex_e2e_case(platform_contract)

@@ -65,6 +65,7 @@ TEST_F(FinderTest, SeeThroughControlOfOurOwnThreadYieldsTheWindowBelow) {
     // A group box of the calling thread answers HTTRANSPARENT: the dialog is
     // found, and one level down the first child under the point, the group.
     desk.Window(group).transparentHit = true;
+    desk.callerThreadId = desk.Window(group).threadId;
     desk.SetCursor({200, 150});
     EXPECT_EQ(desk.WindowFromPoint({200, 150}), dialog);
     EXPECT_EQ(GetMouseHwnd(desk), group);

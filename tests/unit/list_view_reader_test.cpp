@@ -219,11 +219,9 @@ TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
     options.kept = &kept;
     std::uint32_t pid = 0;
     desk.GetWindowThreadProcessId(lv, &pid);
-    const std::uint32_t thread = desk.Window(lv).threadId;
-    desk.Window(lv).hook = [this, thread](sim::SimWindow&, std::uint32_t msg, Wparam, Lparam) -> std::optional<Lresult> {
-        if (msg == win::LVM_GETITEMTEXTW) desk.busyThreads[thread] = 60000;  // busy from the first cell on
-        return std::nullopt;
-    };
+    // Each read's first request is taken in and finished long after its
+    // time-out; the thread is busy with it meanwhile.
+    desk.Window(lv).slowAnswers[win::LVM_GETITEMTEXTW] = 60000;
     for (int read = 1; read <= KeptRemoteBlocks::kMaxKeptBlocksPerProcess; ++read) {
         SCOPED_TRACE(read);
         desk.busyThreads.clear();
@@ -246,9 +244,11 @@ TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
     EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), 0u);
     EXPECT_EQ(desk.liveRemoteBlocks(), left);
     EXPECT_EQ(desk.openProcessHandles(), 0);
-    // The thread wakes and carries out every request it was left with: each
-    // finds its block where the request says.
+    // The thread finishes the requests it was at (the ones sent while it
+    // was at one were withdrawn): each finds its block where it says.
+    const int answered = sim::ControlOf<sim::SimListView>(desk, lv).requests;
     desk.FinishBusyThreads();
+    EXPECT_GT(sim::ControlOf<sim::SimListView>(desk, lv).requests, answered);
     EXPECT_EQ(desk.badRemoteAccesses, 0);
 }
 

@@ -128,7 +128,7 @@ TEST_F(OpsPanelTest, SetStylesWritesStyleThenExtendedStyleThenListViewStyle) {
     form.texts.tools.exStyle = "200";
     form.texts.tools.listViewStyle = "21";
     form.SetStyles();
-    ASSERT_EQ(CallNames(), (std::vector<std::string>{"SetWindowLongA", "SetWindowLongA"}));
+    ASSERT_EQ(CallNames(), (std::vector<std::string>{"SetWindowLongAsync", "SetWindowLongAsync"}));
     EXPECT_EQ(desk.calls[0].a, win::GWL_STYLE);
     EXPECT_EQ(desk.calls[0].b, 0x50010001);
     EXPECT_EQ(desk.calls[1].a, win::GWL_EXSTYLE);

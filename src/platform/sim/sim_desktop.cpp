@@ -1,5 +1,6 @@
 #include "platform/sim/sim_desktop.h"
 
+#include "platform/sim/sim_frame.h"
 #include "platform/sim/sim_text.h"
 #include "platform/utf16.h"
 
@@ -56,7 +57,7 @@ Hwnd SimDesktop::CreateWindow(const WindowSpec& desc) {
     w.classStyle = desc.classStyle;
     w.id = desc.id;
     w.rect = desc.rect;
-    w.client = {0, 0, desc.rect.right - desc.rect.left, desc.rect.bottom - desc.rect.top};
+    w.client = ClientFor(desc.rect, desc.style, desc.exStyle);
     w.parent = desc.parent;
     w.owner = desc.owner;
     w.processId = desc.processId;
@@ -70,13 +71,10 @@ Hwnd SimDesktop::CreateWindow(const WindowSpec& desc) {
     }
     const Hwnd h = w.hwnd;
     windows_[h] = w;
-    // New windows go to the top of their siblings, as CreateWindow does
-    // for top-level windows; children are appended below earlier ones.
-    auto& siblings = Siblings(windows_[h]);
-    if (w.parent)
-        siblings.push_back(h);
-    else
-        siblings.insert(siblings.begin(), h);
+    // Children are appended below earlier ones; a new top-level window goes
+    // to the top, below the topmost ones unless it is topmost itself.
+    Siblings(windows_[h]).push_back(h);
+    if (!w.parent) Raise(h);
     return h;
 }
 
@@ -96,15 +94,17 @@ bool SimDesktop::IsWindow(Hwnd hwnd) { return hwnd != 0 && Find(hwnd) != nullptr
 bool SimDesktop::IsHungAppWindow(Hwnd hwnd) {
     SimWindow* w = Find(hwnd);
     if (!w) return false;
-    const bool hung = w->hung;
+    const bool hung = Hung(*w);
     if (w->hangsAfterHungTest) w->hung = true;
     return hung;
 }
 
 void SimDesktop::NoteWaitingCall(Hwnd hwnd) {
     const SimWindow* w = Find(hwnd);
-    if (w && (w->hung || BusyMs(*w) > 0)) ++blockingCallsToUnresponsive;
+    if (w && (Hung(*w) || BusyMs(*w) > 0)) ++blockingCallsToUnresponsive;
 }
+
+bool SimDesktop::Hung(const SimWindow& w) const { return w.hung || hungThreads.count(w.threadId) > 0; }
 
 Hwnd SimDesktop::GetWindow(Hwnd hwnd, std::uint32_t cmd) {
     SimWindow* w = Find(hwnd);
@@ -192,8 +192,13 @@ Hwnd SimDesktop::HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel
     for (Hwnd h : zOrder) {
         const SimWindow& w = windows_.at(h);
         if (!(w.style & win::WS_VISIBLE) || !PtInRect(w.rect, p)) continue;
-        // Disabled and see-through controls are passed over, as on Windows.
-        if (!topLevel && ((w.style & win::WS_DISABLED) || w.transparentHit)) continue;
+        // Disabled controls are passed over, as on Windows; so are
+        // see-through ones, but only of the calling thread: the system asks
+        // WM_NCHITTEST of no other thread's windows.
+        if (!topLevel && (w.style & win::WS_DISABLED)) continue;
+        if (!topLevel && w.transparentHit && w.threadId == callerThreadId) continue;
+        // A child shows only inside its parent's client area.
+        if (!PtInRect(ClientOnScreen(w), p)) return h;
         const Hwnd deeper = HitTest(w.children, p, false);
         return deeper ? deeper : h;
     }
@@ -230,12 +235,11 @@ Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam
             return static_cast<Lresult>(previous);
         }
         case win::WM_SYSCOMMAND:
-            // SC_CLOSE asks the window to close: the default handling closes it.
-            if ((wParam & 0xFFF0) == win::SC_CLOSE) {
-                DestroyWindow(w.hwnd);
-                return 0;
-            }
+            // SC_CLOSE asks the window to close, as WM_CLOSE, which a window
+            // may refuse (a "save changes?" question).
+            if ((wParam & 0xFFF0) == win::SC_CLOSE) Deliver(w.hwnd, win::WM_CLOSE, 0, 0);
             return 0;
+        case win::WM_CLOSE: DestroyWindow(w.hwnd); return 0;
         case win::WM_GETFONT: return static_cast<Lresult>(w.font);
         default: return 0;
     }
@@ -280,9 +284,13 @@ std::uint32_t SimDesktop::BusyMs(const SimWindow& w) const {
 
 void SimDesktop::FinishBusyThreads() {
     busyThreads.clear();
-    const std::vector<SentMessage> late = std::move(lateMessages_);
+    const std::vector<LateMessage> late = std::move(lateMessages_);
     lateMessages_.clear();
-    for (const SentMessage& m : late) Deliver(m.hwnd, m.msg, m.wParam, m.lParam);
+    for (const LateMessage& m : late) {
+        const SentMessage& s = m.message;
+        const Lparam lParam = s.msg == win::WM_SETTEXT ? reinterpret_cast<Lparam>(m.text.c_str()) : s.lParam;
+        Deliver(s.hwnd, s.msg, s.wParam, lParam);
+    }
 }
 
 bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
@@ -296,12 +304,10 @@ bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam l
         return false;
     }
     // A hung target fails at once with SMTO_ABORTIFHUNG; a busy one after
-    // the time-out. Both are time-outs to the caller.
-    if (w->hung || BusyMs(*w) > timeoutMs) {
-        if (!w->hung) {
-            waitedMs += timeoutMs;
-            if (!CopiesText(msg)) lateMessages_.push_back(sent.back());
-        }
+    // the time-out. Both are time-outs to the caller, and the message is
+    // withdrawn: neither thread ever sees it.
+    if (Hung(*w) || BusyMs(*w) > timeoutMs) {
+        if (!Hung(*w)) waitedMs += timeoutMs;
         lastError_ = win::ERROR_TIMEOUT;
         return false;
     }
@@ -310,23 +316,45 @@ bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam l
         lastError_ = win::ERROR_ACCESS_DENIED;
         return false;
     }
+    if (const auto slow = w->slowAnswers.find(msg); slow != w->slowAnswers.end() && slow->second > timeoutMs)
+        return TakeInSlowly(*w, slow->second, timeoutMs);
     const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
     if (result) *result = answer;
     return true;
 }
 
+// The window took the message in and is still at it when the caller gives
+// up: its thread finishes it late, and answers nothing else meanwhile.
+bool SimDesktop::TakeInSlowly(const SimWindow& w, std::uint32_t answerMs, std::uint32_t timeoutMs) {
+    waitedMs += timeoutMs;
+    lastError_ = win::ERROR_TIMEOUT;
+    std::uint32_t& busy = busyThreads[w.threadId];
+    busy = std::max(busy, answerMs - timeoutMs);
+    LateMessage late{sent.back(), {}};
+    const SentMessage& m = late.message;
+    if (m.msg == win::WM_SETTEXT && m.lParam) late.text = reinterpret_cast<const char16_t*>(m.lParam);
+    // What a text query would copy back is dropped: nothing of it is left to run.
+    if (m.msg == win::WM_SETTEXT || !CopiesText(m.msg)) lateMessages_.push_back(std::move(late));
+    return false;
+}
+
+Rect SimDesktop::ClientOnScreen(const SimWindow& w) const {
+    const int frame = ((w.rect.right - w.rect.left) - w.client.right) / 2;
+    const int left = w.rect.left + frame, top = w.rect.bottom - frame - w.client.bottom;
+    return {left, top, left + w.client.right, top + w.client.bottom};
+}
+
 Point SimDesktop::PlacementOrigin(const SimWindow& w) {
     // Children are placed in the parent's client area.
     if (!(w.style & win::WS_CHILD) || !w.parent) return {0, 0};
-    const SimWindow& parent = Window(w.parent);
-    const int frame = ((parent.rect.right - parent.rect.left) - parent.client.right) / 2;
-    return {parent.rect.left + frame, parent.rect.bottom - frame - parent.client.bottom};
+    const Rect client = ClientOnScreen(Window(w.parent));
+    return {client.left, client.top};
 }
 
 // Never counted as blocking: the Win32 form waits for its helper thread
-// only briefly (see Platform::SetWindowLongA).
-std::int32_t SimDesktop::SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) {
-    calls.push_back({"SetWindowLongA", hwnd, index, value});
+// only briefly (see Platform::SetWindowLongAsync).
+std::int32_t SimDesktop::SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) {
+    calls.push_back({"SetWindowLongAsync", hwnd, index, value});
     SimWindow* w = Find(hwnd);
     if (!w) return 0;
     const auto bits = static_cast<std::uint32_t>(value);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/sim_programs.h"
 
 namespace lumivex::sim {
 
@@ -39,8 +40,10 @@ struct SimWindow {
     std::string text;       // UTF-8; the window holds it as UTF-16
     std::uint32_t style = 0, exStyle = 0, classStyle = 0;
     std::int32_t id = 0;
-    Rect rect;                  // screen coordinates
-    Rect client;                // client coordinates, (0,0)-(w,h)
+    // Screen coordinates, also for a child (WindowSpec::rect too): moving a
+    // window moves its descendants with it.
+    Rect rect;
+    Rect client;                // client coordinates, (0,0)-(w,h): the rect less its frame
     Hwnd parent = 0;            // 0: top-level (child of the desktop)
     Hwnd owner = 0;
     std::uint32_t processId = 0, threadId = 0;
@@ -58,6 +61,10 @@ struct SimWindow {
     // Messages whose timed send fails although the window answers others,
     // as WM_GETFONT to another process does under Wine.
     std::set<std::uint32_t> failingTimedSends;
+    // Messages the window takes this long to answer (ms). A timed send that
+    // gives up sooner leaves the message running: the thread is busy with it,
+    // for all its windows, and finishes it late (FinishBusyThreads).
+    std::map<std::uint32_t, std::uint32_t> slowAnswers;
     std::vector<Hwnd> children;  // Z order, top first
     MessageHook hook;
     std::shared_ptr<SimControl> control;
@@ -208,13 +215,17 @@ public:
     // Busy threads, by thread identifier: a window of one answers a timed
     // send only when the time-out is longer than this, and calls that wait
     // for its thread would freeze the caller that long. A send that times
-    // out on a busy thread stays in its queue, and the thread carries it out
-    // when it is done (FinishBusyThreads): late, into whatever the message
-    // names by then. (Messages whose texts the system copies between the
-    // processes, WM_GETTEXT and the like, are not carried out late: the
-    // system drops a late answer to them.)
+    // out before a busy thread took it in is withdrawn: never carried out.
+    // One a thread had taken in when time ran out (SimWindow::slowAnswers)
+    // runs to its end when the thread is done (FinishBusyThreads): late, into
+    // whatever the message names by then. (WM_SETTEXT then sets the copy of
+    // the text the system made; what WM_GETTEXT and the like would copy back
+    // is dropped.)
     std::map<std::uint32_t, std::uint32_t> busyThreads;
     void FinishBusyThreads();
+    // Hung threads: every window of one fails a timed send at once and is
+    // reported hung (SimWindow::hung hangs a single window, for short).
+    std::set<std::uint32_t> hungThreads;
     // Remote memory: every allocation made, blocks still allocated, and
     // accesses a control made to memory that was not allocated (each one
     // would crash the target).
@@ -226,6 +237,9 @@ public:
     // Whether the program is 64-bit: a 32-bit one gets addresses below 4 GiB
     // from every process, and its own process is a WOW64 one on a 64-bit system.
     bool callerIs64Bit = true;
+    // The thread the logic runs on: WindowFromPoint asks only windows of it
+    // whether they let the point through (SimWindow::transparentHit).
+    std::uint32_t callerThreadId = 1;
     bool system64Bit = true;
     // Programs started, by command line; Notepad's window appears this long
     // after its start (in Sleep time), never when negative.
@@ -236,6 +250,9 @@ public:
     bool notepadHandsOffWindow = false;
     bool notepadRichEdit = false;
     bool createProcessFails = false;
+    // Programs CreateProcessW starts, by path, and their pipes (sim_programs.h).
+    SimPrograms programs;
+    std::u16string modulePath = u"C:\\Program Files\\Lumivex\\Lumivex.exe";  // GetModuleFileNameW
     // GetMenuItemCount answers these for the menus named, whatever they hold.
     std::map<Hmenu, int> menuCountLies;
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
@@ -278,10 +295,10 @@ public:
                       std::uint32_t flags) override;
     bool ShowWindow(Hwnd hwnd, int cmdShow) override;
     bool ShowWindowAsync(Hwnd hwnd, int cmdShow) override;
-    bool EnableWindow(Hwnd hwnd, bool enable) override;
+    bool EnableWindowAsync(Hwnd hwnd, bool enable) override;
     bool BringWindowToTop(Hwnd hwnd) override;
     bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
-    std::int32_t SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) override;
+    std::int32_t SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) override;
 
     bool GetCursorPos(Point& p) override;
     bool GetCursorInfo(CursorInfo& info) override;
@@ -337,6 +354,12 @@ public:
     std::string GetSystemDirectoryA() override { return "C:\\Windows\\system32"; }
     std::string GetWindowsDirectoryA() override { return "C:\\Windows"; }
     bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) override;
+    std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) override;
+    bool CreatePipe(Handle* readPipe, Handle* writePipe, std::uint32_t size) override;
+    bool CreateProcessW(const char16_t* applicationName, const char16_t* commandLine, std::uint32_t creationFlags,
+                        int showCmd, Handle stdOutput, ProcessInformation* info) override;
+    bool PeekNamedPipe(Handle pipe, std::uint32_t* totalBytesAvail) override;
+    bool ReadFile(Handle file, void* buffer, std::uint32_t size, std::uint32_t* read) override;
 
     Hmenu GetMenu(Hwnd hwnd) override;
     Hmenu GetSystemMenu(Hwnd hwnd, bool revert) override;
@@ -382,12 +405,21 @@ protected:
     Hwnd HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel);
     bool TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
                    Lresult* result);
+    bool TakeInSlowly(const SimWindow& w, std::uint32_t answerMs, std::uint32_t timeoutMs);
     // Counts a call that waits for the window's thread when it would freeze.
     void NoteWaitingCall(Hwnd hwnd);
     bool ApplyShowWindow(Hwnd hwnd, int cmdShow);
     // Where (x, y) of MoveWindow or SetWindowPos lies on the screen: the
     // parent's client area for a child, the screen for a top-level window.
     Point PlacementOrigin(const SimWindow& w);
+    // The client area on the screen.
+    Rect ClientOnScreen(const SimWindow& w) const;
+    // Places w and moves its descendants along; a new size gives it a new client area.
+    void Place(SimWindow& w, const Rect& rect);
+    // To the top of its siblings; a top-level window that is not topmost
+    // stays below the topmost ones.
+    void Raise(Hwnd hwnd);
+    bool Hung(const SimWindow& w) const;
 
     std::map<Hwnd, SimWindow> windows_;
     std::vector<Hwnd> topLevel_;  // Z order, top first
@@ -431,7 +463,11 @@ protected:
         std::uint32_t dueMs;
     };
     std::vector<PendingWindow> pendingNotepads_;
-    std::vector<SentMessage> lateMessages_;
+    struct LateMessage {
+        SentMessage message;
+        std::u16string text;  // the copy of a WM_SETTEXT's text
+    };
+    std::vector<LateMessage> lateMessages_;
     std::uint32_t BusyMs(const SimWindow& w) const;
     std::uint32_t nextProcessId_ = 0x1F00;
 };

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_frame.h"
 
 namespace lumivex::sim {
 
@@ -23,6 +24,7 @@ int SimDesktop::GetSystemMetrics(int index) {
     if (index == win::SM_CXVIRTUALSCREEN) return virtual_.right - virtual_.left;
     if (index == win::SM_CYVIRTUALSCREEN) return virtual_.bottom - virtual_.top;
     if (index == win::SM_CMONITORS) return static_cast<int>(monitors_.size());
+    if (const int frame = FrameMetric(index); frame >= 0) return frame;
     return 0;
 }
 

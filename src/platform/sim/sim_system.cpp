@@ -33,6 +33,7 @@ Handle SimDesktop::OpenProcess(std::uint32_t access, bool, std::uint32_t process
 }
 
 bool SimDesktop::CloseHandle(Handle handle) {
+    if (programs.ClosePipeEnd(handle)) return true;
     if (const auto thread = threads_.find(handle); thread != threads_.end()) {
         // A thread whose handle is closed runs on to its end.
         if (thread->second.joinable()) thread->second.detach();
@@ -50,8 +51,12 @@ Handle SimDesktop::CreateThread(std::function<void()> run) {
     return h;
 }
 
-// Threads only; a thread is waited for to its end, whatever the time-out.
-std::uint32_t SimDesktop::WaitForSingleObject(Handle handle, std::uint32_t) {
+// A thread is waited for to its end, whatever the time-out; a program
+// started with CreateProcessW moves on by one piece of its output.
+std::uint32_t SimDesktop::WaitForSingleObject(Handle handle, std::uint32_t ms) {
+    const auto process = processHandles_.find(handle);
+    if (process != processHandles_.end())
+        return programs.IsProgram(process->second) ? programs.Wait(process->second, ms) : win::WAIT_FAILED;
     const auto thread = threads_.find(handle);
     if (thread == threads_.end()) return win::WAIT_FAILED;
     if (thread->second.joinable()) thread->second.join();
@@ -64,6 +69,7 @@ bool SimDesktop::TerminateProcess(Handle process, std::uint32_t) {
     const SimProcess* proc = ProcessOfHandle(process, win::PROCESS_TERMINATE);
     if (!proc) return false;
     const std::uint32_t id = proc->id;
+    programs.End(id);
     std::vector<Hwnd> doomed;
     for (const auto& entry : windows_)
         if (entry.second.processId == id && entry.first != kDesktop) doomed.push_back(entry.first);

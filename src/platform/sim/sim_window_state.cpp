@@ -4,8 +4,37 @@
 #include <algorithm>
 
 #include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_frame.h"
 
 namespace lumivex::sim {
+
+namespace {
+bool Topmost(const SimWindow& w) { return (w.exStyle & win::WS_EX_TOPMOST) != 0; }
+}  // namespace
+
+void SimDesktop::Raise(Hwnd hwnd) {
+    const SimWindow& w = Window(hwnd);
+    auto& siblings = Siblings(w);
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
+    auto at = siblings.begin();
+    if (!w.parent && !Topmost(w))
+        at = std::find_if(siblings.begin(), siblings.end(), [&](Hwnd h) { return !Topmost(windows_.at(h)); });
+    siblings.insert(at, hwnd);
+}
+
+void SimDesktop::Place(SimWindow& w, const Rect& rect) {
+    const int dx = rect.left - w.rect.left, dy = rect.top - w.rect.top;
+    const bool resized = rect.right - rect.left != w.rect.right - w.rect.left ||
+                         rect.bottom - rect.top != w.rect.bottom - w.rect.top;
+    w.rect = rect;
+    if (resized) w.client = ClientFor(rect, w.style, w.exStyle);
+    if (dx == 0 && dy == 0) return;
+    // Children keep their place in the parent's client area.
+    for (Hwnd child : w.children) {
+        SimWindow& c = Window(child);
+        Place(c, {c.rect.left + dx, c.rect.top + dy, c.rect.right + dx, c.rect.bottom + dy});
+    }
+}
 
 bool SimDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) {
@@ -13,23 +42,27 @@ bool SimDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx,
     if (!(flags & win::SWP_ASYNCWINDOWPOS)) NoteWaitingCall(hwnd);
     SimWindow* w = Find(hwnd);
     if (!w) return false;
-    if (insertAfter == win::HWND_TOPMOST) w->exStyle |= win::WS_EX_TOPMOST;
-    if (insertAfter == win::HWND_NOTOPMOST) w->exStyle &= ~win::WS_EX_TOPMOST;
-    if (insertAfter == win::HWND_TOP && !(flags & win::SWP_NOZORDER)) {
-        auto& siblings = Siblings(*w);
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
-        siblings.insert(siblings.begin(), hwnd);
+    if (!(flags & win::SWP_NOZORDER)) {
+        // Only top-level windows are topmost; a child is just raised.
+        const bool topLevel = w->parent == 0;
+        if (insertAfter == win::HWND_TOPMOST && topLevel) w->exStyle |= win::WS_EX_TOPMOST;
+        // Leaving the topmost band puts it at the top of the rest; a window
+        // not in the band stays where it is.
+        const bool leaves = insertAfter == win::HWND_NOTOPMOST && topLevel && Topmost(*w);
+        if (leaves) w->exStyle &= ~win::WS_EX_TOPMOST;
+        if (leaves || insertAfter == win::HWND_TOP || insertAfter == win::HWND_TOPMOST) Raise(hwnd);
     }
+    Rect rect = w->rect;
     if (!(flags & win::SWP_NOMOVE)) {
-        const int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
         const Point origin = PlacementOrigin(*w);
-        w->rect = {origin.x + x, origin.y + y, origin.x + x + width, origin.y + y + height};
+        rect = {origin.x + x, origin.y + y, origin.x + x + (rect.right - rect.left),
+                origin.y + y + (rect.bottom - rect.top)};
     }
     if (!(flags & win::SWP_NOSIZE)) {
-        w->rect.right = w->rect.left + cx;
-        w->rect.bottom = w->rect.top + cy;
-        w->client = {0, 0, cx, cy};
+        rect.right = rect.left + cx;
+        rect.bottom = rect.top + cy;
     }
+    Place(*w, rect);
     return true;
 }
 
@@ -67,8 +100,8 @@ bool SimDesktop::ApplyShowWindow(Hwnd hwnd, int cmdShow) {
     return wasVisible;
 }
 
-bool SimDesktop::EnableWindow(Hwnd hwnd, bool enable) {
-    calls.push_back({"EnableWindow", hwnd, enable ? 1 : 0, 0});
+bool SimDesktop::EnableWindowAsync(Hwnd hwnd, bool enable) {
+    calls.push_back({"EnableWindowAsync", hwnd, enable ? 1 : 0, 0});
     SimWindow* w = Find(hwnd);
     if (!w) return false;
     const bool wasDisabled = (w->style & win::WS_DISABLED) != 0;
@@ -82,11 +115,8 @@ bool SimDesktop::EnableWindow(Hwnd hwnd, bool enable) {
 bool SimDesktop::BringWindowToTop(Hwnd hwnd) {
     calls.push_back({"BringWindowToTop", hwnd, 0, 0});
     NoteWaitingCall(hwnd);
-    SimWindow* w = Find(hwnd);
-    if (!w) return false;
-    auto& siblings = Siblings(*w);
-    siblings.erase(std::remove(siblings.begin(), siblings.end(), hwnd), siblings.end());
-    siblings.insert(siblings.begin(), hwnd);
+    if (!Find(hwnd)) return false;
+    Raise(hwnd);
     return true;
 }
 
@@ -96,8 +126,7 @@ bool SimDesktop::MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool
     SimWindow* w = Find(hwnd);
     if (!w) return false;
     const Point origin = PlacementOrigin(*w);
-    w->rect = {origin.x + x, origin.y + y, origin.x + x + width, origin.y + y + height};
-    w->client = {0, 0, width, height};
+    Place(*w, {origin.x + x, origin.y + y, origin.x + x + width, origin.y + y + height});
     return true;
 }
 

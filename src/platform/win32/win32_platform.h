@@ -54,10 +54,10 @@ public:
                       std::uint32_t flags) override;
     bool ShowWindow(Hwnd hwnd, int cmdShow) override;
     bool ShowWindowAsync(Hwnd hwnd, int cmdShow) override;
-    bool EnableWindow(Hwnd hwnd, bool enable) override;
+    bool EnableWindowAsync(Hwnd hwnd, bool enable) override;
     bool BringWindowToTop(Hwnd hwnd) override;
     bool MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool repaint) override;
-    std::int32_t SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) override;
+    std::int32_t SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) override;
 
     bool GetCursorPos(Point& p) override;
     bool GetCursorInfo(CursorInfo& info) override;
@@ -113,6 +113,12 @@ public:
     std::string GetSystemDirectoryA() override;
     std::string GetWindowsDirectoryA() override;
     bool CreateProcessA(const char* commandLine, int showCmd, std::uint32_t* processId) override;
+    std::uint32_t GetModuleFileNameW(char16_t* buffer, std::uint32_t size) override;
+    bool CreatePipe(Handle* readPipe, Handle* writePipe, std::uint32_t size) override;
+    bool CreateProcessW(const char16_t* applicationName, const char16_t* commandLine, std::uint32_t creationFlags,
+                        int showCmd, Handle stdOutput, ProcessInformation* info) override;
+    bool PeekNamedPipe(Handle pipe, std::uint32_t* totalBytesAvail) override;
+    bool ReadFile(Handle file, void* buffer, std::uint32_t size, std::uint32_t* read) override;
 
     Hmenu GetMenu(Hwnd hwnd) override;
     Hmenu GetSystemMenu(Hwnd hwnd, bool revert) override;

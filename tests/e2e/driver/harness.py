@@ -1,6 +1,8 @@
 """One end-to-end case's world: a display, Lumivex and the fixture started
 in the shared prefix, the probe, the mouse, the checker and the screenshots;
-all of it ended when the case is over."""
+all of it ended when the case is over. A bare case (a program that checks
+itself, such as the platform contract suite) gets the display, the session
+and the checker only (Stage)."""
 
 import contextlib
 import os
@@ -40,8 +42,10 @@ def prefix_dir(out, variant=None):
     return Path(out) / (variant.replace("_", "-") if variant else "prefix")
 
 
-class Harness:
-    def __init__(self, bin_dir, out, display, source, case_name, prefix_variant=None):
+class Stage:
+    """The display, the prefix's session, the checker and the log of a case."""
+
+    def __init__(self, bin_dir, out, display, case_name, prefix_variant=None):
         self.bin_dir = Path(bin_dir)
         self.case_dir = Path(out) / case_name
         self.case_dir.mkdir(parents=True, exist_ok=True)
@@ -50,13 +54,10 @@ class Harness:
         self._log_file = open(self.case_dir / "checks.log", "w", encoding="utf-8")
         self.session = WineSession(prefix_dir(out, prefix_variant), display, self.case_dir / "logs")
         self.desktop = Desktop(self.session.env(), self.case_dir)
-        self.ids = ControlIds(Path(source) / "src" / "layout" / "control_ids.h")
-        self.probe = Probe(self.session, self._exe(PROBE_EXE))
-        self.ui = LumivexUi(self.probe, self.desktop, self.ids)
-        self.fixture = Fixture(self.session, self.probe, self._exe(FIXTURE_EXE), self.case_dir / "facts.json")
         self.check = Checker(self.log)
 
-    def _exe(self, name):
+    def exe(self, name):
+        """A program of the build folder."""
         path = self.bin_dir / name
         if not path.is_file():
             raise FileNotFoundError(f"{path} is missing: build the win64 preset first")
@@ -72,11 +73,6 @@ class Harness:
             raise WineError(f"no prefix at {self.session.prefix}: run its 'prefix' step first")
         try:
             self.session.start_display()
-            started = time.monotonic()
-            self.lumivex_process = self.session.start(self._exe(LUMIVEX_EXE), [], "lumivex")
-            self.ui.wait_started()
-            self.fixture.start()
-            self.log(f"Lumivex and the fixture up in {time.monotonic() - started:.1f} s")
         except BaseException:
             self.close()
             raise
@@ -92,6 +88,31 @@ class Harness:
         finally:
             self._log_file.close()
 
+    def shot(self, name):
+        self.desktop.screenshot(name)
+
+
+class Harness(Stage):
+    def __init__(self, bin_dir, out, display, source, case_name, prefix_variant=None):
+        super().__init__(bin_dir, out, display, case_name, prefix_variant)
+        self.ids = ControlIds(Path(source) / "src" / "layout" / "control_ids.h")
+        self.probe = Probe(self.session, self.exe(PROBE_EXE))
+        self.ui = LumivexUi(self.probe, self.desktop, self.ids)
+        self.fixture = Fixture(self.session, self.probe, self.exe(FIXTURE_EXE), self.case_dir / "facts.json")
+
+    def __enter__(self):
+        super().__enter__()
+        try:
+            started = time.monotonic()
+            self.lumivex_process = self.session.start(self.exe(LUMIVEX_EXE), [], "lumivex")
+            self.ui.wait_started()
+            self.fixture.start()
+            self.log(f"Lumivex and the fixture up in {time.monotonic() - started:.1f} s")
+        except BaseException:
+            self.close()
+            raise
+        return self
+
     @contextlib.contextmanager
     def lumivex_held_still(self):
         """Lumivex stopped for the duration: what it shows on the screen
@@ -103,9 +124,6 @@ class Harness:
             os.kill(self.lumivex_process.pid, signal.SIGCONT)
 
     # -- screenshots -----------------------------------------------------
-
-    def shot(self, name):
-        self.desktop.screenshot(name)
 
     def shot_main(self, name):
         """The screen, and Lumivex's main window on its own."""

@@ -31,7 +31,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from cases import load_all  # noqa: E402
-from harness import PREFIX_VARIANTS, Harness, prefix_dir  # noqa: E402
+from harness import PREFIX_VARIANTS, Harness, Stage, prefix_dir  # noqa: E402
 from wine import WineSession  # noqa: E402
 
 SOURCE_DIR = Path(__file__).resolve().parents[3]
@@ -72,7 +72,9 @@ def run_case(args, name, function):
     started = time.monotonic()
     signal.alarm(args.case_timeout)
     try:
-        with Harness(args.bin, args.out, args.display, SOURCE_DIR, name, function.prefix_variant) as h:
+        world = (Stage(args.bin, args.out, args.display, name, function.prefix_variant) if function.bare
+                 else Harness(args.bin, args.out, args.display, SOURCE_DIR, name, function.prefix_variant))
+        with world as h:
             try:
                 function(h)
             except Exception:

@@ -143,6 +143,18 @@ class WineSession:
         self._background.append(process)
         return process
 
+    def start_piped(self, exe, args, name):
+        """Starts a Windows program in the background with its standard
+        output a pipe of ours (its stderr goes to a file). Read the pipe
+        for what the program says, not to its end: another Wine process
+        may have inherited the write end."""
+        err = open(self.logs / f"{name}.err", "wb")
+        with err:
+            process = subprocess.Popen([WINE, str(exe), *args], env=self.env(), stdin=subprocess.DEVNULL,
+                                       stdout=subprocess.PIPE, stderr=err, start_new_session=True)
+        self._background.append(process)
+        return process
+
     def run(self, command, name, timeout=30):
         """Runs a program to its end; returns what it wrote to stdout."""
         out, err = self._files(name)
@@ -177,6 +189,8 @@ class WineSession:
                 process.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 process.kill()
+            if process.stdout is not None:
+                process.stdout.close()
         if self._xvfb is not None:
             self._xvfb.terminate()
             try:

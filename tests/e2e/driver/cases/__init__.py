@@ -8,13 +8,16 @@ import pkgutil
 CASES = {}
 
 
-def case(name, prefix=None):
+def case(name, prefix=None, bare=False):
     """prefix: the step that makes the case's prefix ('prefix_dpi144'); the
-    shared one made by 'prefix' if None."""
+    shared one made by 'prefix' if None. bare: the case gets a Stage (the
+    display and the session) instead of a Harness with Lumivex and the
+    fixture started."""
     def register(function):
         if name in CASES:
             raise ValueError(f"two cases named {name}")
         function.prefix_variant = prefix
+        function.bare = bare
         CASES[name] = function
         return function
     return register

@@ -12,7 +12,7 @@ namespace {
 constexpr DWORD kEnableWaitMs = 200;
 }  // namespace
 
-bool Win32Platform::EnableWindow(Hwnd hwnd, bool enable) {
+bool Win32Platform::EnableWindowAsync(Hwnd hwnd, bool enable) {
     const HWND window = ToHwnd(hwnd);
     const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
     if (thread == ::GetCurrentThreadId()) return ::EnableWindow(window, enable);

@@ -14,7 +14,7 @@ namespace {
 constexpr DWORD kStyleWaitMs = 200;
 }  // namespace
 
-std::int32_t Win32Platform::SetWindowLongA(Hwnd hwnd, int index, std::int32_t value) {
+std::int32_t Win32Platform::SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) {
     const HWND window = ToHwnd(hwnd);
     const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
     if (thread == ::GetCurrentThreadId()) return ::SetWindowLongA(window, index, value);
