@@ -5,100 +5,63 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/unique_handle.h"
 
 namespace lumivex {
 
-class ProcessHandle {
-public:
-    ProcessHandle(Platform& p, Handle h) : p_(p), h_(h) {}
-    ~ProcessHandle() { if (h_) p_.CloseHandle(h_); }
-    ProcessHandle(const ProcessHandle&) = delete;
-    ProcessHandle& operator=(const ProcessHandle&) = delete;
-    Handle get() const { return h_; }
-    explicit operator bool() const { return h_ != 0; }
-
-private:
-    Platform& p_;
-    Handle h_;
+namespace release {
+struct CloseKernelHandle {
+    Platform* p;
+    void operator()(Handle h) const { p->CloseHandle(h); }
 };
-
-// A pipe end or any other kernel handle of our own.
-class KernelHandle {
-public:
-    explicit KernelHandle(Platform& p, Handle h = 0) : p_(p), h_(h) {}
-    ~KernelHandle() { Close(); }
-    KernelHandle(const KernelHandle&) = delete;
-    KernelHandle& operator=(const KernelHandle&) = delete;
-    Handle get() const { return h_; }
-    Handle* put() { Close(); return &h_; }
-    explicit operator bool() const { return h_ != 0; }
-    void Close() {
-        if (h_) p_.CloseHandle(h_);
-        h_ = 0;
-    }
-
-private:
-    Platform& p_;
-    Handle h_;
+struct ReleaseWindowDc {
+    Platform* p;
+    Hwnd window;
+    void operator()(Hdc dc) const { p->ReleaseDC(window, dc); }
 };
+struct DeleteMemoryDc {
+    Platform* p;
+    void operator()(Hdc dc) const { p->DeleteDC(dc); }
+};
+struct DeleteGdiObject {
+    Platform* p;
+    void operator()(Hgdiobj h) const { p->DeleteObject(h); }
+};
+struct SelectBack {
+    Platform* p;
+    Hdc dc;
+    void operator()(Hgdiobj previous) const { p->SelectObject(dc, previous); }
+};
+}  // namespace release
 
-class WindowDc {
+// A process, a pipe end, a thread: any kernel handle of our own.
+class KernelHandle : public UniqueHandle<Handle, release::CloseKernelHandle> {
 public:
-    WindowDc(Platform& p, Hwnd window, Hdc dc) : p_(p), window_(window), dc_(dc) {}
-    ~WindowDc() { if (dc_) p_.ReleaseDC(window_, dc_); }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    Hdc get() const { return dc_; }
-    explicit operator bool() const { return dc_ != 0; }
+    explicit KernelHandle(Platform& p, Handle h = 0) : UniqueHandle(h, {&p}) {}
+    void Close() { Reset(); }
+};
+using ProcessHandle = KernelHandle;
 
-private:
-    Platform& p_;
-    Hwnd window_;
-    Hdc dc_;
+class WindowDc : public UniqueHandle<Hdc, release::ReleaseWindowDc> {
+public:
+    WindowDc(Platform& p, Hwnd window, Hdc dc) : UniqueHandle(dc, {&p, window}) {}
 };
 
 // A device context of our own making (CreateCompatibleDC): deleted, not released.
-class MemoryDc {
+class MemoryDc : public UniqueHandle<Hdc, release::DeleteMemoryDc> {
 public:
-    MemoryDc(Platform& p, Hdc dc) : p_(p), dc_(dc) {}
-    ~MemoryDc() { if (dc_) p_.DeleteDC(dc_); }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    Hdc get() const { return dc_; }
-    explicit operator bool() const { return dc_ != 0; }
-
-private:
-    Platform& p_;
-    Hdc dc_;
+    MemoryDc(Platform& p, Hdc dc) : UniqueHandle(dc, {&p}) {}
 };
 
-class GdiObject {
+class GdiObject : public UniqueHandle<Hgdiobj, release::DeleteGdiObject> {
 public:
-    GdiObject(Platform& p, Hgdiobj h) : p_(p), h_(h) {}
-    ~GdiObject() { if (h_) p_.DeleteObject(h_); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    Hgdiobj get() const { return h_; }
-    explicit operator bool() const { return h_ != 0; }
-
-private:
-    Platform& p_;
-    Hgdiobj h_;
+    GdiObject(Platform& p, Hgdiobj h) : UniqueHandle(h, {&p}) {}
 };
 
-// Puts the previously selected object back into the device context.
-class SelectGuard {
+// Selects an object into a device context and puts the one it replaced back.
+class SelectGuard : public UniqueHandle<Hgdiobj, release::SelectBack> {
 public:
-    SelectGuard(Platform& p, Hdc dc, Hgdiobj object)
-        : p_(p), dc_(dc), previous_(dc ? p.SelectObject(dc, object) : 0) {}
-    ~SelectGuard() { if (dc_ && previous_) p_.SelectObject(dc_, previous_); }
-    SelectGuard(const SelectGuard&) = delete;
-    SelectGuard& operator=(const SelectGuard&) = delete;
-
-private:
-    Platform& p_;
-    Hdc dc_;
-    Hgdiobj previous_;
+    SelectGuard(Platform& p, Hdc dc, Hgdiobj object) : UniqueHandle(dc ? p.SelectObject(dc, object) : 0, {&p, dc}) {}
 };
 
 // The outline shown for as long as the guard lives.

@@ -16,6 +16,7 @@
 // with no window manager running (as on the test display) it waited 2 s for
 // one each time the frame of a maximised window or of the desktop went.
 #include "platform/inverted_frame.h"
+#include "platform/unique_handle.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_thread_calls.h"
 
@@ -33,57 +34,35 @@ constexpr DWORD kFrameExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIV
 // How long the screen may take to show a frame, or to show it no more.
 constexpr DWORD kScreenWaitMs = 250;
 
-class ScreenDc {
-public:
-    ScreenDc() : dc_(::GetDC(nullptr)) {}
-    ~ScreenDc() { if (dc_) ::ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
+struct ReleaseScreenDc {
+    void operator()(HDC dc) const { ::ReleaseDC(nullptr, dc); }
+};
+struct DeleteDc {
+    void operator()(HDC dc) const { ::DeleteDC(dc); }
+};
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
+};
+struct SelectBack {
+    HDC dc;
+    void operator()(HGDIOBJ previous) const { ::SelectObject(dc, previous); }
 };
 
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC like) : dc_(::CreateCompatibleDC(like)) {}
-    ~MemoryDc() { if (dc_) ::DeleteDC(dc_); }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
+struct ScreenDc : UniqueHandle<HDC, ReleaseScreenDc> {
+    ScreenDc() : UniqueHandle(::GetDC(nullptr)) {}
 };
 
-// Puts the previously selected object back.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(dc ? ::SelectObject(dc, object) : nullptr) {}
-    ~Selection() { if (previous_) ::SelectObject(dc_, previous_); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-    explicit operator bool() const { return previous_ != nullptr; }
+struct MemoryDc : UniqueHandle<HDC, DeleteDc> {
+    explicit MemoryDc(HDC like) : UniqueHandle(::CreateCompatibleDC(like)) {}
+};
 
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
+// Selects an object and puts the one it replaced back.
+struct Selection : UniqueHandle<HGDIOBJ, SelectBack> {
+    Selection(HDC dc, HGDIOBJ object) : UniqueHandle(dc ? ::SelectObject(dc, object) : nullptr, {dc}) {}
 };
 
 // A region we still own; SetWindowRgn takes it over.
-class Region {
-public:
-    explicit Region(HRGN rgn) : rgn_(rgn) {}
-    ~Region() { if (rgn_) ::DeleteObject(rgn_); }
-    Region(const Region&) = delete;
-    Region& operator=(const Region&) = delete;
-    HRGN get() const { return rgn_; }
-    void release() { rgn_ = nullptr; }
-
-private:
-    HRGN rgn_;
-};
+using Region = UniqueHandle<HRGN, DeleteGdiObject>;
 
 bool IsEmpty(const Rect& r) { return r.left >= r.right || r.top >= r.bottom; }
 
@@ -155,13 +134,10 @@ public:
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap_ = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        *bitmap_.put() = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         bits_ = static_cast<const std::uint32_t*>(bits);
     }
-    ~Pixels() { if (bitmap_) ::DeleteObject(bitmap_); }
-    Pixels(const Pixels&) = delete;
-    Pixels& operator=(const Pixels&) = delete;
-    HBITMAP get() const { return bitmap_; }
+        HBITMAP get() const { return bitmap_.get(); }
     explicit operator bool() const { return bitmap_ && bits_; }
     // The colour without the byte GDI leaves undefined.
     std::uint32_t Rgb(int x, int y) const {
@@ -174,7 +150,7 @@ public:
     bool CopyScreen(const std::vector<Rect>& pieces, POINT origin, DWORD rop) {
         ScreenDc screen;
         MemoryDc memory(screen.get());
-        Selection select(memory.get(), bitmap_);
+        Selection select(memory.get(), bitmap_.get());
         if (!screen.get() || !select) return false;
         for (const Rect& p : pieces)
             if (!::BitBlt(memory.get(), p.left, p.top, p.right - p.left, p.bottom - p.top, screen.get(),
@@ -186,7 +162,7 @@ public:
 
 private:
     int width_;
-    HBITMAP bitmap_ = nullptr;
+    UniqueHandle<HBITMAP, DeleteGdiObject> bitmap_{nullptr};
     const std::uint32_t* bits_ = nullptr;
 };
 
@@ -295,7 +271,7 @@ bool InvertedFrame::CreatePart(FramePart& part, const Rect& rows) {
     ::SetWindowLongPtrW(part.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&part));
     // Without its region the window would cover what it frames.
     if (!::SetWindowRgn(part.hwnd, region.get(), FALSE)) return false;
-    region.release();  // the system's now
+    region.Disown();  // the system's now
     return true;
 }
 
