@@ -1,6 +1,8 @@
 // The tools tab's read button and the delayed read's hand-off to Notepad.
 #include "app/main_form.h"
+
 #include "ops/read_handle.h"
+#include "platform/send.h"
 #include "readers/reader_dispatch.h"
 #include "text/reader_choice.h"
 
@@ -44,7 +46,8 @@ ReadJob::Read MainForm::ReaderRun(const std::string& key, Hwnd target) {
 }
 
 // The hand-off to Notepad runs on the read's thread too: starting Notepad
-// and giving it megabytes of text take their time. The delayed read hands
+// and giving it megabytes of text take their time, which the read's budget
+// for its targets does not cut short. The delayed read hands
 // over its text and tells only what went wrong with Notepad.
 void MainForm::StartRead(ReadJob::Read read, bool showsMessages) {
     readTicks_ = 0;
@@ -55,6 +58,7 @@ void MainForm::StartRead(ReadJob::Read read, bool showsMessages) {
             ReaderOutput output = read(progress);
             if (!showsMessages) output.message.clear(), output.note.clear();
             if (!output.message.empty()) return output;
+            const OutsideActionScope notepadsOwnTime;
             const NotepadResult shown = lumivex::ShowInNotepad(p, notepad, output.text, kNotepadTitle, kNotepadWidth,
                                                               kNotepadHeight, true, placeBy);
             output.message = shown.message;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 #include <set>
+#include <utility>
 
 #include "platform/platform.h"
 
@@ -104,6 +105,20 @@ public:
 private:
     bool owner_;
     ActionBudget budget_;
+};
+
+// Sends made while one lives keep to their own time-outs, outside the
+// action's budget: handing a read's text to Notepad, our own output, needs
+// its time for megabytes whatever the read's targets have cost.
+class OutsideActionScope {
+public:
+    OutsideActionScope() : action_(std::exchange(CurrentActionBudget(), nullptr)) {}
+    ~OutsideActionScope() { CurrentActionBudget() = action_; }
+    OutsideActionScope(const OutsideActionScope&) = delete;
+    OutsideActionScope& operator=(const OutsideActionScope&) = delete;
+
+private:
+    ActionBudget* action_;
 };
 
 }  // namespace lumivex

@@ -156,6 +156,42 @@ Point CentredPlace(int screenWidth, int screenHeight, int dpi, int width, int he
             static_cast<std::int32_t>(std::floor((twipsHigh / kTwipsPerPixel - height) / 2))};
 }
 
+std::vector<std::size_t> TextPieceEnds(const std::u16string& text, std::size_t pieceUnits) {
+    std::vector<std::size_t> ends;
+    std::size_t start = 0;
+    while (text.size() - start > pieceUnits) {
+        // The last unit of the piece: a line break if one fits, else a whole character.
+        std::size_t last = text.rfind(u'\n', start + pieceUnits - 1);
+        if (last == std::u16string::npos || last < start) {
+            last = start + pieceUnits - 1;
+            const bool highSurrogate = text[last] >= 0xD800 && text[last] < 0xDC00;
+            if (highSurrogate && last > start) --last;
+        }
+        start = last + 1;
+        ends.push_back(start);
+    }
+    ends.push_back(text.size());
+    return ends;
+}
+
+namespace {
+// The whole text into the editor, replacing what it held.
+bool SendText(Platform& p, Hwnd edit, const std::u16string& text) {
+    std::size_t start = 0;
+    for (const std::size_t end : TextPieceEnds(text, kNotepadPieceUnits)) {
+        const std::u16string piece = text.substr(start, end - start);
+        const Lparam units = reinterpret_cast<Lparam>(piece.c_str());
+        const bool sent =
+            start == 0 ? SendTimeout(p, edit, win::WM_SETTEXT, 0, units, kNotepadTextTimeoutMs).has_value()
+                       : SendTimeout(p, edit, win::EM_SETSEL, start, static_cast<Lparam>(start)) &&
+                             SendTimeout(p, edit, win::EM_REPLACESEL, 0, units, kNotepadTextTimeoutMs);
+        if (!sent) return false;
+        start = end;
+    }
+    return true;
+}
+}  // namespace
+
 NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string& text, const std::string& title,
                             int width, int height, bool topmost, Hwnd placeBy) {
     if (IsBlank(text)) return {};
@@ -185,8 +221,7 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
 
     const Hwnd edit = FindEditor(p, notepad);
     if (!edit) return Failure(NotepadOutcome::NoEditControl, "记事本窗口中没有文本框，无法显示文本。");
-    const std::u16string unicodeText = Utf8ToUtf16(NormaliseLineBreaks(text));
-    if (!SendTimeout(p, edit, win::WM_SETTEXT, 0, reinterpret_cast<Lparam>(unicodeText.c_str()), kNotepadTextTimeoutMs))
+    if (!SendText(p, edit, Utf8ToUtf16(NormaliseLineBreaks(text))))
         return Failure(NotepadOutcome::NotAnswering, "记事本没有及时响应，文本可能没有显示出来。");
     return {NotepadOutcome::Shown, {}};
 }

@@ -3,8 +3,10 @@
 // place and topmost state; its whole content replaced by the text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -15,7 +17,14 @@ constexpr int kNotepadWidth = 600, kNotepadHeight = 400;
 // How long a started Notepad is waited for, and how often it is looked for.
 constexpr std::uint32_t kNotepadWaitMs = 5000, kNotepadPollMs = 50;
 // WM_SETTEXT of a long text takes Notepad a while; a hung one fails at once.
+// The time-out holds for each piece of a text sent in pieces.
 constexpr std::uint32_t kNotepadTextTimeoutMs = 10000;
+// A text longer than this (UTF-16 units, 1 MiB) goes in pieces: WM_SETTEXT
+// with the first, then each further one put at the end (EM_SETSEL,
+// EM_REPLACESEL). Wine never delivers a message to another process whose
+// text passes 2 MiB (the sender just times out), and a piece of this size
+// takes Notepad well under its time-out.
+constexpr std::size_t kNotepadPieceUnits = 1u << 19;
 
 // The Notepad this program started: its main window and its process. Owned
 // by the caller for the whole run; a fresh one means none started yet.
@@ -53,6 +62,11 @@ NotepadResult ShowInNotepad(Platform& p, NotepadState& state, const std::string&
 
 // Every CR removed, then every LF made CR LF.
 std::string NormaliseLineBreaks(const std::string& text);
+
+// Where a text is cut for sending in pieces of at most pieceUnits: the end
+// of each piece, the last the text's size. A piece ends after a line break
+// where one fits, and never inside a surrogate pair.
+std::vector<std::size_t> TextPieceEnds(const std::u16string& text, std::size_t pieceUnits);
 
 // Where a width x height window is centred on a screen of the given pixels
 // and dots per inch, by way of twips at 15 per pixel, rounded down.

@@ -138,6 +138,12 @@ TEST_F(LongReadTest, OneActionWaitsOnceForEachSilentThreadAndAtMostItsBudget) {
         {
             const ActionScope action;
             for (Hwnd w : windows) answered += SendTimeout(d, w, win::WM_GETTEXTLENGTH, 0, 0).has_value();
+            {
+                // Outside the action (our own Notepad) a send keeps its time-out, whatever the action spent.
+                const OutsideActionScope notepadsOwnTime;
+                EXPECT_TRUE(SendTimeout(d, windows.back(), win::WM_GETTEXTLENGTH, 0, 0).has_value());
+            }
+            EXPECT_EQ(SendTimeout(d, windows.back(), win::WM_GETTEXTLENGTH, 0, 0).has_value(), r.answered == 2);
         }
         EXPECT_EQ(d.waitedMs, r.waitedMs);
         EXPECT_EQ(answered, r.answered);

@@ -50,6 +50,25 @@ TEST(NotepadLineBreaksTest, EveryBreakBecomesCrLf) {
     }
 }
 
+TEST(NotepadTextPiecesTest, CutAfterALineBreakOrBetweenWholeCharacters) {
+    const struct {
+        const char16_t* text;
+        std::size_t pieceUnits;
+        std::vector<std::size_t> ends;
+    } cases[] = {
+        {u"", 4, {0}},
+        {u"abcd", 4, {4}},
+        {u"ab\r\ncd\r\nef", 5, {4, 8, 10}},
+        {u"a\r\nbcdefgh", 5, {3, 8, 10}},    // no break in the second piece: cut where it is full
+        {u"abcd\U0001F600ef", 5, {4, 8}},     // the pair is not split
+        {u"\r\n\r\n\r\n", 3, {2, 4, 6}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.pieceUnits) + " " + std::to_string(std::u16string(c.text).size()));
+        EXPECT_EQ(TextPieceEnds(c.text, c.pieceUnits), c.ends);
+    }
+}
+
 TEST_F(NotepadOutputTest, BlankTextStartsNothing) {
     for (const char* text : {"", " ", "     "}) {
         SCOPED_TRACE(text);

@@ -218,8 +218,27 @@ Lresult SimDesktop::DefaultAnswer(SimWindow& w, std::uint32_t msg, Wparam wParam
         case win::WM_SETTEXT:
             w.text = lParam ? Utf16ToUtf8(reinterpret_cast<const char16_t*>(lParam)) : "";
             w.modified = false;  // as an edit control does
+            w.selectionStart = w.selectionEnd = 0;
             return 1;
         case win::EM_GETMODIFY: return w.modified ? 1 : 0;
+        case win::EM_SETSEL: {
+            // As an edit does: the ends in either order, clamped to the text; -1 is the end.
+            const std::size_t length = Utf8ToUtf16(w.text).size();
+            const auto clamp = [length](Wparam at) { return std::min<std::size_t>(static_cast<std::size_t>(at), length); };
+            const std::size_t a = clamp(wParam), b = clamp(static_cast<Wparam>(lParam));
+            w.selectionStart = std::min(a, b);
+            w.selectionEnd = std::max(a, b);
+            return 1;
+        }
+        case win::EM_REPLACESEL: {
+            std::u16string text = Utf8ToUtf16(w.text);
+            const std::u16string put = lParam ? reinterpret_cast<const char16_t*>(lParam) : u"";
+            const std::size_t start = std::min(w.selectionStart, text.size());
+            text.replace(start, std::min(w.selectionEnd, text.size()) - start, put);
+            w.text = Utf16ToUtf8(text);
+            w.selectionStart = w.selectionEnd = start + put.size();
+            return 1;
+        }
         case win::EM_SETREADONLY:
             if (wParam)
                 w.style |= ES_READONLY;

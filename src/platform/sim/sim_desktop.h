@@ -57,6 +57,8 @@ struct SimWindow {
     std::uint32_t listViewExStyle = 0;
     // An edit the user typed into since its text was last set (EM_GETMODIFY).
     bool modified = false;
+    // An edit's selection (EM_SETSEL), in UTF-16 units; EM_REPLACESEL puts its text there.
+    std::size_t selectionStart = 0, selectionEnd = 0;
     Hgdiobj font = 0;  // answered to WM_GETFONT; 0 draws with the system font
     // Messages whose timed send fails although the window answers others,
     // as WM_GETFONT to another process does under Wine.
