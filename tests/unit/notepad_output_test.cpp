@@ -55,8 +55,8 @@ TEST_F(NotepadOutputTest, BlankTextStartsNothing) {
         SCOPED_TRACE(text);
         EXPECT_EQ(Show(text).outcome, NotepadOutcome::NothingToShow);
     }
-    EXPECT_TRUE(desk.started.empty());
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Texts("CreateProcessA").empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
     // Other white space is shown.
     EXPECT_EQ(Show("\t").outcome, NotepadOutcome::Shown);
 }
@@ -78,7 +78,7 @@ TEST_F(NotepadOutputTest, ANewerNotepadIsFoundAndWrittenTo) {
     EXPECT_EQ(TextOf(EditOf(users)), "");
     // Found again for the next text, not started anew.
     ASSERT_EQ(Show("next").outcome, NotepadOutcome::Shown);
-    EXPECT_EQ(desk.started.size(), 1u);
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 1u);
     EXPECT_EQ(TextOf(editor), "next");
 }
 
@@ -96,7 +96,7 @@ TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
     EXPECT_EQ(result.outcome, NotepadOutcome::Shown);
     EXPECT_EQ(result.message, "");
     // By its full path: a notepad.exe in the current folder is not run.
-    ASSERT_EQ(desk.started, std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
+    ASSERT_EQ(desk.log.Texts("CreateProcessA"), std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
     ASSERT_NE(state.window, 0u);
     EXPECT_EQ(TextOf(state.window), "无标题文档 - 记事本");
     EXPECT_EQ(TextOf(EditOf(state.window)), "第一行\r\n第二行");
@@ -104,7 +104,7 @@ TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
     EXPECT_EQ(rect, (Rect{660, 340, 1260, 740}));
     EXPECT_TRUE(desk.Window(state.window).exStyle & win::WS_EX_TOPMOST);
     // Nothing waits for Notepad's thread: positions are posted, texts sent through the door.
-    for (const auto& call : desk.calls) {
+    for (const auto& call : desk.log.Changes()) {
         if (call.name == "SetWindowPos") {
             EXPECT_TRUE(call.b & win::SWP_ASYNCWINDOWPOS);
         }
@@ -164,14 +164,14 @@ TEST_F(NotepadOutputTest, TheUsersNotepadIsNeverWrittenTo) {
     ShowInNotepad(desk, stale, "again");
     EXPECT_NE(stale.window, users);
     EXPECT_EQ(desk.Window(EditOf(users)).text, "unsaved work");
-    EXPECT_EQ(desk.started.size(), 2u);
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 2u);
 }
 
 TEST_F(NotepadOutputTest, ClosedNotepadIsStartedAgain) {
     Show("one");
     desk.DestroyWindow(state.window);
     Show("two");
-    EXPECT_EQ(desk.started.size(), 2u);
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 2u);
     EXPECT_EQ(TextOf(EditOf(state.window)), "two");
 }
 
@@ -191,7 +191,7 @@ TEST_F(NotepadOutputTest, TheWaitIsBounded) {
     // The window that came after the wait serves the next hand-off.
     desk.Sleep(2000);
     EXPECT_EQ(Show("next").outcome, NotepadOutcome::Shown);
-    EXPECT_EQ(desk.started.size(), 1u);
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 1u);
     EXPECT_EQ(TextOf(EditOf(state.window)), "next");
 }
 

@@ -12,6 +12,7 @@
 
 namespace lumivex::test {
 
+using sim::CallKind;
 using sim::SimDesktop;
 using sim::WindowSpec;
 

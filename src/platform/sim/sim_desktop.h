@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/sim_call_log.h"
 #include "platform/sim/sim_programs.h"
 
 namespace lumivex::sim {
@@ -119,14 +120,6 @@ struct RemoteAllocation {
     std::uint32_t allocationType, protect;
 };
 
-struct SentMessage {
-    Hwnd hwnd;
-    std::uint32_t msg;
-    Wparam wParam;
-    Lparam lParam;
-    bool withTimeout;
-};
-
 // An outline shown with ShowInvertedFrame.
 struct ShownFrame {
     Rect rect;
@@ -140,12 +133,6 @@ struct SimMonitor {
     Rect rect;
     Rect work;  // the rectangle itself when left empty
     int dpi = 96;
-};
-
-struct CallRecord {
-    std::string name;  // "ShowWindow", "SetWindowPos", …
-    Hwnd hwnd;
-    std::int64_t a = 0, b = 0;
 };
 
 class SimDesktop : public Platform {
@@ -193,8 +180,8 @@ public:
     // The font a fresh display context holds.
     Hgdiobj systemFont() const { return systemFont_; }
 
-    // What the logic did.
-    std::vector<SentMessage> sent;
+    // What the logic did (sim_call_log.h).
+    CallLog log;
     // Every outline shown, in order; at most the last one is visible.
     std::vector<ShownFrame> frames;
     int visibleFrames() const;
@@ -204,7 +191,6 @@ public:
     // Called at every Sleep, with what the logic waits for, so that a test
     // can look at the desktop while the logic waits.
     std::function<void(std::uint32_t ms)> onSleep;
-    std::vector<CallRecord> calls;
     std::uint32_t sleptMs = 0;
     // Calls that wait for the thread of a hung or busy window (ShowWindow,
     // SetWindowPos without SWP_ASYNCWINDOWPOS, BringWindowToTop,
@@ -241,9 +227,8 @@ public:
     // whether they let the point through (SimWindow::transparentHit).
     std::uint32_t callerThreadId = 1;
     bool system64Bit = true;
-    // Programs started, by command line; Notepad's window appears this long
-    // after its start (in Sleep time), never when negative.
-    std::vector<std::string> started;
+    // Notepad's window appears this long after its start (in Sleep time),
+    // never when negative.
     int notepadDelayMs = 0;
     // A newer Notepad: the window belongs to another process than the one
     // started, and the editor is a rich edit inside a box of its own.
@@ -258,15 +243,9 @@ public:
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
     int liveGdiObjects() const { return static_cast<int>(gdiObjects_.size()); }
     int openProcessHandles() const { return static_cast<int>(processHandles_.size()); }
-    // GDI calls of the screen-copy kind, by name, in order: "SelectObject", "BitBlt", …
-    std::vector<std::string> gdiLog;
     bool failCreateCompatibleBitmap = false;
     bool failBitBlt = false;
-    int queryDosDeviceCalls = 0;
     Hwnd capture() const { return capture_; }
-    std::vector<std::string> shellExecuted;  // "operation|file|parameters", UTF-8
-    // Processes ended with TerminateProcess, in order; their windows are gone.
-    std::vector<std::uint32_t> terminated;
     std::size_t windowCount() const { return windows_.size(); }
 
     // Platform.
@@ -383,6 +362,14 @@ public:
     static constexpr Hgdiobj kStockBitmap = 0x8;
 
 protected:
+    // A message a busy thread took in and finishes after the sender gave up.
+    struct LateMessage {
+        Hwnd hwnd;
+        std::uint32_t msg;
+        Wparam wParam;
+        Lparam lParam;
+        std::u16string text;  // the copy of a WM_SETTEXT's text
+    };
     struct DcState {
         Hwnd window;
         Hgdiobj pen = 0;
@@ -405,7 +392,7 @@ protected:
     Hwnd HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel);
     bool TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
                    Lresult* result);
-    bool TakeInSlowly(const SimWindow& w, std::uint32_t answerMs, std::uint32_t timeoutMs);
+    bool TakeInSlowly(const SimWindow& w, LateMessage late, std::uint32_t answerMs, std::uint32_t timeoutMs);
     // Counts a call that waits for the window's thread when it would freeze.
     void NoteWaitingCall(Hwnd hwnd);
     bool ApplyShowWindow(Hwnd hwnd, int cmdShow);
@@ -463,10 +450,6 @@ protected:
         std::uint32_t dueMs;
     };
     std::vector<PendingWindow> pendingNotepads_;
-    struct LateMessage {
-        SentMessage message;
-        std::u16string text;  // the copy of a WM_SETTEXT's text
-    };
     std::vector<LateMessage> lateMessages_;
     std::uint32_t BusyMs(const SimWindow& w) const;
     std::uint32_t nextProcessId_ = 0x1F00;

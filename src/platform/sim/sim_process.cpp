@@ -55,7 +55,7 @@ Hwnd SimDesktop::CreateNotepad(std::uint32_t processId) {
 
 bool SimDesktop::CreateProcessA(const char* commandLine, int, std::uint32_t* processId) {
     if (processId) *processId = 0;
-    started.emplace_back(commandLine ? commandLine : "");
+    log.AddCall(CallKind::System, "CreateProcessA", 0, 0, 0, commandLine ? commandLine : "");
     if (createProcessFails || !commandLine) return false;
     nextProcessId_ += 4;
     const std::uint32_t pid = nextProcessId_;
