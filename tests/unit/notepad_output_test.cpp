@@ -196,11 +196,11 @@ TEST_F(NotepadOutputTest, TheWaitIsBounded) {
 }
 
 TEST_F(NotepadOutputTest, FailuresAreToldToTheUser) {
-    desk.createProcessFails = true;
+    desk.faults.createProcessFails = true;
     const NotepadResult notStarted = Show("text");
     EXPECT_EQ(notStarted.outcome, NotepadOutcome::NotStarted);
     EXPECT_EQ(notStarted.message, "无法启动记事本，无法显示文本。");
-    desk.createProcessFails = false;
+    desk.faults.createProcessFails = false;
 
     Show("text");
     // Answers whether it was typed into, then does not take the text.

@@ -151,7 +151,7 @@ TEST_F(TwinReaderTest, WithoutATwinTheMessageOfTheThirtyTwoBitBuildStands) {
         {"the twin does not start",
          [this] {
              InstallTwin();
-             desk.createProcessFails = true;
+             desk.faults.createProcessFails = true;
          },
          1},
         {"the program's path names no folder",

@@ -115,14 +115,14 @@ TEST_F(WindowPictureTest, HostileRectangleDoesNotOverflowOrAllocate) {
 
 TEST_F(WindowPictureTest, FailedCopiesLeaveAnEmptyPictureAndReleaseEverything) {
     form.FlashRect = {0, 0, 10, 10};
-    desk.failCreateCompatibleBitmap = true;
+    desk.faults.failCreateCompatibleBitmap = true;
     TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     EXPECT_FALSE(view.picture.HasPixels());
     EXPECT_EQ(view.pictureBox.width, 10 * kTwipsPerPixel);
     ExpectEverythingReleased();
 
-    desk.failCreateCompatibleBitmap = false;
-    desk.failBitBlt = true;
+    desk.faults.failCreateCompatibleBitmap = false;
+    desk.faults.failBitBlt = true;
     TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     EXPECT_FALSE(view.picture.HasPixels());
     ExpectEverythingReleased();

@@ -37,7 +37,7 @@ bool SimDesktop::CreateProcessW(const char16_t* applicationName, const char16_t*
     const std::u16string line(commandLine ? commandLine : u"");
     programs.starts.push_back({path, line, creationFlags, showCmd});
     const ProgramStart* found = programs.Find(path);
-    if (!found || createProcessFails) {
+    if (!found || faults.createProcessFails) {
         lastError_ = win::ERROR_FILE_NOT_FOUND;
         return false;
     }

@@ -14,6 +14,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/sim_call_log.h"
+#include "platform/sim/sim_faults.h"
 #include "platform/sim/sim_programs.h"
 
 namespace lumivex::sim {
@@ -182,6 +183,8 @@ public:
 
     // What the logic did (sim_call_log.h).
     CallLog log;
+    // Faults injected into the desktop's own calls (sim_faults.h).
+    SimFaults faults;
     // Every outline shown, in order; at most the last one is visible.
     std::vector<ShownFrame> frames;
     int visibleFrames() const;
@@ -234,17 +237,12 @@ public:
     // started, and the editor is a rich edit inside a box of its own.
     bool notepadHandsOffWindow = false;
     bool notepadRichEdit = false;
-    bool createProcessFails = false;
     // Programs CreateProcessW starts, by path, and their pipes (sim_programs.h).
     SimPrograms programs;
     std::u16string modulePath = u"C:\\Program Files\\Lumivex\\Lumivex.exe";  // GetModuleFileNameW
-    // GetMenuItemCount answers these for the menus named, whatever they hold.
-    std::map<Hmenu, int> menuCountLies;
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
     int liveGdiObjects() const { return static_cast<int>(gdiObjects_.size()); }
     int openProcessHandles() const { return static_cast<int>(processHandles_.size()); }
-    bool failCreateCompatibleBitmap = false;
-    bool failBitBlt = false;
     Hwnd capture() const { return capture_; }
     std::size_t windowCount() const { return windows_.size(); }
 

@@ -104,7 +104,7 @@ bool SimDesktop::DeleteDC(Hdc dc) {
 
 Hgdiobj SimDesktop::CreateCompatibleBitmap(Hdc dc, int width, int height) {
     log.AddCall(CallKind::Gdi, "CreateCompatibleBitmap");
-    if (failCreateCompatibleBitmap || !openDcs_.count(dc) || width < 0 || height < 0) return 0;
+    if (faults.failCreateCompatibleBitmap || !openDcs_.count(dc) || width < 0 || height < 0) return 0;
     // Windows answers a zero size with a 1x1 bitmap.
     SimBitmap b;
     b.width = std::max(width, 1);
@@ -121,7 +121,7 @@ bool SimDesktop::BitBlt(Hdc dest, int x, int y, int width, int height, Hdc src, 
     log.AddCall(CallKind::Gdi, "BitBlt");
     const auto d = openDcs_.find(dest);
     const auto s = openDcs_.find(src);
-    if (failBitBlt || d == openDcs_.end() || s == openDcs_.end() || rop != win::SRCCOPY) return false;
+    if (faults.failBitBlt || d == openDcs_.end() || s == openDcs_.end() || rop != win::SRCCOPY) return false;
     for (int row = 0; row < height; ++row)
         for (int column = 0; column < width; ++column) {
             std::uint32_t rgb = 0;

@@ -56,7 +56,7 @@ Hwnd SimDesktop::CreateNotepad(std::uint32_t processId) {
 bool SimDesktop::CreateProcessA(const char* commandLine, int, std::uint32_t* processId) {
     if (processId) *processId = 0;
     log.AddCall(CallKind::System, "CreateProcessA", 0, 0, 0, commandLine ? commandLine : "");
-    if (createProcessFails || !commandLine) return false;
+    if (faults.createProcessFails || !commandLine) return false;
     nextProcessId_ += 4;
     const std::uint32_t pid = nextProcessId_;
     const std::string program = ProgramOf(commandLine);
