@@ -2,12 +2,15 @@
 
 #include "readers/notepad_output.h"
 #include "readers_fixture.h"
+#include "sim_notepad.h"
 
 namespace lumivex::test {
 namespace {
 
 class NotepadOutputTest : public ReadersTest {
 protected:
+    NotepadOutputTest() { InstallNotepad(desk); }
+
     NotepadState state;
 
     Hwnd EditOf(Hwnd notepad) { return desk.FindWindowExA(notepad, 0, "Edit", nullptr); }
@@ -64,9 +67,10 @@ TEST_F(NotepadOutputTest, BlankTextStartsNothing) {
 // A newer Notepad: notepad.exe hands the window to a process of its own and
 // writes into a rich edit a level down. A Notepad the user had open is not it.
 TEST_F(NotepadOutputTest, ANewerNotepadIsFoundAndWrittenTo) {
-    const Hwnd users = desk.CreateNotepad(0x777);
-    desk.notepadHandsOffWindow = true;
-    desk.notepadRichEdit = true;
+    const Hwnd users = CreateNotepad(desk, 0x777);
+    NotepadModel newer;
+    newer.handsOffWindow = newer.richEdit = true;
+    InstallNotepad(desk, newer);
     ASSERT_EQ(Show("사진 😀").outcome, NotepadOutcome::Shown);
     ASSERT_NE(state.window, users);
     std::uint32_t owner = 0;
@@ -153,7 +157,7 @@ TEST_F(NotepadOutputTest, ReusedOnlyWhileTheUserLeftItAlone) {
 }
 
 TEST_F(NotepadOutputTest, TheUsersNotepadIsNeverWrittenTo) {
-    const Hwnd users = desk.CreateNotepad(777);
+    const Hwnd users = CreateNotepad(desk, 777);
     desk.Window(EditOf(users)).text = "unsaved work";
     Show("ours");
     EXPECT_NE(state.window, users);
@@ -176,14 +180,18 @@ TEST_F(NotepadOutputTest, ClosedNotepadIsStartedAgain) {
 }
 
 TEST_F(NotepadOutputTest, WaitsForAWindowThatComesLate) {
-    desk.notepadDelayMs = 120;
+    NotepadModel slow;
+    slow.startupMs = 120;
+    InstallNotepad(desk, slow);
     EXPECT_EQ(Show("late").outcome, NotepadOutcome::Shown);
     EXPECT_EQ(desk.sleptMs, 150u);  // three polls of 50 ms
     EXPECT_EQ(TextOf(EditOf(state.window)), "late");
 }
 
 TEST_F(NotepadOutputTest, TheWaitIsBounded) {
-    desk.notepadDelayMs = 6000;
+    NotepadModel slow;
+    slow.startupMs = 6000;
+    InstallNotepad(desk, slow);
     const NotepadResult result = Show("text");
     EXPECT_EQ(result.outcome, NotepadOutcome::WindowDidNotAppear);
     EXPECT_EQ(result.message, "记事本窗口没有出现，无法显示文本。");

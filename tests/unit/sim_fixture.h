@@ -9,6 +9,7 @@
 #include "app/session.h"
 #include "info/num_text.h"
 #include "platform/sim/sim_desktop.h"
+#include "sim_notepad.h"
 
 namespace lumivex::test {
 
@@ -28,6 +29,8 @@ inline void FinishRead(MainForm& form) {
 
 class DesktopTest : public ::testing::Test {
 protected:
+    DesktopTest() { InstallNotepad(desk); }
+
     SimDesktop desk;
     Session session;
     MainForm form{desk, session};

@@ -164,8 +164,8 @@ public:
     Rect virtualScreen() const { return virtual_; }
     // Code page used by AnsiToUtf8/Utf8ToAnsi/WideToAnsi ("CP936" by default).
     void SetCodePage(const std::string& codePage) { codePage_ = codePage; }
-    // A Notepad main window with its edit child, in a process of its own.
-    Hwnd CreateNotepad(std::uint32_t processId);
+    // An identifier no process has yet, as the system gives a process it starts.
+    std::uint32_t NewProcessId() { return nextProcessId_ += 4; }
     // Menus: items are appended in order; a submenu's handle is its item's identifier.
     Hmenu CreateMenu();
     void AppendMenu(Hmenu menu, const std::string& text, std::uint32_t id, Hmenu sub = 0,
@@ -230,14 +230,8 @@ public:
     // whether they let the point through (SimWindow::transparentHit).
     std::uint32_t callerThreadId = 1;
     bool system64Bit = true;
-    // Notepad's window appears this long after its start (in Sleep time),
-    // never when negative.
-    int notepadDelayMs = 0;
-    // A newer Notepad: the window belongs to another process than the one
-    // started, and the editor is a rich edit inside a box of its own.
-    bool notepadHandsOffWindow = false;
-    bool notepadRichEdit = false;
-    // Programs CreateProcessW starts, by path, and their pipes (sim_programs.h).
+    // Programs CreateProcessW and CreateProcessA start, by path, and their
+    // pipes (sim_programs.h).
     SimPrograms programs;
     std::u16string modulePath = u"C:\\Program Files\\Lumivex\\Lumivex.exe";  // GetModuleFileNameW
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
@@ -443,11 +437,14 @@ protected:
     std::map<Hmenu, std::vector<SimMenuItem>> menus_;
     Hmenu nextMenu_ = 0x2000A;
     const SimMenuItem* FindMenuItem(Hmenu root, std::uint32_t id, std::uint32_t flags);
-    struct PendingWindow {
+    // Windows of programs started, shown when Sleep time reaches dueMs.
+    struct PendingWindows {
         std::uint32_t processId;
         std::uint32_t dueMs;
+        std::function<void(SimDesktop& desk, std::uint32_t processId)> show;
     };
-    std::vector<PendingWindow> pendingNotepads_;
+    std::vector<PendingWindows> pendingWindows_;
+    void ShowWindowsOf(std::uint32_t processId, SimProgram& program);
     std::vector<LateMessage> lateMessages_;
     std::uint32_t BusyMs(const SimWindow& w) const;
     std::uint32_t nextProcessId_ = 0x1F00;
