@@ -5,6 +5,7 @@
 #include "platform/utf16.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <stdexcept>
 
@@ -13,6 +14,13 @@ namespace lumivex::sim {
 namespace {
 constexpr std::uint32_t ES_READONLY = 0x0800;
 
+bool SameClass(const std::string& a, const char* b) {
+    const std::string other(b);
+    return a.size() == other.size() &&
+           std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
 }  // namespace
 
 SimDesktop::SimDesktop() {
@@ -186,6 +194,25 @@ std::uint32_t SimDesktop::GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* pro
     const SimWindow* w = Find(hwnd);
     if (processId) *processId = w ? w->processId : 0;
     return w ? w->threadId : 0;
+}
+
+Hwnd SimDesktop::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className, const char* windowName) {
+    const SimWindow* p = parent ? Find(parent) : nullptr;
+    if (parent && !p) return 0;
+    const std::vector<Hwnd>& list = p ? p->children : topLevel_;
+    auto it = list.begin();
+    if (childAfter) {
+        it = std::find(list.begin(), list.end(), childAfter);
+        if (it == list.end()) return 0;
+        ++it;
+    }
+    for (; it != list.end(); ++it) {
+        const SimWindow& w = windows_.at(*it);
+        if (className && !SameClass(w.className, className)) continue;
+        if (windowName && Utf8ToAnsi(w.text) != windowName) continue;
+        return *it;
+    }
+    return 0;
 }
 
 Hwnd SimDesktop::HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel) {

@@ -1,22 +1,14 @@
-// Programs the simulated desktop starts (Notepad), the passing of time that
-// lets their windows appear, top-level window lookups, and UTF-16 texts.
+// Programs started with CreateProcessA, and the passing of time that lets
+// the windows of programs started appear.
 #include <algorithm>
-#include <cctype>
+#include <iterator>
 
 #include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_text.h"
 #include "platform/utf16.h"
 
 namespace lumivex::sim {
 
 namespace {
-bool SameClass(const std::string& a, const char* b) {
-    const std::string other(b);
-    return a.size() == other.size() &&
-           std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 // The program a command line names: its first word, or its quoted path.
 std::string ProgramOf(const std::string& commandLine) {
     if (!commandLine.empty() && commandLine[0] == '"') return commandLine.substr(1, commandLine.find('"', 1) - 1);
@@ -62,45 +54,6 @@ void SimDesktop::Sleep(std::uint32_t ms) {
     pendingWindows_.erase(due, pendingWindows_.end());
     for (PendingWindows& w : ready) w.show(*this, w.processId);
     if (onSleep) onSleep(ms);
-}
-
-Hwnd SimDesktop::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className, const char* windowName) {
-    const SimWindow* p = parent ? Find(parent) : nullptr;
-    if (parent && !p) return 0;
-    const std::vector<Hwnd>& list = p ? p->children : topLevel_;
-    auto it = list.begin();
-    if (childAfter) {
-        it = std::find(list.begin(), list.end(), childAfter);
-        if (it == list.end()) return 0;
-        ++it;
-    }
-    for (; it != list.end(); ++it) {
-        const SimWindow& w = windows_.at(*it);
-        if (className && !SameClass(w.className, className)) continue;
-        if (windowName && Utf8ToAnsi(w.text) != windowName) continue;
-        return *it;
-    }
-    return 0;
-}
-
-std::string SimDesktop::WideToAnsi(std::u16string_view wide) {
-    // One character at a time, so that a character the code page lacks
-    // becomes '?' without upsetting the ones after it.
-    std::string out;
-    out.reserve(wide.size());
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        if (wide[i] < 0x80) {  // every code page the desktop knows keeps ASCII
-            out.push_back(static_cast<char>(wide[i]));
-            continue;
-        }
-        std::size_t units = 1;
-        if (wide[i] >= 0xD800 && wide[i] < 0xDC00 && i + 1 < wide.size()) units = 2;
-        const std::string bytes(reinterpret_cast<const char*>(wide.data() + i), units * 2);
-        const std::string converted = Convert(bytes, codePage_.c_str(), "UTF-16LE");
-        out += converted.empty() || converted.find('?') != std::string::npos ? std::string("?") : converted;
-        i += units - 1;
-    }
-    return out;
 }
 
 }  // namespace lumivex::sim

@@ -129,4 +129,24 @@ std::string SimDesktop::Utf8ToAnsi(const std::string& utf8) {
     return Convert(utf8, codePage_.c_str(), "UTF-8");
 }
 
+std::string SimDesktop::WideToAnsi(std::u16string_view wide) {
+    // One character at a time, so that a character the code page lacks
+    // becomes '?' without upsetting the ones after it.
+    std::string out;
+    out.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] < 0x80) {  // every code page the desktop knows keeps ASCII
+            out.push_back(static_cast<char>(wide[i]));
+            continue;
+        }
+        std::size_t units = 1;
+        if (wide[i] >= 0xD800 && wide[i] < 0xDC00 && i + 1 < wide.size()) units = 2;
+        const std::string bytes(reinterpret_cast<const char*>(wide.data() + i), units * 2);
+        const std::string converted = Convert(bytes, codePage_.c_str(), "UTF-16LE");
+        out += converted.empty() || converted.find('?') != std::string::npos ? std::string("?") : converted;
+        i += units - 1;
+    }
+    return out;
+}
+
 }  // namespace lumivex::sim
