@@ -26,7 +26,7 @@ struct SimProgram {
     std::function<void()> whileRunning;  // called at each wait on it while it runs
     // Shows its windows, given its process, once it has run startupMs of
     // Sleep time: a program takes a while before its window is there.
-    std::function<void(SimDesktop& desk, std::uint32_t processId)> showWindows;
+    std::function<void(SimDesktop& desk, std::uint32_t processId)> showWindows = nullptr;
     std::uint32_t startupMs = 0;
 };
 
