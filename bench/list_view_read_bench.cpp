@@ -34,7 +34,7 @@ struct ListDesk {
     }
     // What the simulation records grows with every call: dropped between rounds.
     void Forget() {
-        desk.sent.clear();
+        desk.log.Clear();
         desk.allocations.clear();
     }
 };
@@ -82,7 +82,7 @@ void BM_ListViewBareSends(benchmark::State& state) {
             for (int c = 0; c < kColumns; ++c)
                 benchmark::DoNotOptimize(SendTimeout(d.desk, d.listView, win::LVM_GETITEMTEXTW,
                                                      static_cast<Wparam>(r), static_cast<Lparam>(item.address())));
-        d.desk.sent.clear();
+        d.desk.log.Clear();
     }
     state.SetItemsProcessed(state.iterations() * kRows * kColumns);
 }

@@ -165,7 +165,7 @@ TEST_F(FillTest, HungWindowGetsTheReducedFillWithoutAnyMessage) {
     EXPECT_EQ(form.texts.threadId, "");
     EXPECT_EQ(form.texts.related[kPrev].handle, "");
     EXPECT_EQ(form.texts.style, "");
-    for (const auto& m : desk.sent) EXPECT_NE(m.hwnd, dialog) << "message " << m.msg;
+    for (const auto& m : desk.log.Messages()) EXPECT_NE(m.hwnd, dialog) << "message " << m.msg;
     EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 
@@ -201,8 +201,8 @@ TEST_F(FillTest, HungRelatedWindowIsNotWaitedFor) {
 TEST_F(FillTest, EveryMessageToAnotherWindowCarriesATimeOut) {
     form.SnapHwnd = cancel;
     form.Fill();
-    ASSERT_FALSE(desk.sent.empty());
-    for (const auto& m : desk.sent) EXPECT_TRUE(m.withTimeout) << "message " << m.msg;
+    ASSERT_FALSE(desk.log.Messages().empty());
+    for (const auto& m : desk.log.Messages()) EXPECT_TRUE(m.withTimeout) << "message " << m.msg;
 }
 
 TEST_F(FillTest, MainClearEmptiesFieldsButKeepsLinks) {

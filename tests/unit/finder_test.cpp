@@ -162,7 +162,7 @@ TEST_F(FinderTest, ReleaseBeforeTheFirstTickFillsNothingWhenNothingWasInspected)
     EXPECT_EQ(desk.capture(), plain);
     form.ReleaseFinder();
     EXPECT_EQ(form.texts.handle, "");
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
     EXPECT_EQ(desk.capture(), 0u);
 }
 

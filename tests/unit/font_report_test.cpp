@@ -183,10 +183,10 @@ TEST_F(FontReportTest, NoWindowOrABogusFontShowsZeros) {
 TEST_F(FontReportTest, HungWindowIsNotAskedForItsFont) {
     UseFont(SongTi());
     desk.Window(control).hung = true;
-    desk.sent.clear();
+    desk.log.Clear();
     EXPECT_EQ(Summary(control), "(未响应)");
     EXPECT_EQ(Report(control), "");
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
     EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 
@@ -207,11 +207,11 @@ TEST_F(FontReportTest, AWindowThatDoesNotAnswerInTimeIsNotDescribedByAGuess) {
 
 TEST_F(FontReportTest, FontIsAskedThroughTheTimedDoor) {
     UseFont(SongTi());
-    desk.sent.clear();
+    desk.log.Clear();
     Summary(control);
-    ASSERT_EQ(desk.sent.size(), 1u);
-    EXPECT_EQ(desk.sent[0].msg, win::WM_GETFONT);
-    EXPECT_TRUE(desk.sent[0].withTimeout);
+    ASSERT_EQ(desk.log.Messages().size(), 1u);
+    EXPECT_EQ(desk.log.Messages()[0].msg, win::WM_GETFONT);
+    EXPECT_TRUE(desk.log.Messages()[0].withTimeout);
 }
 
 TEST_F(FontReportTest, WindowVanishingWhenAskedIsDescribedAsNoWindow) {

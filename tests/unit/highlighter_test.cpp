@@ -57,7 +57,7 @@ TEST_F(HighlighterTest, NothingIsDrawnOnTheScreenAndNothingIsLeftOpen) {
     EXPECT_EQ(seen, (std::vector<std::uint32_t>{0x123456, 0xEDCBA9, 0xEDCBA9, 0x123456}));
     for (int x : {8, 9, 11, 12}) EXPECT_EQ(desk.SeenPixel(x, 40), 0x123456u) << "x " << x;
     EXPECT_EQ(desk.ScreenPixel(9, 40), 0x123456u);
-    EXPECT_TRUE(desk.gdiLog.empty());  // no device context of the screen taken
+    EXPECT_TRUE(desk.log.Of(sim::CallKind::Gdi).empty());  // no device context of the screen taken
     EXPECT_EQ(desk.openDcs(), 0);
     EXPECT_EQ(desk.liveGdiObjects(), 0);
 }

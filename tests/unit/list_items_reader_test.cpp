@@ -47,13 +47,13 @@ TEST_F(ListItemsReaderTest, ItemsInIndexOrder) {
 
 TEST_F(ListItemsReaderTest, TextsAreAskedThroughTheDoor) {
     const Hwnd lb = List({"中文", "ab"});
-    desk.sent.clear();
+    desk.log.Clear();
     EXPECT_EQ(ReadListItems(desk, lb).text, "中文\r\nab");
-    ASSERT_EQ(desk.sent.size(), 6u);
-    EXPECT_EQ(desk.sent[0].msg, win::LB_GETCOUNT);
-    EXPECT_EQ(desk.sent[1].msg, win::CB_GETCOUNT);
+    ASSERT_EQ(desk.log.Messages().size(), 6u);
+    EXPECT_EQ(desk.log.Messages()[0].msg, win::LB_GETCOUNT);
+    EXPECT_EQ(desk.log.Messages()[1].msg, win::CB_GETCOUNT);
     for (std::size_t i = 2; i < 6; ++i) {
-        EXPECT_EQ(desk.sent[i].msg, i % 2 == 0 ? win::LB_GETTEXTLEN : win::LB_GETTEXT);
+        EXPECT_EQ(desk.log.Messages()[i].msg, i % 2 == 0 ? win::LB_GETTEXTLEN : win::LB_GETTEXT);
     }
     EXPECT_TRUE(AllSendsTimed());
 }
@@ -67,7 +67,7 @@ TEST_F(ListItemsReaderTest, CharactersTheCodePageLacksArriveWhole) {
 TEST_F(ListItemsReaderTest, AComboBoxCountWins) {
     const Hwnd lb = List({"list"});
     Answer(desk.Window(lb), win::CB_GETCOUNT, 1);
-    desk.sent.clear();
+    desk.log.Clear();
     ReadListItems(desk, lb);
     EXPECT_EQ(Sent(win::CB_GETLBTEXT), 1u);
     EXPECT_EQ(Sent(win::LB_GETTEXT), 0u);
@@ -98,7 +98,7 @@ TEST_F(ListItemsReaderTest, UnbelievableLengthsGiveEmptyItemsWithoutAsking) {
         SCOPED_TRACE(length);
         const Hwnd lb = List({"a", "b"});
         Answer(desk.Window(lb), win::LB_GETTEXTLEN, length);
-        desk.sent.clear();
+        desk.log.Clear();
         EXPECT_EQ(ReadListItems(desk, lb).text, "\r\n");
         EXPECT_EQ(Sent(win::LB_GETTEXT), 0u);
     }
@@ -119,7 +119,7 @@ TEST_F(ListItemsReaderTest, HugeCountIsCapped) {
     Answer(desk.Window(lb), win::LB_GETCOUNT, 2000000000);
     ReaderOptions options;
     options.limits.maxListItems = 100;
-    desk.sent.clear();
+    desk.log.Clear();
     const ReadResult result = ReadListItems(desk, lb, options);
     EXPECT_EQ(Sent(win::LB_GETTEXTLEN), 100u);
     EXPECT_EQ(result.text.substr(0, 3), "a\r\n");
@@ -129,9 +129,9 @@ TEST_F(ListItemsReaderTest, HugeCountIsCapped) {
 TEST_F(ListItemsReaderTest, HungOrMissingWindowsGiveNothing) {
     const Hwnd lb = List({"a"});
     desk.Window(lb).hung = true;
-    desk.sent.clear();
+    desk.log.Clear();
     EXPECT_EQ(ReadListItems(desk, lb).text, "");
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
     EXPECT_EQ(ReadListItems(desk, 0).text, "");
     EXPECT_EQ(ReadListItems(desk, 0x7FFF0000).text, "");
     EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);

@@ -45,7 +45,7 @@ TEST_F(ListViewReaderTest, NothingToReadSendsNoGetText) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        desk.sent.clear();
+        desk.log.Clear();
         const Hwnd lv = ListView(c.rows, c.columns, true, c.withHeader);
         const ReadResult result = ReadListView(desk, lv);
         EXPECT_EQ(result.text, "");
@@ -91,8 +91,8 @@ TEST_F(ListViewReaderTest, CellRequestInEachLayout) {
         EXPECT_EQ(text >= 0x100000000ull, c.target64 && c.program64);
         EXPECT_EQ(sim::ControlOf<sim::SimListView>(desk, lv).lastRequest,
                   ItemRequest(LayoutFor(ItemKind::ListViewCell, c.target64), 2, text));
-        EXPECT_EQ(desk.sent.back().msg, win::LVM_GETITEMTEXTW);
-        EXPECT_EQ(desk.sent.back().wParam, 1u);
+        EXPECT_EQ(desk.log.Messages().back().msg, win::LVM_GETITEMTEXTW);
+        EXPECT_EQ(desk.log.Messages().back().wParam, 1u);
         EXPECT_EQ(ReadListView(desk, lv, options).text, "a1\tb1\tc1\r\na2\tb2\tc2");
         ExpectNothingLeft();
     }
@@ -129,7 +129,7 @@ TEST_F(ListViewReaderTest, WholeReadGivesTheCellByCellTextByteForByte) {
 
 TEST_F(ListViewReaderTest, WholeReadOpensOnceAndAllocatesOnce) {
     const Hwnd lv = ListView(Grid(100, 5), 5);
-    desk.sent.clear();
+    desk.log.Clear();
     const ReadResult result = ReadListView(desk, lv);
     EXPECT_EQ(result.text.substr(0, 24), "r0c0\tr0c1\tr0c2\tr0c3\tr0c4");
     EXPECT_EQ(desk.allocations.size(), 1u);
@@ -173,7 +173,7 @@ TEST_F(ListViewReaderTest, NothingIsSentWithoutAWrittenRequest) {
             SCOPED_TRACE(std::string(c.name) + (whole ? ", whole read" : ", cell by cell"));
             const Hwnd lv = ListView(kTwoByThree, 3);
             c.arrange(ProcessOf(lv));
-            desk.sent.clear();
+            desk.log.Clear();
             const ReadResult result = whole ? ReadListView(desk, lv) : ReadListViewCellByCell(desk, lv);
             EXPECT_EQ(result.error, c.error);
             EXPECT_EQ(result.text, "");
@@ -187,9 +187,9 @@ TEST_F(ListViewReaderTest, NothingIsSentWithoutAWrittenRequest) {
 TEST_F(ListViewReaderTest, HungWindowIsSentNothing) {
     const Hwnd lv = ListView(kTwoByThree, 3);
     desk.Window(lv).hung = true;
-    desk.sent.clear();
+    desk.log.Clear();
     EXPECT_EQ(ReadListView(desk, lv).text, "");
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
 }
 
 TEST_F(ListViewReaderTest, WindowThatStopsAnsweringEndsTheReadWithWhatCameBefore) {
@@ -237,7 +237,7 @@ TEST_F(ListViewReaderTest, BlocksOfUnansweredRequestsAreKeptAndCounted) {
     const int left = desk.liveRemoteBlocks();
     EXPECT_GE(left, KeptRemoteBlocks::kMaxKeptBlocksPerProcess);
     desk.busyThreads.clear();
-    desk.sent.clear();
+    desk.log.Clear();
     const ReadResult refused = ReadListView(desk, lv, options);
     EXPECT_EQ(refused.error, ReadError::TooManyKeptBlocks);
     EXPECT_FALSE(ReadErrorMessage(refused.error).empty());
@@ -269,7 +269,7 @@ TEST_F(ListViewReaderTest, ThirtyTwoBitBuildNamesOnlyBlocksBelowTwoGiBToSixtyFou
         SCOPED_TRACE(std::to_string(c.base) + (c.target64 ? " to a 64-bit target" : " to a 32-bit target"));
         const Hwnd lv = ListView(kTwoByThree, 3, c.target64);
         ProcessOf(lv).allocationBase = c.base;
-        desk.sent.clear();
+        desk.log.Clear();
         for (bool whole : {true, false}) {
             const ReadResult result =
                 whole ? ReadListView(desk, lv, Program(false)) : ReadListViewCell(desk, lv, 1, 2, Program(false));
@@ -309,7 +309,7 @@ TEST_F(ListViewReaderTest, HugeCountsAreCapped) {
         Answer(desk.Window(target), c.msg, 2000000000);
         ReaderOptions options;
         options.limits.maxListViewCells = 1000;
-        desk.sent.clear();
+        desk.log.Clear();
         const ReadResult result = ReadListView(desk, lv, options);
         EXPECT_EQ(Sent(win::LVM_GETITEMTEXTW), c.cells);
         EXPECT_EQ(static_cast<std::size_t>(std::count(result.text.begin(), result.text.end(), '\n')), c.lineBreaks);

@@ -2,7 +2,6 @@
 // and the budget one action has for targets that do not answer.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -96,9 +95,7 @@ TEST_F(LongReadTest, AJobEndedMidReadFreesTheTargetsBlocksBeforeItGoes) {
         while (!reading) std::this_thread::yield();
         EXPECT_FALSE(job.Finished());
     }
-    EXPECT_LT(std::count_if(desk.sent.begin(), desk.sent.end(),
-                            [](const sim::SentMessage& m) { return m.msg == win::LVM_GETITEMTEXTW; }),
-              800);
+    EXPECT_LT(desk.log.Sent(win::LVM_GETITEMTEXTW), 800u);
     EXPECT_EQ(desk.liveRemoteBlocks(), 0);
     EXPECT_EQ(desk.openProcessHandles(), 0);
 }

@@ -57,7 +57,7 @@ TEST_F(MainFormReadTest, TheReadButtonReadsTheOperationTarget) {
         EXPECT_EQ(NotepadText(), c.expected);
         EXPECT_EQ(form.messageForUser, "");
     }
-    EXPECT_EQ(desk.started.size(), 1u);  // one Notepad, reused
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 1u);  // one Notepad, reused
 }
 
 TEST_F(MainFormReadTest, NoWindowOrNothingReadOpensNoNotepad) {
@@ -69,7 +69,7 @@ TEST_F(MainFormReadTest, NoWindowOrNothingReadOpensNoNotepad) {
     form.texts.tools.handle = HexText(empty);
     form.ReadData();
     FinishRead(form);
-    EXPECT_TRUE(desk.started.empty());
+    EXPECT_TRUE(desk.log.Texts("CreateProcessA").empty());
     EXPECT_EQ(form.messageForUser, "");
 }
 
@@ -81,7 +81,7 @@ TEST_F(MainFormReadTest, AReaderFailureIsToldAndNothingShown) {
     form.ReadData();
     FinishRead(form);
     EXPECT_FALSE(form.messageForUser.empty());
-    EXPECT_TRUE(desk.started.empty());
+    EXPECT_TRUE(desk.log.Texts("CreateProcessA").empty());
 }
 
 TEST_F(MainFormReadTest, TheDelayedReadHandsTheListItemsToNotepad) {

@@ -25,9 +25,9 @@ TEST_F(MainFormTest, LoadTicksBothSwitchesAndStartsTopmost) {
     EXPECT_EQ(form.caption, "Lumivex V3.1");
     EXPECT_EQ(form.selectedTab, 1);
     EXPECT_FALSE(form.IsDragging());
-    ASSERT_FALSE(desk.calls.empty());
-    EXPECT_EQ(desk.calls.back().name, "SetWindowPos");
-    EXPECT_EQ(desk.calls.back().b, win::SWP_NOMOVE | win::SWP_NOSIZE);
+    ASSERT_FALSE(desk.log.Changes().empty());
+    EXPECT_EQ(desk.log.Changes().back().name, "SetWindowPos");
+    EXPECT_EQ(desk.log.Changes().back().b, win::SWP_NOMOVE | win::SWP_NOSIZE);
 }
 
 TEST_F(MainFormTest, AlwaysOnTopSwitchActsAtOnce) {
@@ -52,14 +52,14 @@ TEST_F(MainFormTest, HexSwitchAffectsOnlyLaterFills) {
 TEST_F(MainFormTest, GoToOpensExplorerWithTheQuotedPathSelected) {
     form.texts.programPath = "C:\\Program Files\\程序\\app.exe";
     form.OpenProgramFolder();
-    ASSERT_EQ(desk.shellExecuted.size(), 1u);
-    EXPECT_EQ(desk.shellExecuted[0],
+    ASSERT_EQ(desk.log.Texts("ShellExecuteW").size(), 1u);
+    EXPECT_EQ(desk.log.Texts("ShellExecuteW")[0],
               "Open|C:\\Windows\\explorer.exe|/select, \"C:\\Program Files\\程序\\app.exe\"");
 }
 
 TEST_F(MainFormTest, GoToWithoutAPathDoesNothing) {
     form.OpenProgramFolder();
-    EXPECT_TRUE(desk.shellExecuted.empty());
+    EXPECT_TRUE(desk.log.Texts("ShellExecuteW").empty());
 }
 
 TEST(TabCaptions, SevenTabsInOrder) {

@@ -87,7 +87,7 @@ TEST_F(MenuReaderTest, DepthAndLinesAreBounded) {
 
     const Hmenu lying = desk.CreateMenu();
     desk.AppendMenu(lying, "only", 1);
-    desk.menuCountLies[lying] = 2000000000;
+    desk.faults.menuCountLies[lying] = 2000000000;
     ReadLimits limits;
     limits.maxMenuLines = 500;
     ValueArray many;

@@ -52,6 +52,7 @@ TEST_F(MonitorsTest, OutlinePictureAndNotepadFollowTheMonitor) {
     for (const Layout& l : kLayouts) {
         SCOPED_TRACE(l.name);
         SimDesktop d;
+        InstallNotepad(d);
         Session s;
         MainForm f{d, s};
         d.SetMonitors({SimMonitor{kPrimary, {}, 96}, l.second});

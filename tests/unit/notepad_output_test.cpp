@@ -2,12 +2,15 @@
 
 #include "readers/notepad_output.h"
 #include "readers_fixture.h"
+#include "sim_notepad.h"
 
 namespace lumivex::test {
 namespace {
 
 class NotepadOutputTest : public ReadersTest {
 protected:
+    NotepadOutputTest() { InstallNotepad(desk); }
+
     NotepadState state;
 
     Hwnd EditOf(Hwnd notepad) { return desk.FindWindowExA(notepad, 0, "Edit", nullptr); }
@@ -74,8 +77,8 @@ TEST_F(NotepadOutputTest, BlankTextStartsNothing) {
         SCOPED_TRACE(text);
         EXPECT_EQ(Show(text).outcome, NotepadOutcome::NothingToShow);
     }
-    EXPECT_TRUE(desk.started.empty());
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Texts("CreateProcessA").empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
     // Other white space is shown.
     EXPECT_EQ(Show("\t").outcome, NotepadOutcome::Shown);
 }
@@ -83,9 +86,10 @@ TEST_F(NotepadOutputTest, BlankTextStartsNothing) {
 // A newer Notepad: notepad.exe hands the window to a process of its own and
 // writes into a rich edit a level down. A Notepad the user had open is not it.
 TEST_F(NotepadOutputTest, ANewerNotepadIsFoundAndWrittenTo) {
-    const Hwnd users = desk.CreateNotepad(0x777);
-    desk.notepadHandsOffWindow = true;
-    desk.notepadRichEdit = true;
+    const Hwnd users = CreateNotepad(desk, 0x777);
+    NotepadModel newer;
+    newer.handsOffWindow = newer.richEdit = true;
+    InstallNotepad(desk, newer);
     ASSERT_EQ(Show("사진 😀").outcome, NotepadOutcome::Shown);
     ASSERT_NE(state.window, users);
     std::uint32_t owner = 0;
@@ -97,7 +101,7 @@ TEST_F(NotepadOutputTest, ANewerNotepadIsFoundAndWrittenTo) {
     EXPECT_EQ(TextOf(EditOf(users)), "");
     // Found again for the next text, not started anew.
     ASSERT_EQ(Show("next").outcome, NotepadOutcome::Shown);
-    EXPECT_EQ(desk.started.size(), 1u);
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 1u);
     EXPECT_EQ(TextOf(editor), "next");
 }
 
@@ -115,7 +119,7 @@ TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
     EXPECT_EQ(result.outcome, NotepadOutcome::Shown);
     EXPECT_EQ(result.message, "");
     // By its full path: a notepad.exe in the current folder is not run.
-    ASSERT_EQ(desk.started, std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
+    ASSERT_EQ(desk.log.Texts("CreateProcessA"), std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
     ASSERT_NE(state.window, 0u);
     EXPECT_EQ(TextOf(state.window), "无标题文档 - 记事本");
     EXPECT_EQ(TextOf(EditOf(state.window)), "第一行\r\n第二行");
@@ -123,7 +127,7 @@ TEST_F(NotepadOutputTest, StartsNotepadAndShowsTheText) {
     EXPECT_EQ(rect, (Rect{660, 340, 1260, 740}));
     EXPECT_TRUE(desk.Window(state.window).exStyle & win::WS_EX_TOPMOST);
     // Nothing waits for Notepad's thread: positions are posted, texts sent through the door.
-    for (const auto& call : desk.calls) {
+    for (const auto& call : desk.log.Changes()) {
         if (call.name == "SetWindowPos") {
             EXPECT_TRUE(call.b & win::SWP_ASYNCWINDOWPOS);
         }
@@ -172,7 +176,7 @@ TEST_F(NotepadOutputTest, ReusedOnlyWhileTheUserLeftItAlone) {
 }
 
 TEST_F(NotepadOutputTest, TheUsersNotepadIsNeverWrittenTo) {
-    const Hwnd users = desk.CreateNotepad(777);
+    const Hwnd users = CreateNotepad(desk, 777);
     desk.Window(EditOf(users)).text = "unsaved work";
     Show("ours");
     EXPECT_NE(state.window, users);
@@ -183,26 +187,30 @@ TEST_F(NotepadOutputTest, TheUsersNotepadIsNeverWrittenTo) {
     ShowInNotepad(desk, stale, "again");
     EXPECT_NE(stale.window, users);
     EXPECT_EQ(desk.Window(EditOf(users)).text, "unsaved work");
-    EXPECT_EQ(desk.started.size(), 2u);
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 2u);
 }
 
 TEST_F(NotepadOutputTest, ClosedNotepadIsStartedAgain) {
     Show("one");
     desk.DestroyWindow(state.window);
     Show("two");
-    EXPECT_EQ(desk.started.size(), 2u);
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 2u);
     EXPECT_EQ(TextOf(EditOf(state.window)), "two");
 }
 
 TEST_F(NotepadOutputTest, WaitsForAWindowThatComesLate) {
-    desk.notepadDelayMs = 120;
+    NotepadModel slow;
+    slow.startupMs = 120;
+    InstallNotepad(desk, slow);
     EXPECT_EQ(Show("late").outcome, NotepadOutcome::Shown);
     EXPECT_EQ(desk.sleptMs, 150u);  // three polls of 50 ms
     EXPECT_EQ(TextOf(EditOf(state.window)), "late");
 }
 
 TEST_F(NotepadOutputTest, TheWaitIsBounded) {
-    desk.notepadDelayMs = 6000;
+    NotepadModel slow;
+    slow.startupMs = 6000;
+    InstallNotepad(desk, slow);
     const NotepadResult result = Show("text");
     EXPECT_EQ(result.outcome, NotepadOutcome::WindowDidNotAppear);
     EXPECT_EQ(result.message, "记事本窗口没有出现，无法显示文本。");
@@ -210,16 +218,16 @@ TEST_F(NotepadOutputTest, TheWaitIsBounded) {
     // The window that came after the wait serves the next hand-off.
     desk.Sleep(2000);
     EXPECT_EQ(Show("next").outcome, NotepadOutcome::Shown);
-    EXPECT_EQ(desk.started.size(), 1u);
+    EXPECT_EQ(desk.log.Count("CreateProcessA"), 1u);
     EXPECT_EQ(TextOf(EditOf(state.window)), "next");
 }
 
 TEST_F(NotepadOutputTest, FailuresAreToldToTheUser) {
-    desk.createProcessFails = true;
+    desk.faults.createProcessFails = true;
     const NotepadResult notStarted = Show("text");
     EXPECT_EQ(notStarted.outcome, NotepadOutcome::NotStarted);
     EXPECT_EQ(notStarted.message, "无法启动记事本，无法显示文本。");
-    desk.createProcessFails = false;
+    desk.faults.createProcessFails = false;
 
     Show("text");
     // Answers whether it was typed into, then does not take the text.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "ops/window_ops.h"
 #include "sim_fixture.h"
@@ -24,15 +23,7 @@ protected:
         form.Fill();
         Forget();
     }
-    void Forget() {
-        desk.calls.clear();
-        desk.sent.clear();
-    }
-    std::vector<std::string> CallNames() const {
-        std::vector<std::string> names;
-        for (const auto& c : desk.calls) names.push_back(c.name);
-        return names;
-    }
+    void Forget() { desk.log.Clear(); }
     // Every button of the panel and "修改文本", as the window calls them.
     static std::vector<std::pair<const char*, void (MainForm::*)()>> Buttons() {
         return {{"refresh", &MainForm::Refresh},   {"styles", &MainForm::SetStyles},
@@ -74,13 +65,13 @@ TEST_F(OpsPanelTest, NoWindowTargetMakesEveryButtonDoNothing) {
         form.texts.tools.handle = nowhere;
         const MainTexts before = form.texts;
         (form.*button.second)();
-        EXPECT_TRUE(desk.calls.empty());
-        EXPECT_TRUE(desk.sent.empty());
+        EXPECT_TRUE(desk.log.Changes().empty());
+        EXPECT_TRUE(desk.log.Messages().empty());
         EXPECT_FALSE(form.flashTimerOn);
         EXPECT_EQ(form.texts.tools.handle, nowhere);
         EXPECT_EQ(form.texts.title, before.title);
     }
-    EXPECT_TRUE(desk.terminated.empty());
+    EXPECT_TRUE(desk.log.Named("TerminateProcess").empty());
 }
 
 TEST_F(OpsPanelTest, RefreshFillsTheInspectedWindowAndWritesItsHandleBack) {
@@ -95,12 +86,12 @@ TEST_F(OpsPanelTest, RefreshFillsTheInspectedWindowAndWritesItsHandleBack) {
 TEST_F(OpsPanelTest, CloseSendsTheSystemMenusCloseThroughTheDoor) {
     form.texts.tools.handle = HexText(edit);
     form.CloseControl();
-    ASSERT_EQ(desk.sent.size(), 1u);
-    EXPECT_EQ(desk.sent[0].hwnd, edit);
-    EXPECT_EQ(desk.sent[0].msg, win::WM_SYSCOMMAND);
-    EXPECT_EQ(desk.sent[0].wParam, win::SC_CLOSE);
-    EXPECT_EQ(desk.sent[0].lParam, 0);
-    EXPECT_TRUE(desk.sent[0].withTimeout);
+    ASSERT_EQ(desk.log.Messages().size(), 1u);
+    EXPECT_EQ(desk.log.Messages()[0].hwnd, edit);
+    EXPECT_EQ(desk.log.Messages()[0].msg, win::WM_SYSCOMMAND);
+    EXPECT_EQ(desk.log.Messages()[0].wParam, win::SC_CLOSE);
+    EXPECT_EQ(desk.log.Messages()[0].lParam, 0);
+    EXPECT_TRUE(desk.log.Messages()[0].withTimeout);
     EXPECT_FALSE(desk.IsWindow(edit));
     EXPECT_TRUE(desk.IsWindow(list));
 }
@@ -108,7 +99,8 @@ TEST_F(OpsPanelTest, CloseSendsTheSystemMenusCloseThroughTheDoor) {
 TEST_F(OpsPanelTest, EndProcessEndsOnlyTheTargetsProcessAndClosesItsHandle) {
     form.texts.tools.handle = HexText(other);
     form.EndProcess();
-    EXPECT_EQ(desk.terminated, std::vector<std::uint32_t>{3000});
+    ASSERT_EQ(desk.log.Count("TerminateProcess"), 1u);
+    EXPECT_EQ(desk.log.Named("TerminateProcess")[0].b, 3000);
     EXPECT_FALSE(desk.IsWindow(other));
     EXPECT_TRUE(desk.IsWindow(dialog));
     EXPECT_TRUE(desk.IsWindow(list));
@@ -119,7 +111,7 @@ TEST_F(OpsPanelTest, EndProcessOfAnUnopenableProcessDoesNothing) {
     desk.Process(3000)->openable = false;
     form.texts.tools.handle = HexText(other);
     form.EndProcess();
-    EXPECT_TRUE(desk.terminated.empty());
+    EXPECT_TRUE(desk.log.Named("TerminateProcess").empty());
     EXPECT_TRUE(desk.IsWindow(other));
 }
 
@@ -128,15 +120,15 @@ TEST_F(OpsPanelTest, SetStylesWritesStyleThenExtendedStyleThenListViewStyle) {
     form.texts.tools.exStyle = "200";
     form.texts.tools.listViewStyle = "21";
     form.SetStyles();
-    ASSERT_EQ(CallNames(), (std::vector<std::string>{"SetWindowLongAsync", "SetWindowLongAsync"}));
-    EXPECT_EQ(desk.calls[0].a, win::GWL_STYLE);
-    EXPECT_EQ(desk.calls[0].b, 0x50010001);
-    EXPECT_EQ(desk.calls[1].a, win::GWL_EXSTYLE);
-    EXPECT_EQ(desk.calls[1].b, 0x200);
-    ASSERT_EQ(desk.sent.size(), 1u);
-    EXPECT_EQ(desk.sent[0].msg, win::LVM_SETEXTENDEDLISTVIEWSTYLE);
-    EXPECT_EQ(desk.sent[0].wParam, 0u);  // every bit written
-    EXPECT_TRUE(desk.sent[0].withTimeout);
+    ASSERT_EQ(desk.log.Names(CallKind::Change), (std::vector<std::string>{"SetWindowLongAsync", "SetWindowLongAsync"}));
+    EXPECT_EQ(desk.log.Changes()[0].a, win::GWL_STYLE);
+    EXPECT_EQ(desk.log.Changes()[0].b, 0x50010001);
+    EXPECT_EQ(desk.log.Changes()[1].a, win::GWL_EXSTYLE);
+    EXPECT_EQ(desk.log.Changes()[1].b, 0x200);
+    ASSERT_EQ(desk.log.Messages().size(), 1u);
+    EXPECT_EQ(desk.log.Messages()[0].msg, win::LVM_SETEXTENDEDLISTVIEWSTYLE);
+    EXPECT_EQ(desk.log.Messages()[0].wParam, 0u);  // every bit written
+    EXPECT_TRUE(desk.log.Messages()[0].withTimeout);
     EXPECT_EQ(desk.Window(list).style, 0x50010001u);
     EXPECT_EQ(desk.Window(list).exStyle, 0x200u);
     EXPECT_EQ(desk.Window(list).listViewExStyle, kLvsGridLines | kLvsFullRowSelect);
@@ -155,7 +147,7 @@ TEST_F(OpsPanelTest, EmptyStyleFieldsOfAReadWindowWriteZero) {
     form.SetStyles();
     EXPECT_EQ(desk.Window(list).style, 0u);
     EXPECT_EQ(desk.Window(list).exStyle, 0u);
-    ASSERT_EQ(desk.sent.size(), 1u);
+    ASSERT_EQ(desk.log.Messages().size(), 1u);
     EXPECT_EQ(desk.Window(list).listViewExStyle, 0u);
 }
 
@@ -166,8 +158,8 @@ TEST_F(OpsPanelTest, ListViewStyleNeverReadIsLeftAloneUnlessTyped) {
     desk.Window(list).hung = false;
     Forget();
     form.SetStyles();
-    EXPECT_EQ(CallNames().size(), 2u);
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_EQ(desk.log.Names(CallKind::Change).size(), 2u);
+    EXPECT_TRUE(desk.log.Messages().empty());
     EXPECT_EQ(desk.Window(list).listViewExStyle, kLvsGridLines);
 
     form.texts.tools.listViewStyle = "20";
@@ -195,9 +187,9 @@ TEST_F(OpsPanelTest, SetSizePlacesAChildInItsParentsClientAreaWithoutWaiting) {
         form.texts.tools.width = row.width;
         form.texts.tools.height = row.height;
         form.SetSize();
-        ASSERT_EQ(CallNames(), std::vector<std::string>{"SetWindowPos"});
-        EXPECT_EQ(desk.calls[0].hwnd, edit);
-        EXPECT_EQ(desk.calls[0].b, win::SWP_NOZORDER | win::SWP_NOACTIVATE | win::SWP_ASYNCWINDOWPOS);
+        ASSERT_EQ(desk.log.Names(CallKind::Change), std::vector<std::string>{"SetWindowPos"});
+        EXPECT_EQ(desk.log.Changes()[0].hwnd, edit);
+        EXPECT_EQ(desk.log.Changes()[0].b, win::SWP_NOZORDER | win::SWP_NOACTIVATE | win::SWP_ASYNCWINDOWPOS);
         desk.MoveWindow(twin, row.x, row.y, row.cx, row.cy, true);
         EXPECT_EQ(desk.Window(edit).rect, desk.Window(twin).rect);
     }
@@ -226,9 +218,9 @@ TEST_F(OpsPanelTest, SetTextSendsMultiLineTextInAnyScript) {
     form.texts.tools.handle = HexText(edit);
     form.texts.tools.text = text;
     form.SetText();
-    ASSERT_EQ(desk.sent.size(), 1u);
-    EXPECT_EQ(desk.sent[0].msg, win::WM_SETTEXT);
-    EXPECT_TRUE(desk.sent[0].withTimeout);
+    ASSERT_EQ(desk.log.Messages().size(), 1u);
+    EXPECT_EQ(desk.log.Messages()[0].msg, win::WM_SETTEXT);
+    EXPECT_TRUE(desk.log.Messages()[0].withTimeout);
     EXPECT_EQ(desk.Window(edit).text, text);
 }
 
@@ -237,7 +229,7 @@ TEST_F(OpsPanelTest, SetTextOfAHungWindowSendsNothing) {
     form.texts.tools.handle = HexText(edit);
     form.texts.tools.text = "new";
     form.SetText();
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
     EXPECT_EQ(desk.Window(edit).text, "old");
 }
 
@@ -267,9 +259,9 @@ TEST_F(OpsPanelTest, UnresponsiveTargetsNeverBlockAnyButton) {
             (form.*button.second)();
         }
         EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
-        for (const auto& m : desk.sent) EXPECT_TRUE(m.withTimeout);
+        for (const auto& m : desk.log.Messages()) EXPECT_TRUE(m.withTimeout);
         // Each message waited at most the panel's short time-out.
-        EXPECT_LE(desk.waitedMs, kActionTimeoutMs * desk.sent.size());
+        EXPECT_LE(desk.waitedMs, kActionTimeoutMs * desk.log.Messages().size());
         if (desk.IsWindow(target)) desk.DestroyWindow(target);
     }
 }

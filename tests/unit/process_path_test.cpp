@@ -39,11 +39,11 @@ TEST_F(ProcessPathTest, ShortDeviceNamesAndShortPathsComeBackUnchanged) {
 
 TEST_F(ProcessPathTest, DrivesAreEnumeratedOnceAndLaterDrivesStayUnknown) {
     ToDos("\\Device\\HarddiskVolume3\\a.exe");
-    const int calls = desk.queryDosDeviceCalls;
+    const int calls = desk.log.Count("QueryDosDeviceW");
     EXPECT_EQ(calls, 4);
     desk.AddDrive("G:\\", "\\Device\\HarddiskVolume20");
     EXPECT_EQ(ToDos("\\Device\\HarddiskVolume20\\b.exe"), "\\Device\\HarddiskVolume20\\b.exe");
-    EXPECT_EQ(desk.queryDosDeviceCalls, calls);
+    EXPECT_EQ(desk.log.Count("QueryDosDeviceW"), calls);
 }
 
 TEST_F(ProcessPathTest, WindowPathAndShortPath) {

@@ -65,10 +65,10 @@ TEST_F(ReaderDispatchTest, FontInfoIsTheLogFontReport) {
 
 TEST_F(ReaderDispatchTest, WindowTextIsAskedUpToOneHundredMegaCharacters) {
     Answer(desk.Window(edit), win::WM_GETTEXTLENGTH, 2000000000);
-    desk.sent.clear();
+    desk.log.Clear();
     RunReader(desk, charsets, "GetWindowText", edit);
-    ASSERT_EQ(desk.sent.size(), 2u);
-    EXPECT_EQ(desk.sent[1].wParam, Wparam{104857600} + 1);
+    ASSERT_EQ(desk.log.Messages().size(), 2u);
+    EXPECT_EQ(desk.log.Messages()[1].wParam, Wparam{104857600} + 1);
     desk.Window(edit).hung = true;
     EXPECT_EQ(RunReader(desk, charsets, "GetWindowText", edit).text, "(未响应)");
 }

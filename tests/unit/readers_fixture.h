@@ -12,6 +12,7 @@
 
 namespace lumivex::test {
 
+using sim::CallKind;
 using sim::SimDesktop;
 using sim::WindowSpec;
 
@@ -40,12 +41,10 @@ protected:
         options.programIs64Bit = is64;
         return options;
     }
-    std::size_t Sent(std::uint32_t msg) const {
-        return static_cast<std::size_t>(
-            std::count_if(desk.sent.begin(), desk.sent.end(), [&](const sim::SentMessage& m) { return m.msg == msg; }));
-    }
+    std::size_t Sent(std::uint32_t msg) const { return desk.log.Sent(msg); }
     bool AllSendsTimed() const {
-        return std::all_of(desk.sent.begin(), desk.sent.end(), [](const sim::SentMessage& m) { return m.withTimeout; });
+        const auto sent = desk.log.Messages();
+        return std::all_of(sent.begin(), sent.end(), [](const sim::LoggedCall& m) { return m.withTimeout; });
     }
     // Every block freed, every handle closed, no access outside allocated memory.
     void ExpectNothingLeft() const {

@@ -90,18 +90,18 @@ TEST_F(RelatedLinksTest, OwnerLinkAndItsLook) {
 TEST_F(RelatedLinksTest, ZeroOrEmptyFieldDoesNothing) {
     Inspect(dialog);
     const MainTexts before = form.texts;
-    desk.sent.clear();
+    desk.log.Clear();
     form.FollowRelatedLink(kParent);  // "0"
     form.FollowRelatedLink(kOwner);   // "0"
     EXPECT_EQ(form.SnapHwnd, dialog);
     EXPECT_EQ(form.texts.handle, before.handle);
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
 
     form.MainClear();
     for (int link = 0; link < kRelatedCount; ++link) form.FollowRelatedLink(static_cast<RelatedLink>(link));
     EXPECT_EQ(form.SnapHwnd, dialog);
     EXPECT_EQ(form.texts.handle, "");
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
 }
 
 TEST_F(RelatedLinksTest, VanishedWindowIsHandedToTheFill) {

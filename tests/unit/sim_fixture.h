@@ -9,9 +9,11 @@
 #include "app/session.h"
 #include "info/num_text.h"
 #include "platform/sim/sim_desktop.h"
+#include "sim_notepad.h"
 
 namespace lumivex::test {
 
+using sim::CallKind;
 using sim::SimDesktop;
 using sim::WindowSpec;
 
@@ -27,6 +29,8 @@ inline void FinishRead(MainForm& form) {
 
 class DesktopTest : public ::testing::Test {
 protected:
+    DesktopTest() { InstallNotepad(desk); }
+
     SimDesktop desk;
     Session session;
     MainForm form{desk, session};

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "ops/state_list.h"
 #include "sim_fixture.h"
@@ -18,8 +17,7 @@ protected:
         other = TopLevel("Other", {20, 20, 200, 200});
         form.SnapHwnd = target;
         form.Fill();
-        desk.calls.clear();
-        desk.sent.clear();
+        desk.log.Clear();
     }
     // A click as the list box makes it: the press toggles the entry, the
     // release reports the entry and its tick.
@@ -29,15 +27,6 @@ protected:
         form.ActOnStateEntry(entry, tick);
     }
     std::uint32_t Style() { return desk.Window(target).style; }
-    std::vector<std::string> CallNames() {
-        std::vector<std::string> names;
-        for (const auto& c : desk.calls) names.push_back(c.name);
-        return names;
-    }
-    int Sent(std::uint32_t msg) {
-        return static_cast<int>(std::count_if(desk.sent.begin(), desk.sent.end(),
-                                              [&](const sim::SentMessage& m) { return m.msg == msg; }));
-    }
 
     Hwnd target = 0, other = 0;
 };
@@ -52,10 +41,10 @@ TEST_F(StateListTest, VisibleHidesAndShows) {
     ASSERT_TRUE(form.stateTicks[kStateVisible]);
     Click(kStateVisible);
     EXPECT_FALSE(Style() & win::WS_VISIBLE);
-    EXPECT_EQ(desk.calls.back().a, win::SW_HIDE);
+    EXPECT_EQ(desk.log.Changes().back().a, win::SW_HIDE);
     Click(kStateVisible);
     EXPECT_TRUE(Style() & win::WS_VISIBLE);
-    EXPECT_EQ(desk.calls.back().a, win::SW_SHOW);
+    EXPECT_EQ(desk.log.Changes().back().a, win::SW_SHOW);
     EXPECT_TRUE(form.stateTicks[kStateVisible]);
 }
 
@@ -68,25 +57,25 @@ TEST_F(StateListTest, EnabledDisablesAndEnables) {
 
 TEST_F(StateListTest, TopMostSetsAndClearsTheTopMostPlace) {
     Click(kStateTopMost);
-    ASSERT_EQ(desk.calls.size(), 1u);
-    EXPECT_EQ(desk.calls[0].name, "SetWindowPos");
-    EXPECT_EQ(static_cast<Hwnd>(desk.calls[0].a), win::HWND_TOPMOST);
-    EXPECT_EQ(desk.calls[0].b, win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_ASYNCWINDOWPOS);
+    ASSERT_EQ(desk.log.Changes().size(), 1u);
+    EXPECT_EQ(desk.log.Changes()[0].name, "SetWindowPos");
+    EXPECT_EQ(static_cast<Hwnd>(desk.log.Changes()[0].a), win::HWND_TOPMOST);
+    EXPECT_EQ(desk.log.Changes()[0].b, win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_ASYNCWINDOWPOS);
     EXPECT_TRUE(desk.Window(target).exStyle & win::WS_EX_TOPMOST);
     Click(kStateTopMost);
-    EXPECT_EQ(static_cast<Hwnd>(desk.calls[1].a), win::HWND_NOTOPMOST);
+    EXPECT_EQ(static_cast<Hwnd>(desk.log.Changes()[1].a), win::HWND_NOTOPMOST);
     EXPECT_FALSE(desk.Window(target).exStyle & win::WS_EX_TOPMOST);
 }
 
 TEST_F(StateListTest, ReadOnlyIsSentWhateverTheClassAndNeverBlocks) {
     Click(kStateReadOnly);
-    ASSERT_EQ(desk.sent.size(), 1u);
-    EXPECT_EQ(desk.sent[0].msg, win::EM_SETREADONLY);
-    EXPECT_EQ(desk.sent[0].wParam, 1u);
-    EXPECT_TRUE(desk.sent[0].withTimeout);
+    ASSERT_EQ(desk.log.Messages().size(), 1u);
+    EXPECT_EQ(desk.log.Messages()[0].msg, win::EM_SETREADONLY);
+    EXPECT_EQ(desk.log.Messages()[0].wParam, 1u);
+    EXPECT_TRUE(desk.log.Messages()[0].withTimeout);
     EXPECT_TRUE(Style() & 0x0800);
     Click(kStateReadOnly);
-    EXPECT_EQ(desk.sent[1].wParam, 0u);
+    EXPECT_EQ(desk.log.Messages()[1].wParam, 0u);
     EXPECT_FALSE(Style() & 0x0800);
 }
 
@@ -97,7 +86,7 @@ TEST_F(StateListTest, MaximizeUnticksMinimizeAndUntickingRestores) {
     EXPECT_TRUE(form.stateTicks[kStateMaximized]);
     EXPECT_FALSE(form.stateTicks[kStateMinimized]);
     Click(kStateMaximized);
-    EXPECT_EQ(desk.calls.back().a, win::SW_RESTORE);
+    EXPECT_EQ(desk.log.Changes().back().a, win::SW_RESTORE);
     EXPECT_FALSE(Style() & win::WS_MAXIMIZE);
 }
 
@@ -107,17 +96,17 @@ TEST_F(StateListTest, MinimizeUnticksMaximizeAndUntickingRestores) {
     EXPECT_TRUE(Style() & win::WS_MINIMIZE);
     EXPECT_FALSE(form.stateTicks[kStateMaximized]);
     Click(kStateMinimized);
-    EXPECT_EQ(desk.calls.back().a, win::SW_RESTORE);
+    EXPECT_EQ(desk.log.Changes().back().a, win::SW_RESTORE);
     EXPECT_FALSE(Style() & win::WS_MINIMIZE);
 }
 
 TEST_F(StateListTest, RestoreRestoresAndUnticksItselfAndBothSizes) {
     desk.ShowWindow(target, win::SW_SHOWMAXIMIZED);
-    desk.calls.clear();
+    desk.log.Clear();
     form.stateTicks[kStateMaximized] = form.stateTicks[kStateMinimized] = true;
     Click(kStateRestore);
-    EXPECT_EQ(CallNames(), std::vector<std::string>{"ShowWindowAsync"});
-    EXPECT_EQ(desk.calls[0].a, win::SW_RESTORE);
+    EXPECT_EQ(desk.log.Names(CallKind::Change), std::vector<std::string>{"ShowWindowAsync"});
+    EXPECT_EQ(desk.log.Changes()[0].a, win::SW_RESTORE);
     EXPECT_FALSE(Style() & win::WS_MAXIMIZE);
     EXPECT_FALSE(form.stateTicks[kStateRestore]);
     EXPECT_FALSE(form.stateTicks[kStateMinimized]);
@@ -155,26 +144,26 @@ TEST_F(StateListTest, ReleaseThatChangesNoTickActsAgain) {
     Click(kStateMaximized);
     desk.ShowWindow(target, win::SW_RESTORE);
     form.stateTicks[kStateMinimized] = true;
-    desk.calls.clear();
+    desk.log.Clear();
     // Right button, or below the entries: the tick stays, the row runs again.
     form.ActOnStateEntry(kStateMaximized, true);
-    ASSERT_EQ(desk.calls.size(), 1u);
-    EXPECT_EQ(desk.calls[0].a, win::SW_SHOWMAXIMIZED);
+    ASSERT_EQ(desk.log.Changes().size(), 1u);
+    EXPECT_EQ(desk.log.Changes()[0].a, win::SW_SHOWMAXIMIZED);
     EXPECT_FALSE(form.stateTicks[kStateMinimized]);
     EXPECT_TRUE(Style() & win::WS_MAXIMIZE);
 }
 
 TEST_F(StateListTest, ReleaseOnAnUntickedActionEntryDoesNothing) {
     for (int entry : {kStateRestore, kStateClose, kStateActivate}) form.ActOnStateEntry(entry, false);
-    EXPECT_TRUE(desk.calls.empty());
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Changes().empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
     EXPECT_TRUE(desk.IsWindow(target));
 }
 
 TEST_F(StateListTest, NoCurrentEntryDoesNothing) {
     const Ticks before = form.stateTicks;
     for (int index : {-1, int{kStateEntryCount}, 1000}) form.ActOnStateEntry(index, true);
-    EXPECT_TRUE(desk.calls.empty());
+    EXPECT_TRUE(desk.log.Changes().empty());
     EXPECT_EQ(form.stateTicks, before);
 }
 
@@ -184,8 +173,8 @@ TEST_F(StateListTest, WithoutAnInspectedWindowOnlyTheTickChanges) {
     fresh.ActOnStateEntry(kStateClose, true);
     EXPECT_TRUE(fresh.stateTicks[kStateVisible]);
     EXPECT_TRUE(fresh.stateTicks[kStateClose]);
-    EXPECT_TRUE(desk.calls.empty());
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Changes().empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
 }
 
 TEST_F(StateListTest, VanishedWindowOnlyChangesTheTick) {
@@ -194,8 +183,8 @@ TEST_F(StateListTest, VanishedWindowOnlyChangesTheTick) {
     Click(kStateClose);
     EXPECT_FALSE(form.stateTicks[kStateVisible]);
     EXPECT_TRUE(form.stateTicks[kStateClose]);
-    EXPECT_TRUE(desk.calls.empty());
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Changes().empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
 }
 
 // A hung window, one busy for half a minute, and one that stops answering
@@ -217,8 +206,7 @@ TEST_F(StateListTest, UnresponsiveTargetsAreActedOnWithoutWaiting) {
         w.hangsAfterHungTest = t.hangsAfterHungTest;
         form.stateTicks = Ticks{};
         form.stateTicks[kStateVisible] = form.stateTicks[kStateEnabled] = true;
-        desk.calls.clear();
-        desk.sent.clear();
+        desk.log.Clear();
         for (int entry = 0; entry < kStateEntryCount; ++entry) {
             if (entry == kStateClose) continue;  // closing would end the round
             Click(entry);
@@ -226,8 +214,8 @@ TEST_F(StateListTest, UnresponsiveTargetsAreActedOnWithoutWaiting) {
         }
         Click(kStateVisible);
         EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
-        for (const auto& m : desk.sent) EXPECT_TRUE(m.withTimeout);
-        for (const auto& c : desk.calls) {
+        for (const auto& m : desk.log.Messages()) EXPECT_TRUE(m.withTimeout);
+        for (const auto& c : desk.log.Changes()) {
             EXPECT_NE(c.name, "ShowWindow");
             EXPECT_NE(c.name, "BringWindowToTop");
             if (c.name == "SetWindowPos") {
@@ -242,8 +230,8 @@ TEST_F(StateListTest, UnresponsiveTargetsAreActedOnWithoutWaiting) {
 
 TEST_F(StateListTest, ActionsGoToTheInspectedWindowOnly) {
     for (int entry : {kStateVisible, kStateEnabled, kStateTopMost, kStateMaximized, kStateActivate}) Click(entry);
-    ASSERT_FALSE(desk.calls.empty());
-    for (const auto& c : desk.calls) EXPECT_EQ(c.hwnd, target) << c.name;
+    ASSERT_FALSE(desk.log.Changes().empty());
+    for (const auto& c : desk.log.Changes()) EXPECT_EQ(c.hwnd, target) << c.name;
     EXPECT_EQ(desk.Window(other).style, kOverlapped);
 }
 

@@ -60,7 +60,7 @@ TEST_F(ToolsFillTest, TopBitStylesShowEightDigits) {
 TEST_F(ToolsFillTest, HungWindowGetsTheReducedFillAndNoMessage) {
     desk.Window(edit).hung = true;
     desk.Window(edit).listViewExStyle = 0x31;
-    desk.sent.clear();
+    desk.log.Clear();
     form.Fill();
     const MainTexts& t = form.texts;
     EXPECT_EQ(t.tools.handle, "100A6");
@@ -73,7 +73,7 @@ TEST_F(ToolsFillTest, HungWindowGetsTheReducedFillAndNoMessage) {
     EXPECT_EQ(t.tools.top, "20");
     EXPECT_EQ(t.tools.shortPath, "C:\\PROGRA~1\\App\\app.exe");
     EXPECT_TRUE(form.goToLinkVisible);
-    for (const auto& m : desk.sent) EXPECT_NE(m.hwnd, edit) << "message " << m.msg;
+    for (const auto& m : desk.log.Messages()) EXPECT_NE(m.hwnd, edit) << "message " << m.msg;
     EXPECT_EQ(desk.blockingCallsToUnresponsive, 0);
 }
 

@@ -89,13 +89,13 @@ TEST_F(ToolsReadingsTest, TextIsCutToTheLimit) {
     EXPECT_EQ(GetWndText(desk, edit, 10), "abcdefghij");
     EXPECT_EQ(GetWndText(desk, edit, 1000), "abcdefghij");
     // The window is told the size of the buffer it writes into.
-    desk.sent.clear();
+    desk.log.Clear();
     GetWndText(desk, edit, 4);
-    ASSERT_EQ(desk.sent.size(), 2u);
-    EXPECT_EQ(desk.sent[0].msg, win::WM_GETTEXTLENGTH);
-    EXPECT_EQ(desk.sent[1].msg, win::WM_GETTEXT);
-    EXPECT_EQ(desk.sent[1].wParam, 5u);
-    EXPECT_TRUE(desk.sent[0].withTimeout && desk.sent[1].withTimeout);
+    ASSERT_EQ(desk.log.Messages().size(), 2u);
+    EXPECT_EQ(desk.log.Messages()[0].msg, win::WM_GETTEXTLENGTH);
+    EXPECT_EQ(desk.log.Messages()[1].msg, win::WM_GETTEXT);
+    EXPECT_EQ(desk.log.Messages()[1].wParam, 5u);
+    EXPECT_TRUE(desk.log.Messages()[0].withTimeout && desk.log.Messages()[1].withTimeout);
 }
 
 TEST_F(ToolsReadingsTest, TextInAnyScriptArrivesWhole) {
@@ -135,9 +135,9 @@ TEST_F(ToolsReadingsTest, EmptyTextIsEmpty) {
 TEST_F(ToolsReadingsTest, HungWindowIsSentNothing) {
     const Hwnd edit = Child(dialog, "Edit", "text", {110, 130, 200, 150});
     desk.Window(edit).hung = true;
-    desk.sent.clear();
+    desk.log.Clear();
     EXPECT_EQ(GetWndText(desk, edit, kToolsTextLimit), "(未响应)");
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
 }
 
 TEST_F(ToolsReadingsTest, WindowThatStopsAnsweringMidwayIsNotResponding) {
@@ -161,11 +161,11 @@ TEST_F(ToolsReadingsTest, StylesIncludeTheListViewStyleUnlessNotAnswered) {
     EXPECT_EQ(styles.listViewExStyle, std::optional<std::uint32_t>(0x31));
 
     desk.Window(list).hung = true;
-    desk.sent.clear();
+    desk.log.Clear();
     styles = GetWndStyles(desk, list);
     EXPECT_EQ(styles.style, kWsChildVisible | 0x0001);
     EXPECT_FALSE(styles.listViewExStyle.has_value());
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
 
     const WndStyles none = GetWndStyles(desk, 0);
     EXPECT_EQ(none.style, 0u);

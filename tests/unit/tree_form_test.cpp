@@ -119,14 +119,13 @@ TEST_F(TreeFormTest, AboutVersionAndTopmostLiftAndRestore) {
     EXPECT_EQ(AboutVersionText(3, 1, 2), "Lumivex V3.1.0.2 (2018-12-4)");
     for (bool ticked : {true, false}) {
         SCOPED_TRACE(ticked);
-        desk.calls.clear();
+        desk.log.Clear();
         form.selfHwnd = top;
         form.alwaysOnTop = ticked;
         LiftTopmostForAbout(form, group);
         RestoreTopmostAfterAbout(form);
         std::vector<std::pair<Hwnd, std::int64_t>> positions;
-        for (const auto& c : desk.calls)
-            if (c.name == "SetWindowPos") positions.push_back({c.hwnd, c.a});
+        for (const auto& c : desk.log.Named("SetWindowPos")) positions.push_back({c.hwnd, c.a});
         std::vector<std::pair<Hwnd, std::int64_t>> expected{{top, std::int64_t{-2}},
                                                             {group, std::int64_t{-2}}};
         if (ticked) expected.push_back({top, std::int64_t{-1}});
@@ -147,7 +146,7 @@ TEST_F(TreeFormTest, ExportHandsTheRowsToTheNotepadWeStarted) {
     list.SetShowAll(true);
     list.Export();
     FinishRead(form);
-    ASSERT_EQ(desk.started, std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
+    ASSERT_EQ(desk.log.Texts("CreateProcessA"), std::vector<std::string>{"\"C:\\Windows\\system32\\notepad.exe\""});
     ASSERT_NE(session.notepad.window, 0u);
     const Hwnd edit = desk.GetWindow(session.notepad.window, win::GW_CHILD);
     EXPECT_EQ(desk.Window(edit).text, list.rows[0] + "\r\n" + list.rows[1]);
@@ -156,10 +155,10 @@ TEST_F(TreeFormTest, ExportHandsTheRowsToTheNotepadWeStarted) {
     ChildListForm empty(form);
     session.ChildListHwnd = inner;
     empty.Load();
-    desk.started.clear();
+    desk.log.Clear();
     empty.Export();  // no rows: nothing exported
     FinishRead(form);
-    EXPECT_TRUE(desk.started.empty());
+    EXPECT_TRUE(desk.log.Texts("CreateProcessA").empty());
 }
 
 }  // namespace

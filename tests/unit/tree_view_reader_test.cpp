@@ -53,7 +53,7 @@ TEST_F(TreeViewReaderTest, VisibleItemsInOrderForEachBitness) {
                      (c.program64 ? "64-bit program" : "32-bit program"));
         const ReaderOptions options = Program(c.program64);
         const Hwnd tv = Tree(kTwoRoots, c.target64);
-        desk.sent.clear();
+        desk.log.Clear();
         const ReadResult result = ReadTreeView(desk, tv, options);
         EXPECT_EQ(result.text, c.text);
         EXPECT_EQ(result.error, c.error);
@@ -80,8 +80,8 @@ TEST_F(TreeViewReaderTest, ItemRequestInEachLayout) {
         for (const auto& a : desk.allocations) EXPECT_EQ(a.allocationType, win::MEM_COMMIT | win::MEM_RESERVE);
         EXPECT_EQ(Control(tv).lastRequest,
                   ItemRequest(LayoutFor(ItemKind::TreeItem, is64), Control(tv).HandleOf(3), desk.allocations[0].address));
-        EXPECT_EQ(desk.sent.back().msg, win::TVM_GETITEMW);
-        EXPECT_EQ(desk.sent.back().wParam, 0u);
+        EXPECT_EQ(desk.log.Messages().back().msg, win::TVM_GETITEMW);
+        EXPECT_EQ(desk.log.Messages().back().wParam, 0u);
         ExpectNothingLeft();
     }
 }
@@ -104,7 +104,7 @@ TEST_F(TreeViewReaderTest, LoopingChainsEnd) {
             const int node = control.NodeOf(static_cast<std::uint64_t>(item));
             return static_cast<Lresult>(control.HandleOf(node == 4 ? c.loopTo : node + 1));
         });
-        desk.sent.clear();
+        desk.log.Clear();
         const ReadResult result = ReadTreeView(desk, tv);
         EXPECT_EQ(result.text, "0\r\n1\r\n2\r\n3\r\n4");
         EXPECT_EQ(Sent(win::TVM_GETITEMW), 5u);
@@ -142,9 +142,9 @@ TEST_F(TreeViewReaderTest, CountsDecideNothingButEmptiness) {
 TEST_F(TreeViewReaderTest, HungWindowIsSentNothing) {
     const Hwnd tv = Tree(kTwoRoots);
     desk.Window(tv).hung = true;
-    desk.sent.clear();
+    desk.log.Clear();
     EXPECT_EQ(ReadTreeView(desk, tv).text, "");
-    EXPECT_TRUE(desk.sent.empty());
+    EXPECT_TRUE(desk.log.Messages().empty());
 }
 
 TEST_F(TreeViewReaderTest, WindowThatStopsAnsweringKeepsTheItemsRead) {
@@ -177,7 +177,7 @@ TEST_F(TreeViewReaderTest, FailuresBeforeTheFirstItemAreErrors) {
         SCOPED_TRACE(c.name);
         const Hwnd tv = Tree(kTwoRoots);
         c.arrange(ProcessOf(tv));
-        desk.sent.clear();
+        desk.log.Clear();
         const ReadResult result = ReadTreeView(desk, tv);
         EXPECT_EQ(result.error, c.error);
         EXPECT_EQ(result.text, "");

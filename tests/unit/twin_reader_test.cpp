@@ -151,7 +151,7 @@ TEST_F(TwinReaderTest, WithoutATwinTheMessageOfTheThirtyTwoBitBuildStands) {
         {"the twin does not start",
          [this] {
              InstallTwin();
-             desk.createProcessFails = true;
+             desk.faults.createProcessFails = true;
          },
          1},
         {"the program's path names no folder",
@@ -215,7 +215,7 @@ TEST_F(TwinReaderTest, ATwinThatBreaksTheProtocolOrFallsSilentIsEndedAndSaysSo) 
         EXPECT_EQ(out.message, c.failed ? ReadErrorMessage(ReadError::TwinFailed) : "");
         EXPECT_EQ(kept.perProcess[desk.Window(tv).processId], c.kept);
         // A twin that did not end by itself was ended, after its silence.
-        EXPECT_EQ(desk.terminated.size(), c.program.exits ? 0u : 1u);
+        EXPECT_EQ(desk.log.Count("TerminateProcess"), c.program.exits ? 0u : 1u);
         if (c.program.exits) {
             EXPECT_EQ(desk.programs.waitedMs, 0u);
         } else {
@@ -240,7 +240,7 @@ TEST_F(TwinReaderTest, ACancelWhileWaitingEndsTheTwinAndKeepsItsWholeLines) {
     // How far the twin said it got is what the progress shows.
     EXPECT_EQ(out.text, "A\r\n中文\r\n" + CancelledLine({2, 5}));
     EXPECT_EQ(out.message, "");
-    EXPECT_EQ(desk.terminated.size(), 1u);
+    EXPECT_EQ(desk.log.Count("TerminateProcess"), 1u);
     EXPECT_EQ(desk.programs.waitedMs, 0u);
     ExpectNoChildLeft();
 }

@@ -38,8 +38,9 @@ protected:
 
     std::ptrdiff_t Position(const std::string& call, int occurrence = 1) {
         int seen = 0;
-        for (std::size_t i = 0; i < desk.gdiLog.size(); ++i)
-            if (desk.gdiLog[i] == call && ++seen == occurrence) return static_cast<std::ptrdiff_t>(i);
+        const std::vector<std::string> gdi = desk.log.Names(CallKind::Gdi);
+        for (std::size_t i = 0; i < gdi.size(); ++i)
+            if (gdi[i] == call && ++seen == occurrence) return static_cast<std::ptrdiff_t>(i);
         return -1;
     }
 };
@@ -91,7 +92,7 @@ TEST_F(WindowPictureTest, AreaWithoutWidthOrHeightIsAnEmptyPictureWithoutScreenA
     EXPECT_EQ(view.pictureBox.height, 100 * kTwipsPerPixel);
     EXPECT_FALSE(view.picture.HasPixels());
     EXPECT_FALSE(form.pictureView.picture.HasPixels());
-    EXPECT_TRUE(desk.gdiLog.empty());
+    EXPECT_TRUE(desk.log.Of(sim::CallKind::Gdi).empty());
 
     form.FlashRect = {10, 10, 60, 10};
     TakeWindowPicture(desk, form.FlashRect, form.pictureView);
@@ -114,14 +115,14 @@ TEST_F(WindowPictureTest, HostileRectangleDoesNotOverflowOrAllocate) {
 
 TEST_F(WindowPictureTest, FailedCopiesLeaveAnEmptyPictureAndReleaseEverything) {
     form.FlashRect = {0, 0, 10, 10};
-    desk.failCreateCompatibleBitmap = true;
+    desk.faults.failCreateCompatibleBitmap = true;
     TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     EXPECT_FALSE(view.picture.HasPixels());
     EXPECT_EQ(view.pictureBox.width, 10 * kTwipsPerPixel);
     ExpectEverythingReleased();
 
-    desk.failCreateCompatibleBitmap = false;
-    desk.failBitBlt = true;
+    desk.faults.failCreateCompatibleBitmap = false;
+    desk.faults.failBitBlt = true;
     TakeWindowPicture(desk, form.FlashRect, form.pictureView);
     EXPECT_FALSE(view.picture.HasPixels());
     ExpectEverythingReleased();
@@ -192,11 +193,11 @@ TEST_F(PictureFillTest, HungWindowIsNotPictured) {
 
     const Hwnd hung = TopLevel("Hung", {50, 50, 90, 90});
     desk.Window(hung).hung = true;
-    desk.gdiLog.clear();
+    desk.log.Clear();
     form.SnapHwnd = hung;
     form.Fill();
     // The reduced fill clears the tab like every other field and copies nothing.
-    EXPECT_TRUE(desk.gdiLog.empty());
+    EXPECT_TRUE(desk.log.Of(sim::CallKind::Gdi).empty());
     EXPECT_FALSE(view.picture.HasPixels());
     EXPECT_EQ(view.pictureBox.width, 30 * kTwipsPerPixel);
 }

@@ -87,10 +87,10 @@ TEST_F(WindowTreeTest, TitleTakesOneSendAndMatchesTheLengthFirstRead) {
         if (c.shown.find("...") == std::string::npos) {  // the cut to 50 is the tree's own
             EXPECT_EQ(GetWndText(desk, h, 60), c.shown);
         }
-        desk.sent.clear();
+        desk.log.Clear();
         EXPECT_EQ(TreeTitle(desk, h), c.shown);
-        ASSERT_EQ(desk.sent.size(), 1u);
-        EXPECT_EQ(desk.sent[0].msg, win::WM_GETTEXT);
+        ASSERT_EQ(desk.log.Messages().size(), 1u);
+        EXPECT_EQ(desk.log.Messages()[0].msg, win::WM_GETTEXT);
     }
 }
 

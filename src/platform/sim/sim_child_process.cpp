@@ -37,21 +37,21 @@ bool SimDesktop::CreateProcessW(const char16_t* applicationName, const char16_t*
     const std::u16string line(commandLine ? commandLine : u"");
     programs.starts.push_back({path, line, creationFlags, showCmd});
     const ProgramStart* found = programs.Find(path);
-    if (!found || createProcessFails) {
+    if (!found || faults.createProcessFails) {
         lastError_ = win::ERROR_FILE_NOT_FOUND;
         return false;
     }
     // A copy: what the program does may add programs of its own.
     const ProgramStart start = *found;
     SimProgram program = start(line);
-    nextProcessId_ += 4;
-    const std::uint32_t pid = nextProcessId_;
+    const std::uint32_t pid = NewProcessId();
     const std::string image = Utf16ToUtf8(path.size() > 2 && path[1] == u':' ? path.substr(2) : path);
     AddProcess(pid, "\\Device\\HarddiskVolume1" + image).is64Bit = true;
     const Handle h = nextHandle_;
     nextHandle_ += 4;
     processHandles_[h] = pid;
     handleAccess_[h] = kProcessAllAccess;
+    ShowWindowsOf(pid, program);
     programs.Started(pid, std::move(program), stdOutput);
     if (info) *info = {h, pid};
     return true;

@@ -5,6 +5,7 @@
 #include "platform/utf16.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <stdexcept>
 
@@ -13,6 +14,13 @@ namespace lumivex::sim {
 namespace {
 constexpr std::uint32_t ES_READONLY = 0x0800;
 
+bool SameClass(const std::string& a, const char* b) {
+    const std::string other(b);
+    return a.size() == other.size() &&
+           std::equal(a.begin(), a.end(), other.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
 }  // namespace
 
 SimDesktop::SimDesktop() {
@@ -188,6 +196,25 @@ std::uint32_t SimDesktop::GetWindowThreadProcessId(Hwnd hwnd, std::uint32_t* pro
     return w ? w->threadId : 0;
 }
 
+Hwnd SimDesktop::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className, const char* windowName) {
+    const SimWindow* p = parent ? Find(parent) : nullptr;
+    if (parent && !p) return 0;
+    const std::vector<Hwnd>& list = p ? p->children : topLevel_;
+    auto it = list.begin();
+    if (childAfter) {
+        it = std::find(list.begin(), list.end(), childAfter);
+        if (it == list.end()) return 0;
+        ++it;
+    }
+    for (; it != list.end(); ++it) {
+        const SimWindow& w = windows_.at(*it);
+        if (className && !SameClass(w.className, className)) continue;
+        if (windowName && Utf8ToAnsi(w.text) != windowName) continue;
+        return *it;
+    }
+    return 0;
+}
+
 Hwnd SimDesktop::HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel) {
     for (Hwnd h : zOrder) {
         const SimWindow& w = windows_.at(h);
@@ -306,15 +333,14 @@ void SimDesktop::FinishBusyThreads() {
     const std::vector<LateMessage> late = std::move(lateMessages_);
     lateMessages_.clear();
     for (const LateMessage& m : late) {
-        const SentMessage& s = m.message;
-        const Lparam lParam = s.msg == win::WM_SETTEXT ? reinterpret_cast<Lparam>(m.text.c_str()) : s.lParam;
-        Deliver(s.hwnd, s.msg, s.wParam, lParam);
+        const Lparam lParam = m.msg == win::WM_SETTEXT ? reinterpret_cast<Lparam>(m.text.c_str()) : m.lParam;
+        Deliver(m.hwnd, m.msg, m.wParam, lParam);
     }
 }
 
 bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
                            Lresult* result) {
-    sent.push_back({hwnd, msg, wParam, lParam, true});
+    log.AddMessage(hwnd, msg, wParam, lParam, true);
     if (result) *result = 0;
     lastError_ = 0;
     const SimWindow* w = Find(hwnd);
@@ -336,7 +362,7 @@ bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam l
         return false;
     }
     if (const auto slow = w->slowAnswers.find(msg); slow != w->slowAnswers.end() && slow->second > timeoutMs)
-        return TakeInSlowly(*w, slow->second, timeoutMs);
+        return TakeInSlowly(*w, {hwnd, msg, wParam, lParam, {}}, slow->second, timeoutMs);
     const Lresult answer = Deliver(hwnd, msg, wParam, lParam);
     if (result) *result = answer;
     return true;
@@ -344,16 +370,14 @@ bool SimDesktop::TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam l
 
 // The window took the message in and is still at it when the caller gives
 // up: its thread finishes it late, and answers nothing else meanwhile.
-bool SimDesktop::TakeInSlowly(const SimWindow& w, std::uint32_t answerMs, std::uint32_t timeoutMs) {
+bool SimDesktop::TakeInSlowly(const SimWindow& w, LateMessage late, std::uint32_t answerMs, std::uint32_t timeoutMs) {
     waitedMs += timeoutMs;
     lastError_ = win::ERROR_TIMEOUT;
     std::uint32_t& busy = busyThreads[w.threadId];
     busy = std::max(busy, answerMs - timeoutMs);
-    LateMessage late{sent.back(), {}};
-    const SentMessage& m = late.message;
-    if (m.msg == win::WM_SETTEXT && m.lParam) late.text = reinterpret_cast<const char16_t*>(m.lParam);
+    if (late.msg == win::WM_SETTEXT && late.lParam) late.text = reinterpret_cast<const char16_t*>(late.lParam);
     // What a text query would copy back is dropped: nothing of it is left to run.
-    if (m.msg == win::WM_SETTEXT || !CopiesText(m.msg)) lateMessages_.push_back(std::move(late));
+    if (late.msg == win::WM_SETTEXT || !CopiesText(late.msg)) lateMessages_.push_back(std::move(late));
     return false;
 }
 
@@ -373,7 +397,7 @@ Point SimDesktop::PlacementOrigin(const SimWindow& w) {
 // Never counted as blocking: the Win32 form waits for its helper thread
 // only briefly (see Platform::SetWindowLongAsync).
 std::int32_t SimDesktop::SetWindowLongAsync(Hwnd hwnd, int index, std::int32_t value) {
-    calls.push_back({"SetWindowLongAsync", hwnd, index, value});
+    log.AddCall(CallKind::Change, "SetWindowLongAsync", hwnd, index, value);
     SimWindow* w = Find(hwnd);
     if (!w) return 0;
     const auto bits = static_cast<std::uint32_t>(value);

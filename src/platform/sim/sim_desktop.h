@@ -5,150 +5,18 @@
 
 #include <functional>
 #include <map>
-#include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/sim_call_log.h"
+#include "platform/sim/sim_faults.h"
+#include "platform/sim/sim_model.h"
 #include "platform/sim/sim_programs.h"
 
 namespace lumivex::sim {
-
-struct SimWindow;
-class SimDesktop;
-
-// Answers a message before the default handling; nullopt falls through.
-using MessageHook =
-    std::function<std::optional<Lresult>(SimWindow& self, std::uint32_t msg, Wparam, Lparam)>;
-
-// What a common control answers by itself (list box, list view, tree view):
-// asked after the test's hook and before the default answers. Every message
-// comes in its W form: texts travel as UTF-16.
-class SimControl {
-public:
-    virtual ~SimControl() = default;
-    virtual std::optional<Lresult> Answer(SimDesktop& desk, SimWindow& self, std::uint32_t msg,
-                                          Wparam wParam, Lparam lParam) = 0;
-};
-
-struct SimWindow {
-    Hwnd hwnd = 0;
-    std::string className;  // UTF-8
-    std::string text;       // UTF-8; the window holds it as UTF-16
-    std::uint32_t style = 0, exStyle = 0, classStyle = 0;
-    std::int32_t id = 0;
-    // Screen coordinates, also for a child (WindowSpec::rect too): moving a
-    // window moves its descendants with it.
-    Rect rect;
-    Rect client;                // client coordinates, (0,0)-(w,h): the rect less its frame
-    Hwnd parent = 0;            // 0: top-level (child of the desktop)
-    Hwnd owner = 0;
-    std::uint32_t processId = 0, threadId = 0;
-    bool hung = false;
-    // Answers the hung test once as responding, then stops answering, as a
-    // window does whose thread hangs right after the test.
-    bool hangsAfterHungTest = false;
-    // WM_NCHITTEST answers HTTRANSPARENT (a group box): WindowFromPoint
-    // passes through it to what lies below.
-    bool transparentHit = false;
-    std::uint32_t listViewExStyle = 0;
-    // An edit the user typed into since its text was last set (EM_GETMODIFY).
-    bool modified = false;
-    // An edit's selection (EM_SETSEL), in UTF-16 units; EM_REPLACESEL puts its text there.
-    std::size_t selectionStart = 0, selectionEnd = 0;
-    Hgdiobj font = 0;  // answered to WM_GETFONT; 0 draws with the system font
-    // Messages whose timed send fails although the window answers others,
-    // as WM_GETFONT to another process does under Wine.
-    std::set<std::uint32_t> failingTimedSends;
-    // Messages the window takes this long to answer (ms). A timed send that
-    // gives up sooner leaves the message running: the thread is busy with it,
-    // for all its windows, and finishes it late (FinishBusyThreads).
-    std::map<std::uint32_t, std::uint32_t> slowAnswers;
-    std::vector<Hwnd> children;  // Z order, top first
-    MessageHook hook;
-    std::shared_ptr<SimControl> control;
-    Hmenu menu = 0, systemMenu = 0;
-};
-
-// What CreateWindow needs; the rest has defaults.
-struct WindowSpec {
-    std::string className = "Static";
-    std::string text;
-    std::uint32_t style = win::WS_VISIBLE;
-    std::uint32_t exStyle = 0;
-    std::uint32_t classStyle = 0;
-    std::int32_t id = 0;
-    Rect rect{0, 0, 100, 100};
-    Hwnd parent = 0;
-    Hwnd owner = 0;
-    std::uint32_t processId = 1000;
-    std::uint32_t threadId = 2000;
-    bool transparentHit = false;
-};
-
-struct SimProcess {
-    std::uint32_t id = 0;
-    std::string imagePath;  // native form, \Device\HarddiskVolumeN\…
-    bool openable = true;
-    // Runs with higher rights than we do (elevated): its windows refuse our
-    // messages (access denied), and it can be opened for
-    // PROCESS_QUERY_LIMITED_INFORMATION only.
-    bool elevated = false;
-    bool is64Bit = false;
-    // Access rights OpenProcess refuses (PROCESS_VM_OPERATION …).
-    std::uint32_t deniedAccess = 0;
-    bool wow64QueryFails = false;
-    // Allocations that succeed before VirtualAllocEx starts failing; -1: never fails.
-    int allocationsBeforeFailure = -1;
-    bool writesFail = false;
-    // A 32-bit process whose allocations land above 4 GiB anyway (hostile).
-    bool allocatesHigh = false;
-    // Where its allocations start, when not where the system would put them.
-    RemoteAddress allocationBase = 0;
-    // The process's address space: committed blocks by base address.
-    std::map<RemoteAddress, std::vector<std::uint8_t>> blocks;
-    RemoteAddress nextAddress = 0;
-};
-
-// One VirtualAllocEx as the target saw it.
-struct RemoteAllocation {
-    std::uint32_t processId;
-    RemoteAddress address;
-    std::uint64_t size;
-    std::uint32_t allocationType, protect;
-};
-
-struct SentMessage {
-    Hwnd hwnd;
-    std::uint32_t msg;
-    Wparam wParam;
-    Lparam lParam;
-    bool withTimeout;
-};
-
-// An outline shown with ShowInvertedFrame.
-struct ShownFrame {
-    Rect rect;
-    int penWidth = 0;
-    bool visible = true;  // until HideInvertedFrame
-};
-
-// A monitor of the simulated desktop: its rectangle in virtual-screen
-// coordinates, its work area and its dots per inch.
-struct SimMonitor {
-    Rect rect;
-    Rect work;  // the rectangle itself when left empty
-    int dpi = 96;
-};
-
-struct CallRecord {
-    std::string name;  // "ShowWindow", "SetWindowPos", …
-    Hwnd hwnd;
-    std::int64_t a = 0, b = 0;
-};
 
 class SimDesktop : public Platform {
 public:
@@ -178,8 +46,8 @@ public:
     Rect virtualScreen() const { return virtual_; }
     // Code page used by AnsiToUtf8/Utf8ToAnsi/WideToAnsi ("CP936" by default).
     void SetCodePage(const std::string& codePage) { codePage_ = codePage; }
-    // A Notepad main window with its edit child, in a process of its own.
-    Hwnd CreateNotepad(std::uint32_t processId);
+    // An identifier no process has yet, as the system gives a process it starts.
+    std::uint32_t NewProcessId() { return nextProcessId_ += 4; }
     // Menus: items are appended in order; a submenu's handle is its item's identifier.
     Hmenu CreateMenu();
     void AppendMenu(Hmenu menu, const std::string& text, std::uint32_t id, Hmenu sub = 0,
@@ -195,8 +63,10 @@ public:
     // The font a fresh display context holds.
     Hgdiobj systemFont() const { return systemFont_; }
 
-    // What the logic did.
-    std::vector<SentMessage> sent;
+    // What the logic did (sim_call_log.h).
+    CallLog log;
+    // Faults injected into the desktop's own calls (sim_faults.h).
+    SimFaults faults;
     // Every outline shown, in order; at most the last one is visible.
     std::vector<ShownFrame> frames;
     int visibleFrames() const;
@@ -206,7 +76,6 @@ public:
     // Called at every Sleep, with what the logic waits for, so that a test
     // can look at the desktop while the logic waits.
     std::function<void(std::uint32_t ms)> onSleep;
-    std::vector<CallRecord> calls;
     std::uint32_t sleptMs = 0;
     // Calls that wait for the thread of a hung or busy window (ShowWindow,
     // SetWindowPos without SWP_ASYNCWINDOWPOS, BringWindowToTop,
@@ -243,32 +112,14 @@ public:
     // whether they let the point through (SimWindow::transparentHit).
     std::uint32_t callerThreadId = 1;
     bool system64Bit = true;
-    // Programs started, by command line; Notepad's window appears this long
-    // after its start (in Sleep time), never when negative.
-    std::vector<std::string> started;
-    int notepadDelayMs = 0;
-    // A newer Notepad: the window belongs to another process than the one
-    // started, and the editor is a rich edit inside a box of its own.
-    bool notepadHandsOffWindow = false;
-    bool notepadRichEdit = false;
-    bool createProcessFails = false;
-    // Programs CreateProcessW starts, by path, and their pipes (sim_programs.h).
+    // Programs CreateProcessW and CreateProcessA start, by path, and their
+    // pipes (sim_programs.h).
     SimPrograms programs;
     std::u16string modulePath = u"C:\\Program Files\\Lumivex\\Lumivex.exe";  // GetModuleFileNameW
-    // GetMenuItemCount answers these for the menus named, whatever they hold.
-    std::map<Hmenu, int> menuCountLies;
     int openDcs() const { return static_cast<int>(openDcs_.size()); }
     int liveGdiObjects() const { return static_cast<int>(gdiObjects_.size()); }
     int openProcessHandles() const { return static_cast<int>(processHandles_.size()); }
-    // GDI calls of the screen-copy kind, by name, in order: "SelectObject", "BitBlt", …
-    std::vector<std::string> gdiLog;
-    bool failCreateCompatibleBitmap = false;
-    bool failBitBlt = false;
-    int queryDosDeviceCalls = 0;
     Hwnd capture() const { return capture_; }
-    std::vector<std::string> shellExecuted;  // "operation|file|parameters", UTF-8
-    // Processes ended with TerminateProcess, in order; their windows are gone.
-    std::vector<std::uint32_t> terminated;
     std::size_t windowCount() const { return windows_.size(); }
 
     // Platform.
@@ -385,6 +236,14 @@ public:
     static constexpr Hgdiobj kStockBitmap = 0x8;
 
 protected:
+    // A message a busy thread took in and finishes after the sender gave up.
+    struct LateMessage {
+        Hwnd hwnd;
+        std::uint32_t msg;
+        Wparam wParam;
+        Lparam lParam;
+        std::u16string text;  // the copy of a WM_SETTEXT's text
+    };
     struct DcState {
         Hwnd window;
         Hgdiobj pen = 0;
@@ -407,7 +266,7 @@ protected:
     Hwnd HitTest(const std::vector<Hwnd>& zOrder, Point p, bool topLevel);
     bool TimedSend(Hwnd hwnd, std::uint32_t msg, Wparam wParam, Lparam lParam, std::uint32_t timeoutMs,
                    Lresult* result);
-    bool TakeInSlowly(const SimWindow& w, std::uint32_t answerMs, std::uint32_t timeoutMs);
+    bool TakeInSlowly(const SimWindow& w, LateMessage late, std::uint32_t answerMs, std::uint32_t timeoutMs);
     // Counts a call that waits for the window's thread when it would freeze.
     void NoteWaitingCall(Hwnd hwnd);
     bool ApplyShowWindow(Hwnd hwnd, int cmdShow);
@@ -460,15 +319,14 @@ protected:
     std::map<Hmenu, std::vector<SimMenuItem>> menus_;
     Hmenu nextMenu_ = 0x2000A;
     const SimMenuItem* FindMenuItem(Hmenu root, std::uint32_t id, std::uint32_t flags);
-    struct PendingWindow {
+    // Windows of programs started, shown when Sleep time reaches dueMs.
+    struct PendingWindows {
         std::uint32_t processId;
         std::uint32_t dueMs;
+        std::function<void(SimDesktop& desk, std::uint32_t processId)> show;
     };
-    std::vector<PendingWindow> pendingNotepads_;
-    struct LateMessage {
-        SentMessage message;
-        std::u16string text;  // the copy of a WM_SETTEXT's text
-    };
+    std::vector<PendingWindows> pendingWindows_;
+    void ShowWindowsOf(std::uint32_t processId, SimProgram& program);
     std::vector<LateMessage> lateMessages_;
     std::uint32_t BusyMs(const SimWindow& w) const;
     std::uint32_t nextProcessId_ = 0x1F00;

@@ -33,7 +33,7 @@ int SimDesktop::GetDeviceCaps(Hdc, int index) {
 }
 
 Hdc SimDesktop::GetWindowDC(Hwnd hwnd) {
-    gdiLog.push_back("GetWindowDC");
+    log.AddCall(CallKind::Gdi, "GetWindowDC");
     if (hwnd != kDesktop && !Find(hwnd)) return 0;
     const Hdc dc = nextGdi_++;
     openDcs_[dc] = DcState{hwnd, 0, systemFont_};
@@ -51,7 +51,7 @@ Hdc SimDesktop::GetDC(Hwnd hwnd) {
 }
 
 int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
-    gdiLog.push_back("ReleaseDC");
+    log.AddCall(CallKind::Gdi, "ReleaseDC");
     const auto it = openDcs_.find(dc);
     // A memory device context is deleted, never released.
     if (it == openDcs_.end() || it->second.memory || it->second.window != hwnd) return 0;
@@ -60,7 +60,7 @@ int SimDesktop::ReleaseDC(Hwnd hwnd, Hdc dc) {
 }
 
 Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
-    gdiLog.push_back("SelectObject");
+    log.AddCall(CallKind::Gdi, "SelectObject");
     const auto it = openDcs_.find(dc);
     if (it == openDcs_.end()) return 0;
     if (object == kStockBitmap || bitmaps_.count(object)) {
@@ -78,7 +78,7 @@ Hgdiobj SimDesktop::SelectObject(Hdc dc, Hgdiobj object) {
 }
 
 bool SimDesktop::DeleteObject(Hgdiobj object) {
-    gdiLog.push_back("DeleteObject");
+    log.AddCall(CallKind::Gdi, "DeleteObject");
     for (const auto& [dc, state] : openDcs_)
         if (state.pen == object || state.bitmap == object) return false;  // still selected: Windows refuses
     // The stock font stays whatever the caller does, as on Windows.

@@ -85,7 +85,7 @@ void SimDesktop::WritePixel(const DcState& dc, int x, int y, std::uint32_t rgb) 
 }
 
 Hdc SimDesktop::CreateCompatibleDC(Hdc dc) {
-    gdiLog.push_back("CreateCompatibleDC");
+    log.AddCall(CallKind::Gdi, "CreateCompatibleDC");
     if (dc != 0 && !openDcs_.count(dc)) return 0;
     const Hdc memory = nextGdi_++;
     DcState state{0};
@@ -95,7 +95,7 @@ Hdc SimDesktop::CreateCompatibleDC(Hdc dc) {
 }
 
 bool SimDesktop::DeleteDC(Hdc dc) {
-    gdiLog.push_back("DeleteDC");
+    log.AddCall(CallKind::Gdi, "DeleteDC");
     const auto it = openDcs_.find(dc);
     if (it == openDcs_.end() || !it->second.memory) return false;
     openDcs_.erase(it);
@@ -103,8 +103,8 @@ bool SimDesktop::DeleteDC(Hdc dc) {
 }
 
 Hgdiobj SimDesktop::CreateCompatibleBitmap(Hdc dc, int width, int height) {
-    gdiLog.push_back("CreateCompatibleBitmap");
-    if (failCreateCompatibleBitmap || !openDcs_.count(dc) || width < 0 || height < 0) return 0;
+    log.AddCall(CallKind::Gdi, "CreateCompatibleBitmap");
+    if (faults.failCreateCompatibleBitmap || !openDcs_.count(dc) || width < 0 || height < 0) return 0;
     // Windows answers a zero size with a 1x1 bitmap.
     SimBitmap b;
     b.width = std::max(width, 1);
@@ -118,10 +118,10 @@ Hgdiobj SimDesktop::CreateCompatibleBitmap(Hdc dc, int width, int height) {
 
 bool SimDesktop::BitBlt(Hdc dest, int x, int y, int width, int height, Hdc src, int x1, int y1,
                         std::uint32_t rop) {
-    gdiLog.push_back("BitBlt");
+    log.AddCall(CallKind::Gdi, "BitBlt");
     const auto d = openDcs_.find(dest);
     const auto s = openDcs_.find(src);
-    if (failBitBlt || d == openDcs_.end() || s == openDcs_.end() || rop != win::SRCCOPY) return false;
+    if (faults.failBitBlt || d == openDcs_.end() || s == openDcs_.end() || rop != win::SRCCOPY) return false;
     for (int row = 0; row < height; ++row)
         for (int column = 0; column < width; ++column) {
             std::uint32_t rgb = 0;
@@ -134,7 +134,7 @@ bool SimDesktop::BitBlt(Hdc dest, int x, int y, int width, int height, Hdc src, 
 
 int SimDesktop::GetDIBits(Hdc dc, Hgdiobj bitmap, std::uint32_t start, std::uint32_t lines, void* bits,
                           BitmapInfoHeader* info, std::uint32_t usage) {
-    gdiLog.push_back("GetDIBits");
+    log.AddCall(CallKind::Gdi, "GetDIBits");
     const auto it = bitmaps_.find(bitmap);
     if (!openDcs_.count(dc) || it == bitmaps_.end() || IsSelectedBitmap(bitmap) || !bits || !info) return 0;
     // Only the format the program asks for is simulated.

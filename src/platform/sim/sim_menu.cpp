@@ -74,7 +74,7 @@ Hmenu SimDesktop::GetSubMenu(Hmenu menu, int pos) {
 }
 
 int SimDesktop::GetMenuItemCount(Hmenu menu) {
-    if (const auto lie = menuCountLies.find(menu); lie != menuCountLies.end()) return lie->second;
+    if (const auto lie = faults.menuCountLies.find(menu); lie != faults.menuCountLies.end()) return lie->second;
     const auto it = menus_.find(menu);
     return it == menus_.end() ? -1 : static_cast<int>(it->second.size());
 }

@@ -1,8 +1,8 @@
-// Programs on the simulated disk that CreateProcessW starts, and the
-// anonymous pipes they write their output to. A test says what a program
-// writes when it is started with a command line; a program of the
-// product's own (the twin) can run its real entry there, on the same
-// desktop, and hand back its bytes.
+// Programs on the simulated disk that CreateProcessW and CreateProcessA
+// start, and the anonymous pipes they write their output to. A test says
+// what a program does when it is started with a command line: the windows
+// it shows, what it writes; a program of the product's own (the twin) can
+// run its real entry there, on the same desktop, and hand back its bytes.
 #pragma once
 
 #include <cstdint>
@@ -16,12 +16,18 @@
 
 namespace lumivex::sim {
 
+class SimDesktop;
+
 struct SimProgram {
     // Written to its standard output: the first piece as it starts, each
     // next one when the program that started it waits on it.
     std::vector<std::string> output;
     bool exits = true;  // after its last piece; false: it runs until it is ended
     std::function<void()> whileRunning;  // called at each wait on it while it runs
+    // Shows its windows, given its process, once it has run startupMs of
+    // Sleep time: a program takes a while before its window is there.
+    std::function<void(SimDesktop& desk, std::uint32_t processId)> showWindows = nullptr;
+    std::uint32_t startupMs = 0;
 };
 
 using ProgramStart = std::function<SimProgram(const std::u16string& commandLine)>;

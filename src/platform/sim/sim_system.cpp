@@ -65,8 +65,9 @@ std::uint32_t SimDesktop::WaitForSingleObject(Handle handle, std::uint32_t ms) {
 
 // The process's windows go with it; its handles stay open until closed.
 bool SimDesktop::TerminateProcess(Handle process, std::uint32_t) {
-    calls.push_back({"TerminateProcess", 0, static_cast<std::int64_t>(process), 0});
     const SimProcess* proc = ProcessOfHandle(process, win::PROCESS_TERMINATE);
+    // The process ended is the call's second number, 0 when it was refused.
+    log.AddCall(CallKind::Change, "TerminateProcess", 0, static_cast<std::int64_t>(process), proc ? proc->id : 0);
     if (!proc) return false;
     const std::uint32_t id = proc->id;
     programs.End(id);
@@ -75,7 +76,6 @@ bool SimDesktop::TerminateProcess(Handle process, std::uint32_t) {
         if (entry.second.processId == id && entry.first != kDesktop) doomed.push_back(entry.first);
     for (Hwnd hwnd : doomed)
         if (Find(hwnd)) DestroyWindow(hwnd);
-    terminated.push_back(id);
     return true;
 }
 
@@ -87,7 +87,7 @@ std::uint32_t SimDesktop::GetProcessImageFileNameW(Handle process, char16_t* buf
 }
 
 std::uint32_t SimDesktop::QueryDosDeviceW(const char16_t* deviceName, char16_t* buffer, std::uint32_t size) {
-    ++queryDosDeviceCalls;
+    log.AddCall(CallKind::System, "QueryDosDeviceW", 0, 0, 0, deviceName ? Utf16ToUtf8(deviceName) : "");
     for (const auto& [root, device] : drives_) {
         std::string drive = root;
         while (!drive.empty() && drive.back() == '\\') drive.pop_back();
@@ -115,9 +115,10 @@ std::uint32_t SimDesktop::GetShortPathNameW(const char16_t* longPath, char16_t* 
     return static_cast<std::uint32_t>(CopyOut(shortPath, buffer, static_cast<int>(size)));
 }
 
-void SimDesktop::ShellExecuteW(Hwnd, const char16_t* operation, const char16_t* file,
+void SimDesktop::ShellExecuteW(Hwnd owner, const char16_t* operation, const char16_t* file,
                                const char16_t* parameters, const char16_t*, int) {
-    shellExecuted.push_back(Utf16ToUtf8(operation) + "|" + Utf16ToUtf8(file) + "|" + Utf16ToUtf8(parameters));
+    log.AddCall(CallKind::System, "ShellExecuteW", owner, 0, 0,
+                Utf16ToUtf8(operation) + "|" + Utf16ToUtf8(file) + "|" + Utf16ToUtf8(parameters));
 }
 
 std::string SimDesktop::AnsiToUtf8(const std::string& ansi) {
@@ -126,6 +127,26 @@ std::string SimDesktop::AnsiToUtf8(const std::string& ansi) {
 
 std::string SimDesktop::Utf8ToAnsi(const std::string& utf8) {
     return Convert(utf8, codePage_.c_str(), "UTF-8");
+}
+
+std::string SimDesktop::WideToAnsi(std::u16string_view wide) {
+    // One character at a time, so that a character the code page lacks
+    // becomes '?' without upsetting the ones after it.
+    std::string out;
+    out.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] < 0x80) {  // every code page the desktop knows keeps ASCII
+            out.push_back(static_cast<char>(wide[i]));
+            continue;
+        }
+        std::size_t units = 1;
+        if (wide[i] >= 0xD800 && wide[i] < 0xDC00 && i + 1 < wide.size()) units = 2;
+        const std::string bytes(reinterpret_cast<const char*>(wide.data() + i), units * 2);
+        const std::string converted = Convert(bytes, codePage_.c_str(), "UTF-16LE");
+        out += converted.empty() || converted.find('?') != std::string::npos ? std::string("?") : converted;
+        i += units - 1;
+    }
+    return out;
 }
 
 }  // namespace lumivex::sim

@@ -38,7 +38,7 @@ void SimDesktop::Place(SimWindow& w, const Rect& rect) {
 
 bool SimDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) {
-    calls.push_back({"SetWindowPos", hwnd, static_cast<std::int32_t>(insertAfter), flags});
+    log.AddCall(CallKind::Change, "SetWindowPos", hwnd, static_cast<std::int32_t>(insertAfter), flags);
     if (!(flags & win::SWP_ASYNCWINDOWPOS)) NoteWaitingCall(hwnd);
     SimWindow* w = Find(hwnd);
     if (!w) return false;
@@ -67,13 +67,13 @@ bool SimDesktop::SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int cx,
 }
 
 bool SimDesktop::ShowWindow(Hwnd hwnd, int cmdShow) {
-    calls.push_back({"ShowWindow", hwnd, cmdShow, 0});
+    log.AddCall(CallKind::Change, "ShowWindow", hwnd, cmdShow, 0);
     NoteWaitingCall(hwnd);
     return ApplyShowWindow(hwnd, cmdShow);
 }
 
 bool SimDesktop::ShowWindowAsync(Hwnd hwnd, int cmdShow) {
-    calls.push_back({"ShowWindowAsync", hwnd, cmdShow, 0});
+    log.AddCall(CallKind::Change, "ShowWindowAsync", hwnd, cmdShow, 0);
     ApplyShowWindow(hwnd, cmdShow);
     return IsWindow(hwnd);
 }
@@ -101,7 +101,7 @@ bool SimDesktop::ApplyShowWindow(Hwnd hwnd, int cmdShow) {
 }
 
 bool SimDesktop::EnableWindowAsync(Hwnd hwnd, bool enable) {
-    calls.push_back({"EnableWindowAsync", hwnd, enable ? 1 : 0, 0});
+    log.AddCall(CallKind::Change, "EnableWindowAsync", hwnd, enable ? 1 : 0, 0);
     SimWindow* w = Find(hwnd);
     if (!w) return false;
     const bool wasDisabled = (w->style & win::WS_DISABLED) != 0;
@@ -113,7 +113,7 @@ bool SimDesktop::EnableWindowAsync(Hwnd hwnd, bool enable) {
 }
 
 bool SimDesktop::BringWindowToTop(Hwnd hwnd) {
-    calls.push_back({"BringWindowToTop", hwnd, 0, 0});
+    log.AddCall(CallKind::Change, "BringWindowToTop", hwnd, 0, 0);
     NoteWaitingCall(hwnd);
     if (!Find(hwnd)) return false;
     Raise(hwnd);
@@ -121,7 +121,7 @@ bool SimDesktop::BringWindowToTop(Hwnd hwnd) {
 }
 
 bool SimDesktop::MoveWindow(Hwnd hwnd, int x, int y, int width, int height, bool) {
-    calls.push_back({"MoveWindow", hwnd, x, y});
+    log.AddCall(CallKind::Change, "MoveWindow", hwnd, x, y);
     NoteWaitingCall(hwnd);
     SimWindow* w = Find(hwnd);
     if (!w) return false;
