@@ -175,7 +175,9 @@ std::vector<std::size_t> TextPieceEnds(const std::u16string& text, std::size_t p
 }
 
 namespace {
-// The whole text into the editor, replacing what it held.
+// The whole text into the editor, replacing what it held. Each further piece
+// goes at the end: the units sent so far, which a rich edit (it keeps a line
+// break as one unit) takes as past its end, and so as its end too.
 bool SendText(Platform& p, Hwnd edit, const std::u16string& text) {
     std::size_t start = 0;
     for (const std::size_t end : TextPieceEnds(text, kNotepadPieceUnits)) {
